@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+#include <QVariant>
+#include <QtGlobal>
+
+/// The host's numeric and text conversion rules, in one place. Every
+/// conversion that fails throws RuntimeError: 13 (type mismatch) for text
+/// that is not a number, 6 (overflow) for a number out of range.
+namespace Zel {
+
+/// Rounds halves to even, as the host does ("20.5" -> 20, "21.5" -> 22).
+double roundHalfEven(double value);
+
+/// True when \a text reads as a number: decimal (optional sign, fraction,
+/// exponent), "&H" hexadecimal or "&O" octal, with surrounding blanks.
+bool isNumeric(const QString& text);
+
+/// Text to a double with the host's literal rules ("&HFF", "&O17", " 12.5 ").
+/// Hexadecimal and octal literals of up to 8 digits are 32-bit two's
+/// complement ("&HFFFFFFFF" is -1); "&H" literals of 1 to 4 digits are 16-bit
+/// when read as Integer.
+double toDouble(const QString& text);
+/// Text to a 32-bit integer (Long): fractions rounded halves to even.
+qint32 toLong(const QString& text);
+/// Text to a 16-bit integer (Integer): fractions rounded halves to even.
+qint16 toInteger(const QString& text);
+/// Text to a float (Single).
+float toSingle(const QString& text);
+/// Text to a Boolean: "True", "False" (any letter case) or any number, 0 being False.
+bool toBoolean(const QString& text);
+
+/// The same conversions from a variant (numbers, Booleans, text, colours).
+double toDouble(const QVariant& value);
+qint32 toLong(const QVariant& value);
+qint16 toInteger(const QVariant& value);
+float toSingle(const QVariant& value);
+bool toBoolean(const QVariant& value);
+/// A variant as text: numbers in their shortest form, Booleans as "True"/"False".
+QString toText(const QVariant& value);
+
+/// A number as the host writes it: shortest form, no trailing zeros
+/// ("10", "10.5", "-0.25").
+QString numberText(double value);
+QString numberText(float value);
+/// "True" or "False".
+QString booleanText(bool value);
+/// The host's Boolean as an integer: True is -1, False is 0.
+constexpr qint32 booleanValue(bool value) { return value ? -1 : 0; }
+
+/// \a date in the short date format of the current locale.
+QString shortDate(const QDate& date);
+/// Reads a date in the short date format of the current locale (or ISO
+/// form); an invalid QDate when the text is no date.
+QDate parseDate(const QString& text);
+
+} // namespace Zel

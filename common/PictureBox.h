@@ -1,0 +1,169 @@
+#pragma once
+
+#include "OleColor.h"
+#include "StdFont.h"
+#include "StdPicture.h"
+
+#include <QImage>
+#include <QPolygon>
+#include <QWidget>
+
+#include <memory>
+#include <optional>
+
+class QPainter;
+class PictureBoxPrivate;
+
+/// A drawing surface with a persistent layer and a screen layer.
+///
+/// With AutoRedraw on, drawing goes to the persistent layer and shows on the
+/// screen. With AutoRedraw off, drawing touches only the screen layer: a
+/// rubber band drawn twice in not-xor mode vanishes, and a repaint from the
+/// persistent layer (Refresh, or Cls with AutoRedraw off) wipes it.
+/// Coordinates are pixels. The layers follow the widget's size; content is
+/// kept when it grows.
+class PictureBox : public QWidget
+{
+    Q_OBJECT
+    Q_PROPERTY(bool AutoRedraw READ AutoRedraw WRITE setAutoRedraw)
+    Q_PROPERTY(OLE_COLOR BackColor READ BackColor WRITE setBackColor)
+    Q_PROPERTY(OLE_COLOR ForeColor READ ForeColor WRITE setForeColor)
+    Q_PROPERTY(OLE_COLOR FillColor READ FillColor WRITE setFillColor)
+    Q_PROPERTY(qint16 FillStyle READ FillStyle WRITE setFillStyle)
+    Q_PROPERTY(qint16 DrawMode READ DrawMode WRITE setDrawMode)
+    Q_PROPERTY(qint16 DrawStyle READ DrawStyle WRITE setDrawStyle)
+    Q_PROPERTY(qint16 DrawWidth READ DrawWidth WRITE setDrawWidth)
+    Q_PROPERTY(float CurrentX READ CurrentX WRITE setCurrentX)
+    Q_PROPERTY(float CurrentY READ CurrentY WRITE setCurrentY)
+    Q_PROPERTY(qint16 MousePointer READ MousePointer WRITE setMousePointer)
+
+public:
+    /// Draw modes (raster operations) the controls use.
+    enum DrawModes : qint16 { Blackness = 1, Invert = 6, XorPen = 7, NotXorPen = 10, CopyPen = 13, Whiteness = 16 };
+    /// Draw styles.
+    enum DrawStyles : qint16 { Solid = 0, Dash = 1, Dot = 2, DashDot = 3, DashDotDot = 4, Invisible = 5, InsideSolid = 6 };
+    /// Fill styles: 0 solid, 1 transparent, 2 to 7 hatches.
+    enum FillStyles : qint16 {
+        FillSolid = 0,
+        FillTransparent = 1,
+        HorizontalLine = 2,
+        VerticalLine = 3,
+        UpwardDiagonal = 4,
+        DownwardDiagonal = 5,
+        Cross = 6,
+        DiagonalCross = 7,
+    };
+    /// How Line draws: a line, a box outline, or a filled box (in the line colour).
+    enum class LineKind { Line, Box, FilledBox };
+
+    explicit PictureBox(QWidget* parent = nullptr);
+    ~PictureBox() override;
+
+    bool AutoRedraw() const;
+    void setAutoRedraw(bool New_AutoRedraw);
+    OLE_COLOR BackColor() const;
+    /// Changes the back colour and clears the surface (the host's rule).
+    void setBackColor(OLE_COLOR New_BackColor);
+    OLE_COLOR ForeColor() const;
+    void setForeColor(OLE_COLOR New_ForeColor);
+    OLE_COLOR FillColor() const;
+    void setFillColor(OLE_COLOR New_FillColor);
+    qint16 FillStyle() const;
+    void setFillStyle(qint16 New_FillStyle);
+    qint16 DrawMode() const;
+    void setDrawMode(qint16 New_DrawMode);
+    qint16 DrawStyle() const;
+    void setDrawStyle(qint16 New_DrawStyle);
+    qint16 DrawWidth() const;
+    void setDrawWidth(qint16 New_DrawWidth);
+    float CurrentX() const;
+    void setCurrentX(float New_CurrentX);
+    float CurrentY() const;
+    void setCurrentY(float New_CurrentY);
+    StdFont Font() const;
+    void setFont(const StdFont& New_Font);
+    /// The background picture, drawn at (0, 0) under everything Cls leaves.
+    StdPicture Picture() const;
+    void setPicture(const StdPicture& New_Picture);
+    qint16 MousePointer() const;
+    void setMousePointer(qint16 New_MousePointer);
+    StdPicture MouseIcon() const;
+    void setMouseIcon(const StdPicture& New_MouseIcon);
+
+    /// Clears the drawing: with AutoRedraw on, the persistent layer returns to
+    /// the back colour and picture; with it off, the screen returns to the
+    /// persistent layer. CurrentX and CurrentY go to 0.
+    void Cls();
+    /// Shows the persistent layer on the screen, wiping non-persistent marks.
+    void Refresh();
+
+    /// A line, box outline or filled box from (x1, y1) to (x2, y2), both ends
+    /// inclusive, in \a color (ForeColor when absent). A box outline is filled
+    /// by FillStyle and FillColor. CurrentX/Y move to (x2, y2).
+    void Line(float x1, float y1, float x2, float y2, std::optional<OLE_COLOR> color = {},
+              LineKind kind = LineKind::Line);
+    /// A circle (filled by FillStyle and FillColor).
+    void Circle(float x, float y, float radius, std::optional<OLE_COLOR> color = {});
+    /// A closed polygon, outlined with the pen and filled with winding fill.
+    void Polygon(const QPolygon& points);
+    /// One pixel.
+    void PSet(float x, float y, std::optional<OLE_COLOR> color = {});
+    /// The pixel colour at (x, y) of the screen layer, -1 outside.
+    qint32 Point(float x, float y) const;
+    /// Text at CurrentX, CurrentY in ForeColor; CurrentY moves to the next line.
+    void Print(const QString& text);
+    qint32 TextWidth(const QString& text) const;
+    qint32 TextHeight(const QString& text) const;
+    /// Draws \a picture at (x, y), stretched to width x height when they are
+    /// positive.
+    void PaintPicture(const StdPicture& picture, float x, float y, float width = -1,
+                      float height = -1);
+
+    /// The layer drawing goes to now (persistent with AutoRedraw on, else the
+    /// screen). Use beginPaint/endPaint to draw with a QPainter.
+    QImage& drawingLayer();
+    const QImage& persistentLayer() const;
+    const QImage& screenLayer() const;
+    /// A painter on the current drawing layer set up with the draw mode, pen
+    /// and brush; endPaint shows what was drawn.
+    std::unique_ptr<QPainter> beginPaint();
+    void endPaint(std::unique_ptr<QPainter> painter, const QRect& dirty = {});
+
+    /// The pen and brush that the current settings give (for own drawing).
+    QPen currentPen(std::optional<OLE_COLOR> color = {}) const;
+    QBrush currentBrush() const;
+
+Q_SIGNALS:
+    /// Host-style notifications: Button is 1 left, 2 right, 4 middle;
+    /// Shift is 1 Shift, 2 Ctrl, 4 Alt.
+    void MouseDown(int Button, int Shift, float X, float Y);
+    void MouseMove(int Button, int Shift, float X, float Y);
+    void MouseUp(int Button, int Shift, float X, float Y);
+    void Click();
+    void DblClick();
+    /// KeyCode may be set to 0 by a receiver to swallow the key.
+    void KeyDown(int& KeyCode, int Shift);
+    void KeyUp(int& KeyCode, int Shift);
+    void KeyPress(int& KeyAscii);
+    void GotFocus();
+    void LostFocus();
+    void Resize();
+    /// The screen was restored from the persistent layer; redraw marks now.
+    void Paint();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    std::unique_ptr<PictureBoxPrivate> const d;
+    Q_DISABLE_COPY(PictureBox)
+};

@@ -1,0 +1,73 @@
+#pragma once
+
+#include "OleColor.h"
+#include "StdFont.h"
+#include "StdPicture.h"
+
+#include <QByteArray>
+#include <QDate>
+#include <QMap>
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+
+/// The host's store of design-time properties.
+///
+/// Keys are matched without regard to letter case. Values keep their type:
+/// QString, bool, qint16, qint32, float, double, OLE_COLOR (a quint32
+/// variant), QDate, StdPicture and StdFont.
+/// WriteProperty omits a value equal to its default under the host's rules:
+/// a Boolean True is -1, so True never equals a stored default of 1.
+class PropertyBag
+{
+public:
+    PropertyBag();
+
+    /// The value stored under \a key, or \a defaultValue when there is none.
+    QVariant ReadProperty(const QString& key, const QVariant& defaultValue = {}) const;
+    /// Stores \a value under \a key, or removes the key when \a value equals
+    /// \a defaultValue.
+    void WriteProperty(const QString& key, const QVariant& value, const QVariant& defaultValue = {});
+
+    /// Typed reads with the host's conversions; a stored value that cannot be
+    /// converted throws RuntimeError 13 (type mismatch) and changes nothing.
+    QString readString(const QString& key, const QString& defaultValue) const;
+    bool readBoolean(const QString& key, bool defaultValue) const;
+    qint16 readInteger(const QString& key, qint16 defaultValue) const;
+    qint32 readLong(const QString& key, qint32 defaultValue) const;
+    float readSingle(const QString& key, float defaultValue) const;
+    double readDouble(const QString& key, double defaultValue) const;
+    OLE_COLOR readColor(const QString& key, OLE_COLOR defaultValue) const;
+    QDate readDate(const QString& key, const QDate& defaultValue) const;
+    StdPicture readPicture(const QString& key) const;
+    StdFont readFont(const QString& key, const StdFont& defaultValue) const;
+
+    /// Stores a colour as a quint32 variant, omitted when equal to the default.
+    void writeColor(const QString& key, OLE_COLOR value, OLE_COLOR defaultValue);
+
+    bool contains(const QString& key) const;
+    void remove(const QString& key);
+    /// Stored keys in the letter case they were written with.
+    QStringList keys() const;
+    int count() const;
+    bool isEmpty() const { return count() == 0; }
+    void clear();
+
+    /// The bag as JSON: each key maps to {"type": ..., "value": ...};
+    /// pictures as base64 PNG, fonts as objects.
+    QByteArray toJson() const;
+    /// Replaces the contents with \a json. A damaged document or a value that
+    /// does not match its type leaves the bag unchanged and returns false with
+    /// a message in \a error.
+    bool loadJson(const QByteArray& json, QString* error = nullptr);
+
+    /// True when two values are equal under the host's comparison rules.
+    static bool sameValue(const QVariant& a, const QVariant& b);
+
+private:
+    struct Entry {
+        QString key;
+        QVariant value;
+    };
+    QMap<QString, Entry> m_entries; // lower-case key -> entry
+};

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+
+#include <stdexcept>
+
+/// The host's run-time error: a number and a description. Public calls that
+/// fail throw it; it never leaves an event handler.
+class RuntimeError : public std::runtime_error
+{
+public:
+    enum Number {
+        InvalidProcedureCall = 5,
+        Overflow = 6,
+        SubscriptOutOfRange = 9,
+        TypeMismatch = 13,
+        FileNotFound = 53,
+        InvalidPropertyValue = 380,
+        InvalidPropertyArrayIndex = 381,
+        KeyAlreadyAssociated = 457,
+        InvalidPicture = 481,
+    };
+
+    /// An error with the host's standard description for \a number.
+    explicit RuntimeError(int number);
+    /// An error with a description of its own.
+    RuntimeError(int number, const QString& description);
+
+    int number() const noexcept { return m_number; }
+    QString description() const { return m_description; }
+
+    /// The host's standard description of an error number ("Type mismatch"...).
+    static QString standardDescription(int number);
+
+private:
+    int m_number;
+    QString m_description;
+};

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QImage>
+#include <QMetaType>
+#include <QString>
+
+#include <memory>
+
+/// A picture held by reference, as the host's picture objects are: copies
+/// share one object. A picture is a bitmap, an icon, or empty. Sizes are in
+/// pixels.
+class StdPicture
+{
+public:
+    enum Type { None = 0, Bitmap = 1, Icon = 3 };
+
+    /// The empty picture.
+    StdPicture();
+    /// A picture of \a image; empty when the image is null.
+    explicit StdPicture(const QImage& image, Type type = Bitmap);
+
+    /// Loads a picture file (".ico" and ".cur" become icons). Throws
+    /// RuntimeError 53 when the file does not exist and 481 when it is not
+    /// an image.
+    static StdPicture LoadPicture(const QString& fileName);
+
+    Type type() const;
+    bool isNull() const { return type() == None; }
+    qint32 Width() const;
+    qint32 Height() const;
+    QImage image() const;
+
+    bool isSameObject(const StdPicture& other) const { return d == other.d; }
+    bool operator==(const StdPicture& other) const;
+
+private:
+    struct Data;
+    std::shared_ptr<const Data> d;
+};
+
+Q_DECLARE_METATYPE(StdPicture)

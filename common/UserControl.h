@@ -1,0 +1,56 @@
+#pragma once
+
+#include "PropertyBag.h"
+#include "StdFont.h"
+
+#include <QWidget>
+
+/// The base of every control: persistence through a PropertyBag, the
+/// property-changed notification, the ambient properties the host supplies,
+/// and unit conversion.
+class UserControl : public QWidget
+{
+    Q_OBJECT
+    /// False at design time, true at run time (the host's Ambient.UserMode).
+    Q_PROPERTY(bool UserMode READ UserMode WRITE setUserMode NOTIFY userModeChanged)
+
+public:
+    explicit UserControl(QWidget* parent = nullptr);
+    ~UserControl() override;
+
+    bool UserMode() const;
+    void setUserMode(bool New_UserMode);
+
+    /// The host's ambient font, used by a control whose own font is not set.
+    StdFont AmbientFont() const;
+    void setAmbientFont(const StdFont& font);
+
+    /// A new control: set every property to its default.
+    virtual void InitProperties() {}
+    /// Read the persisted properties from \a bag.
+    virtual void ReadProperties(const PropertyBag& bag) { Q_UNUSED(bag) }
+    /// Write every property to \a bag (values equal to their defaults are omitted by the bag).
+    virtual void WriteProperties(PropertyBag& bag) const { Q_UNUSED(bag) }
+
+    /// True once a property changed since the last WriteProperties.
+    bool isDirty() const;
+    void setDirty(bool dirty);
+
+    /// Screen twips per pixel: 1440 / logical DPI (15 at 96 DPI).
+    static float TwipsPerPixelX();
+    static float TwipsPerPixelY();
+
+Q_SIGNALS:
+    /// A persisted property changed; \a key is its persistence key.
+    void propertyChanged(const QString& key);
+    void userModeChanged(bool userMode);
+
+protected:
+    /// Marks the property stored under \a key changed and notifies the host.
+    void PropertyChanged(const QString& key);
+
+private:
+    bool m_userMode = true;
+    bool m_dirty = false;
+    StdFont m_ambientFont;
+};
