@@ -18,9 +18,12 @@ double roundHalfEven(double value);
 bool isNumeric(const QString& text);
 
 /// Text to a double with the host's literal rules ("&HFF", "&O17", " 12.5 ").
-/// Hexadecimal and octal literals of up to 8 digits are 32-bit two's
-/// complement ("&HFFFFFFFF" is -1); "&H" literals of 1 to 4 digits are 16-bit
-/// when read as Integer.
+/// An "&H"/"&O" literal whose value fits in 16 bits (1 to 4 hex digits,
+/// leading zeros aside) is an Integer and widens with its sign, in every
+/// conversion: "&HFFFF" is -1 as Integer, Long and Double. A larger literal
+/// is a 32-bit Long ("&H10000" is 65536, "&HFFFFFFFF" is -1); a trailing "&"
+/// makes any literal a Long ("&HFFFF&" is 65535); more than 32 bits
+/// overflows (6). The decimal point is "." whatever the locale.
 double toDouble(const QString& text);
 /// Text to a 32-bit integer (Long): fractions rounded halves to even.
 qint32 toLong(const QString& text);
@@ -47,7 +50,10 @@ QString numberText(float value);
 /// "True" or "False".
 QString booleanText(bool value);
 /// The host's Boolean as an integer: True is -1, False is 0.
-constexpr qint32 booleanValue(bool value) { return value ? -1 : 0; }
+constexpr qint32 booleanValue(bool value)
+{
+    return value ? -1 : 0;
+}
 
 /// \a date in the short date format of the current locale.
 QString shortDate(const QDate& date);

@@ -59,5 +59,10 @@ constexpr OLE_COLOR rgb(int red, int green, int blue)
 /// The "&H..." text of a colour, upper-case hex without leading zeros
 /// ("&H8000000F", "&HFF0000", "&H0").
 QString colorText(OLE_COLOR color);
+/// Reads a colour back from its text: "&H" hex is read as an unsigned 32-bit
+/// value whatever its length ("&HFF00" is green, not the Integer -256);
+/// decimal text as the host's Long (negative values keep their bit pattern).
+/// Throws RuntimeError 13 for text that is no number, 6 when out of range.
+OLE_COLOR colorFromText(const QString& text);
 
 } // namespace Zel

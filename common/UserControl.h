@@ -26,11 +26,16 @@ public:
     void setAmbientFont(const StdFont& font);
 
     /// A new control: set every property to its default.
-    virtual void InitProperties() {}
+    virtual void InitProperties() { }
     /// Read the persisted properties from \a bag.
     virtual void ReadProperties(const PropertyBag& bag) { Q_UNUSED(bag) }
     /// Write every property to \a bag (values equal to their defaults are omitted by the bag).
     virtual void WriteProperties(PropertyBag& bag) const { Q_UNUSED(bag) }
+
+    /// WriteProperties into \a bag, then clears the dirty flag (the host's save).
+    void saveProperties(PropertyBag& bag);
+    /// ReadProperties from \a bag, then clears the dirty flag the setters raised.
+    void loadProperties(const PropertyBag& bag);
 
     /// True once a property changed since the last WriteProperties.
     bool isDirty() const;

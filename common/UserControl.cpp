@@ -1,0 +1,72 @@
+#include "UserControl.h"
+
+#include "Units.h"
+
+UserControl::UserControl(QWidget* parent)
+    : QWidget(parent)
+{
+    Zel::installFontSubstitutions();
+}
+
+UserControl::~UserControl() = default;
+
+bool UserControl::UserMode() const
+{
+    return m_userMode;
+}
+
+void UserControl::setUserMode(bool New_UserMode)
+{
+    if (m_userMode == New_UserMode)
+        return;
+    m_userMode = New_UserMode;
+    Q_EMIT userModeChanged(m_userMode);
+}
+
+StdFont UserControl::AmbientFont() const
+{
+    return m_ambientFont;
+}
+
+void UserControl::setAmbientFont(const StdFont& font)
+{
+    m_ambientFont = font;
+}
+
+void UserControl::saveProperties(PropertyBag& bag)
+{
+    WriteProperties(bag);
+    m_dirty = false;
+}
+
+void UserControl::loadProperties(const PropertyBag& bag)
+{
+    ReadProperties(bag);
+    m_dirty = false;
+}
+
+bool UserControl::isDirty() const
+{
+    return m_dirty;
+}
+
+void UserControl::setDirty(bool dirty)
+{
+    m_dirty = dirty;
+}
+
+float UserControl::TwipsPerPixelX()
+{
+    return Zel::twipsPerPixelX();
+}
+
+float UserControl::TwipsPerPixelY()
+{
+    return Zel::twipsPerPixelY();
+}
+
+void UserControl::PropertyChanged(const QString& key)
+{
+    m_dirty = true;
+    Q_EMIT propertyChanged(key);
+}
