@@ -344,7 +344,10 @@ void PropertyBag::WriteProperty(
     if (key.isEmpty())
         throw RuntimeError(RuntimeError::InvalidProcedureCall);
     // A value with no type has nothing to store, like one equal to its default.
-    if (!value.isValid() || (defaultValue.isValid() && sameValue(value, defaultValue))) {
+    // Without a default only an empty picture is left out: it is the host's
+    // Nothing, and reading the missing key gives the empty picture back.
+    const bool compare = defaultValue.isValid() || isPicture(value);
+    if (!value.isValid() || (compare && sameValue(value, defaultValue))) {
         remove(key);
         return;
     }
