@@ -11,123 +11,54 @@ namespace Zel {
 namespace {
 
 // Colour tables of the classic edge painter, indexed by the four edge bits
-// (outer raised/sunken, inner raised/sunken). An entry of 0 draws nothing.
-// When only an inner edge is asked for, it takes the outer line's place.
-constexpr OLE_COLOR None = 0;
+// (outer raised/sunken, inner raised/sunken). NoLine draws nothing (every
+// system colour has the top bit set, so 0 never names one here). When only an
+// inner edge is asked for, it takes the outer line's place.
+constexpr OLE_COLOR NoLine = 0;
 
+// clang-format off
 constexpr OLE_COLOR LTInnerNormal[16] = {
-    None,
-    None,
-    None,
-    None,
-    None,
-    ButtonHighlightColor,
-    ButtonHighlightColor,
-    None,
-    None,
-    ButtonDarkShadowColor,
-    ButtonDarkShadowColor,
-    None,
-    None,
-    None,
-    None,
-    None,
+    NoLine, NoLine,                NoLine,                NoLine,
+    NoLine, ButtonHighlightColor,  ButtonHighlightColor,  NoLine,
+    NoLine, ButtonDarkShadowColor, ButtonDarkShadowColor, NoLine,
+    NoLine, NoLine,                NoLine,                NoLine,
 };
 constexpr OLE_COLOR LTOuterNormal[16] = {
-    None,
-    ButtonLightColor,
-    ButtonShadowColor,
-    None,
-    ButtonHighlightColor,
-    ButtonLightColor,
-    ButtonShadowColor,
-    None,
-    ButtonDarkShadowColor,
-    ButtonLightColor,
-    ButtonShadowColor,
-    None,
-    None,
-    ButtonLightColor,
-    ButtonShadowColor,
-    None,
+    NoLine,                ButtonLightColor, ButtonShadowColor, NoLine,
+    ButtonHighlightColor,  ButtonLightColor, ButtonShadowColor, NoLine,
+    ButtonDarkShadowColor, ButtonLightColor, ButtonShadowColor, NoLine,
+    NoLine,                ButtonLightColor, ButtonShadowColor, NoLine,
 };
 constexpr OLE_COLOR RBInnerNormal[16] = {
-    None,
-    None,
-    None,
-    None,
-    None,
-    ButtonShadowColor,
-    ButtonShadowColor,
-    None,
-    None,
-    ButtonLightColor,
-    ButtonLightColor,
-    None,
-    None,
-    None,
-    None,
-    None,
+    NoLine, NoLine,            NoLine,            NoLine,
+    NoLine, ButtonShadowColor, ButtonShadowColor, NoLine,
+    NoLine, ButtonLightColor,  ButtonLightColor,  NoLine,
+    NoLine, NoLine,            NoLine,            NoLine,
 };
 constexpr OLE_COLOR RBOuterNormal[16] = {
-    None,
-    ButtonDarkShadowColor,
-    ButtonHighlightColor,
-    None,
-    ButtonShadowColor,
-    ButtonDarkShadowColor,
-    ButtonHighlightColor,
-    None,
-    ButtonLightColor,
-    ButtonDarkShadowColor,
-    ButtonHighlightColor,
-    None,
-    None,
-    ButtonDarkShadowColor,
-    ButtonHighlightColor,
-    None,
+    NoLine,            ButtonDarkShadowColor, ButtonHighlightColor, NoLine,
+    ButtonShadowColor, ButtonDarkShadowColor, ButtonHighlightColor, NoLine,
+    ButtonLightColor,  ButtonDarkShadowColor, ButtonHighlightColor, NoLine,
+    NoLine,            ButtonDarkShadowColor, ButtonHighlightColor, NoLine,
 };
-// BF_SOFT swaps which colour the outer and inner lines use on the top-left.
+// BF_SOFT swaps which colours the outer and inner lines use on the top-left.
 constexpr OLE_COLOR LTInnerSoft[16] = {
-    None,
-    None,
-    None,
-    None,
-    None,
-    ButtonLightColor,
-    ButtonLightColor,
-    None,
-    None,
-    ButtonShadowColor,
-    ButtonShadowColor,
-    None,
-    None,
-    None,
-    None,
-    None,
+    NoLine, NoLine,            NoLine,            NoLine,
+    NoLine, ButtonLightColor,  ButtonLightColor,  NoLine,
+    NoLine, ButtonShadowColor, ButtonShadowColor, NoLine,
+    NoLine, NoLine,            NoLine,            NoLine,
 };
 constexpr OLE_COLOR LTOuterSoft[16] = {
-    None,
-    ButtonHighlightColor,
-    ButtonDarkShadowColor,
-    None,
-    ButtonLightColor,
-    ButtonHighlightColor,
-    ButtonDarkShadowColor,
-    None,
-    ButtonShadowColor,
-    ButtonHighlightColor,
-    ButtonDarkShadowColor,
-    None,
-    None,
-    ButtonHighlightColor,
-    ButtonDarkShadowColor,
-    None,
+    NoLine,            ButtonHighlightColor, ButtonDarkShadowColor, NoLine,
+    ButtonLightColor,  ButtonHighlightColor, ButtonDarkShadowColor, NoLine,
+    ButtonShadowColor, ButtonHighlightColor, ButtonDarkShadowColor, NoLine,
+    NoLine,            ButtonHighlightColor, ButtonDarkShadowColor, NoLine,
 };
+// clang-format on
 
 struct EdgeColors
 {
-    OLE_COLOR ltOuter = None, rbOuter = None, ltInner = None, rbInner = None;
+    OLE_COLOR ltOuter = NoLine, rbOuter = NoLine, ltInner = NoLine, rbInner = NoLine;
 };
 
 EdgeColors edgeColors(unsigned edge, unsigned flags)
@@ -163,14 +94,14 @@ void drawRing(QPainter& painter, const QRect& r, unsigned flags, OLE_COLOR lt, O
 {
     if (r.width() <= 0 || r.height() <= 0)
         return;
-    if (lt != None) {
+    if (lt != NoLine) {
         const QColor color = toQColor(lt);
         if (flags & BF_TOP)
             painter.fillRect(QRect(r.left(), r.top(), r.width(), 1), color);
         if (flags & BF_LEFT)
             painter.fillRect(QRect(r.left(), r.top(), 1, r.height()), color);
     }
-    if (rb != None) {
+    if (rb != NoLine) {
         const QColor color = toQColor(rb);
         if (flags & BF_BOTTOM)
             painter.fillRect(QRect(r.left(), r.bottom(), r.width(), 1), color);
@@ -271,8 +202,8 @@ QStringList layoutLines(
 void DrawEdge(QPainter& painter, QRect& rect, unsigned edge, unsigned flags)
 {
     const EdgeColors c = edgeColors(edge, flags);
-    const int lines = (c.ltOuter != None || c.rbOuter != None ? 1 : 0)
-        + (c.ltInner != None || c.rbInner != None ? 1 : 0);
+    const int lines = (c.ltOuter != NoLine || c.rbOuter != NoLine ? 1 : 0)
+        + (c.ltInner != NoLine || c.rbInner != NoLine ? 1 : 0);
     drawRing(painter, rect, flags, c.ltOuter, c.rbOuter);
     const QRect inner = shrinkBySides(rect, flags, 1);
     drawRing(painter, inner, flags, c.ltInner, c.rbInner);

@@ -43,8 +43,9 @@ enum EdgeFlag : unsigned {
 
 /// Draws the edge \a edge on the sides \a flags names, inside \a rect
 /// (right and bottom exclusive). BF_FLAT draws in the shadow colour with the
-/// window colour inside, BF_MONO in the frame colour; BF_MIDDLE fills the
-/// inside with the button face; BF_ADJUST shrinks \a rect by the edge width.
+/// button face inside, BF_MONO in the frame colour with the window colour
+/// inside; BF_MIDDLE fills the inside with the button face (the window colour
+/// with BF_MONO); BF_ADJUST shrinks \a rect by the edge width.
 void DrawEdge(QPainter& painter, QRect& rect, unsigned edge, unsigned flags);
 
 /// Draws a dotted focus rectangle by inverting pixels, so drawing it twice at
@@ -72,6 +73,8 @@ enum TextFlag : unsigned {
 /// Draws \a text in \a rect with the painter's font and pen, following
 /// \a format. With DT_CALCRECT nothing is drawn and \a rect is resized to
 /// fit the text (its width kept for DT_WORDBREAK). Returns the text height.
+/// DT_VCENTER and DT_BOTTOM take effect with DT_SINGLELINE only; a single "&"
+/// marks a mnemonic and is not shown unless DT_NOPREFIX is given.
 int DrawText(QPainter& painter, const QString& text, QRect& rect, unsigned format);
 
 /// Draws \a text turned by \a degrees (90: reading bottom to top) with its

@@ -83,6 +83,7 @@ public:
     StdFont Font() const;
     void setFont(const StdFont& New_Font);
     /// The background picture, drawn at (0, 0) under everything Cls leaves.
+    /// Assigning one clears the drawing, as a new back colour does.
     StdPicture Picture() const;
     void setPicture(const StdPicture& New_Picture);
     qint16 MousePointer() const;
@@ -149,6 +150,8 @@ Q_SIGNALS:
     void LostFocus();
     void Resize();
     /// The screen was restored from the persistent layer; redraw marks now.
+    /// Raised by Refresh, by Cls with AutoRedraw off, and by a new back colour
+    /// or picture.
     void Paint();
 
 protected:

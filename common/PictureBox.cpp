@@ -1,0 +1,882 @@
+#include "PictureBox.h"
+
+#include "Drawing.h"
+#include "MousePointer.h"
+#include "RuntimeError.h"
+
+#include <QBitmap>
+#include <QFocusEvent>
+#include <QFontMetrics>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPainterPathStroker>
+#include <QRegion>
+#include <QResizeEvent>
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <exception>
+
+namespace {
+
+// Classic dash lengths in pixels for draw styles 1 to 4.
+const QList<qreal> DashPattern { 18, 6 };
+const QList<qreal> DotPattern { 3, 3 };
+const QList<qreal> DashDotPattern { 9, 6, 3, 6 };
+const QList<qreal> DashDotDotPattern { 9, 3, 3, 3, 3, 3 };
+
+// Coordinates arrive as floats; halves go to the even neighbour.
+int px(float v)
+{
+    return int(std::lrint(v));
+}
+
+QPainter::CompositionMode compositionFor(qint16 drawMode)
+{
+    switch (drawMode) {
+    case 1:
+        return QPainter::RasterOp_ClearDestination;
+    case 2:
+        return QPainter::RasterOp_NotSourceAndNotDestination;
+    case 3:
+        return QPainter::RasterOp_NotSourceAndDestination;
+    case 4:
+        return QPainter::RasterOp_NotSource;
+    case 5:
+        return QPainter::RasterOp_SourceAndNotDestination;
+    case 6:
+        return QPainter::RasterOp_NotDestination;
+    case 7:
+        return QPainter::RasterOp_SourceXorDestination;
+    case 8:
+        return QPainter::RasterOp_NotSourceOrNotDestination;
+    case 9:
+        return QPainter::RasterOp_SourceAndDestination;
+    case 10:
+        return QPainter::RasterOp_NotSourceXorDestination;
+    case 11:
+        return QPainter::CompositionMode_Destination;
+    case 12:
+        return QPainter::RasterOp_NotSourceOrDestination;
+    case 14:
+        return QPainter::RasterOp_SourceOrNotDestination;
+    case 15:
+        return QPainter::RasterOp_SourceOrDestination;
+    case 16:
+        return QPainter::RasterOp_SetDestination;
+    default:
+        return QPainter::CompositionMode_SourceOver;
+    }
+}
+
+// Copies \a rect of \a from into \a to (both RGB32 and at least that large).
+void copyRect(QImage& to, const QImage& from, const QRect& rect)
+{
+    const QRect r = rect.intersected(to.rect()).intersected(from.rect());
+    if (r.isEmpty())
+        return;
+    const size_t bytes = size_t(r.width()) * 4;
+    for (int y = r.top(); y <= r.bottom(); ++y) {
+        std::memcpy(to.scanLine(y) + r.left() * 4, from.constScanLine(y) + r.left() * 4, bytes);
+    }
+}
+
+int qtButton(Qt::MouseButton button)
+{
+    switch (button) {
+    case Qt::LeftButton:
+        return 1;
+    case Qt::RightButton:
+        return 2;
+    case Qt::MiddleButton:
+        return 4;
+    default:
+        return 0;
+    }
+}
+
+int qtButtons(Qt::MouseButtons buttons)
+{
+    return (buttons & Qt::LeftButton ? 1 : 0) | (buttons & Qt::RightButton ? 2 : 0)
+        | (buttons & Qt::MiddleButton ? 4 : 0);
+}
+
+int qtShift(Qt::KeyboardModifiers modifiers)
+{
+    return (modifiers & Qt::ShiftModifier ? 1 : 0) | (modifiers & Qt::ControlModifier ? 2 : 0)
+        | (modifiers & Qt::AltModifier ? 4 : 0);
+}
+
+// The host's virtual key code of a Qt key; 0 for keys it has no code for.
+int hostKeyCode(int key)
+{
+    if ((key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9))
+        return key;
+    if (key >= Qt::Key_F1 && key <= Qt::Key_F24)
+        return 0x70 + (key - Qt::Key_F1);
+    switch (key) {
+    case Qt::Key_Backspace:
+        return 0x08;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        return 0x09;
+    case Qt::Key_Clear:
+        return 0x0C;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return 0x0D;
+    case Qt::Key_Shift:
+        return 0x10;
+    case Qt::Key_Control:
+        return 0x11;
+    case Qt::Key_Alt:
+        return 0x12;
+    case Qt::Key_Pause:
+        return 0x13;
+    case Qt::Key_CapsLock:
+        return 0x14;
+    case Qt::Key_Escape:
+        return 0x1B;
+    case Qt::Key_Space:
+        return 0x20;
+    case Qt::Key_PageUp:
+        return 0x21;
+    case Qt::Key_PageDown:
+        return 0x22;
+    case Qt::Key_End:
+        return 0x23;
+    case Qt::Key_Home:
+        return 0x24;
+    case Qt::Key_Left:
+        return 0x25;
+    case Qt::Key_Up:
+        return 0x26;
+    case Qt::Key_Right:
+        return 0x27;
+    case Qt::Key_Down:
+        return 0x28;
+    case Qt::Key_Insert:
+        return 0x2D;
+    case Qt::Key_Delete:
+        return 0x2E;
+    case Qt::Key_Plus:
+        return 0xBB;
+    case Qt::Key_Comma:
+        return 0xBC;
+    case Qt::Key_Minus:
+        return 0xBD;
+    case Qt::Key_Period:
+        return 0xBE;
+    default:
+        return 0;
+    }
+}
+
+// Signals reach host code that may throw; nothing may leave an event handler.
+template<typename F> void guarded(F&& f)
+{
+    try {
+        f();
+    } catch (const RuntimeError& e) {
+        qWarning("PictureBox: error %d in an event handler: %s", e.number(), e.what());
+    } catch (const std::exception& e) {
+        qWarning("PictureBox: exception in an event handler: %s", e.what());
+    }
+}
+
+void checkRange(qint16 value, int low, int high)
+{
+    if (value < low || value > high)
+        throw RuntimeError(RuntimeError::InvalidPropertyValue);
+}
+
+} // namespace
+
+class PictureBoxPrivate
+{
+public:
+    explicit PictureBoxPrivate(PictureBox* q)
+        : q(q)
+    { }
+
+    PictureBox* const q;
+    QImage persistent;
+    QImage screen;
+    bool autoRedraw = false;
+    OLE_COLOR backColor = Zel::ButtonFaceColor;
+    OLE_COLOR foreColor = Zel::ButtonTextColor;
+    OLE_COLOR fillColor = 0;
+    qint16 fillStyle = PictureBox::FillTransparent;
+    qint16 drawMode = PictureBox::CopyPen;
+    qint16 drawStyle = PictureBox::Solid;
+    qint16 drawWidth = 1;
+    float currentX = 0;
+    float currentY = 0;
+    StdFont font;
+    StdPicture picture;
+    qint16 mousePointer = Zel::PointerDefault;
+    StdPicture mouseIcon;
+    bool pressedInside = false;
+    bool suppressClick = false;
+
+    QColor resolve(OLE_COLOR color) const
+    {
+        const QColor c = Zel::toQColor(color);
+        return c.isValid() ? c : QColor(Qt::black);
+    }
+
+    QImage& target() { return autoRedraw ? persistent : screen; }
+
+    // The back colour with the picture on top, over \a area of the persistent layer.
+    void clearPersistent(const QRect& area)
+    {
+        QPainter p(&persistent);
+        p.setClipRect(area);
+        p.fillRect(area, resolve(backColor));
+        if (!picture.isNull())
+            p.drawImage(QPoint(0, 0), picture.image());
+    }
+
+    // Layers follow the widget and never shrink, so content survives a
+    // shrink-then-grow; new area shows the back colour and picture.
+    void ensureSize()
+    {
+        const QSize want = q->size().expandedTo(QSize(1, 1));
+        const QSize have = persistent.size();
+        if (have.width() >= want.width() && have.height() >= want.height())
+            return;
+        const QSize grown = have.expandedTo(want);
+        const QImage oldPersistent = persistent;
+        const QImage oldScreen = screen;
+        persistent = QImage(grown, QImage::Format_RGB32);
+        screen = QImage(grown, QImage::Format_RGB32);
+        clearPersistent(persistent.rect());
+        copyRect(persistent, oldPersistent, oldPersistent.rect());
+        copyRect(screen, persistent, screen.rect());
+        copyRect(screen, oldScreen, oldScreen.rect());
+    }
+
+    // After drawing: a persistent drawing shows on the screen too.
+    void shown(const QRect& dirty)
+    {
+        const QRect area = dirty.isNull() ? persistent.rect() : dirty;
+        if (autoRedraw)
+            copyRect(screen, persistent, area);
+        q->update(area.intersected(q->rect()));
+    }
+
+    void restoreScreen()
+    {
+        copyRect(screen, persistent, screen.rect());
+        q->update();
+    }
+
+    QPen pen(std::optional<OLE_COLOR> color) const
+    {
+        if (drawStyle == PictureBox::Invisible)
+            return QPen(Qt::NoPen);
+        QPen pen(resolve(color.value_or(foreColor)));
+        pen.setWidth(drawWidth);
+        pen.setJoinStyle(Qt::MiterJoin);
+        pen.setCapStyle(drawWidth > 1 ? Qt::RoundCap : Qt::SquareCap);
+        // Styled outlines exist only one pixel wide; wider ones are solid.
+        if (drawWidth == 1 && drawStyle >= PictureBox::Dash
+            && drawStyle <= PictureBox::DashDotDot) {
+            pen.setCapStyle(Qt::FlatCap);
+            switch (drawStyle) {
+            case PictureBox::Dash:
+                pen.setDashPattern(DashPattern);
+                break;
+            case PictureBox::Dot:
+                pen.setDashPattern(DotPattern);
+                break;
+            case PictureBox::DashDot:
+                pen.setDashPattern(DashDotPattern);
+                break;
+            default:
+                pen.setDashPattern(DashDotDotPattern);
+                break;
+            }
+        }
+        return pen;
+    }
+
+    QBrush brush() const
+    {
+        const Qt::BrushStyle style = Zel::hatchStyle(fillStyle);
+        if (style == Qt::NoBrush)
+            return QBrush();
+        return QBrush(resolve(fillColor), style);
+    }
+
+    // Pixels the pen of width w reaches beyond a shape's outline.
+    int penReach() const { return drawWidth / 2 + 1; }
+
+    std::unique_ptr<QPainter> painter(std::optional<OLE_COLOR> color = {})
+    {
+        ensureSize();
+        auto p = std::make_unique<QPainter>(&target());
+        p->setRenderHint(QPainter::Antialiasing, false);
+        p->setCompositionMode(compositionFor(drawMode));
+        p->setPen(pen(color));
+        p->setBrush(brush());
+        p->setFont(font.toQFont());
+        return p;
+    }
+
+    // Fills \a fill and strokes \a outline so that, in the raster-operation
+    // modes, no pixel is changed twice (the stroke's pixels are kept out of
+    // the fill); a not-xor figure drawn twice then vanishes completely.
+    void fillAndStroke(QPainter& p, const QPainterPath& shape, const QRect& bounds)
+    {
+        const QPen outline = p.pen();
+        const QBrush fill = p.brush();
+        const bool overlap = outline.style() != Qt::NoPen && fill.style() != Qt::NoBrush
+            && drawMode != PictureBox::CopyPen;
+        if (!overlap) {
+            p.drawPath(shape);
+            return;
+        }
+        QImage mask(bounds.size(), QImage::Format_ARGB32_Premultiplied);
+        mask.fill(Qt::transparent);
+        {
+            QPainter m(&mask);
+            m.translate(-bounds.topLeft());
+            QPen maskPen = outline;
+            maskPen.setColor(Qt::black);
+            m.setPen(maskPen);
+            m.setBrush(Qt::NoBrush);
+            m.drawPath(shape);
+        }
+        QRegion stroke(QBitmap::fromImage(mask.createAlphaMask()));
+        stroke.translate(bounds.topLeft());
+        p.save();
+        p.setClipRegion(QRegion(bounds).subtracted(stroke));
+        p.setPen(Qt::NoPen);
+        p.drawPath(shape);
+        p.restore();
+        p.setBrush(Qt::NoBrush);
+        p.drawPath(shape);
+        p.setBrush(fill);
+    }
+};
+
+PictureBox::PictureBox(QWidget* parent)
+    : QWidget(parent)
+    , d(std::make_unique<PictureBoxPrivate>(this))
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::StrongFocus);
+    setMouseTracking(true);
+    d->ensureSize();
+}
+
+PictureBox::~PictureBox() = default;
+
+bool PictureBox::AutoRedraw() const
+{
+    return d->autoRedraw;
+}
+
+void PictureBox::setAutoRedraw(bool New_AutoRedraw)
+{
+    d->autoRedraw = New_AutoRedraw;
+}
+
+OLE_COLOR PictureBox::BackColor() const
+{
+    return d->backColor;
+}
+
+void PictureBox::setBackColor(OLE_COLOR New_BackColor)
+{
+    // Even the same colour clears, as the host does on every assignment.
+    d->backColor = New_BackColor;
+    d->ensureSize();
+    d->clearPersistent(d->persistent.rect());
+    d->restoreScreen();
+    guarded([this] { Q_EMIT Paint(); });
+}
+
+OLE_COLOR PictureBox::ForeColor() const
+{
+    return d->foreColor;
+}
+
+void PictureBox::setForeColor(OLE_COLOR New_ForeColor)
+{
+    d->foreColor = New_ForeColor;
+}
+
+OLE_COLOR PictureBox::FillColor() const
+{
+    return d->fillColor;
+}
+
+void PictureBox::setFillColor(OLE_COLOR New_FillColor)
+{
+    d->fillColor = New_FillColor;
+}
+
+qint16 PictureBox::FillStyle() const
+{
+    return d->fillStyle;
+}
+
+void PictureBox::setFillStyle(qint16 New_FillStyle)
+{
+    checkRange(New_FillStyle, FillSolid, DiagonalCross);
+    d->fillStyle = New_FillStyle;
+}
+
+qint16 PictureBox::DrawMode() const
+{
+    return d->drawMode;
+}
+
+void PictureBox::setDrawMode(qint16 New_DrawMode)
+{
+    checkRange(New_DrawMode, Blackness, Whiteness);
+    d->drawMode = New_DrawMode;
+}
+
+qint16 PictureBox::DrawStyle() const
+{
+    return d->drawStyle;
+}
+
+void PictureBox::setDrawStyle(qint16 New_DrawStyle)
+{
+    checkRange(New_DrawStyle, Solid, InsideSolid);
+    d->drawStyle = New_DrawStyle;
+}
+
+qint16 PictureBox::DrawWidth() const
+{
+    return d->drawWidth;
+}
+
+void PictureBox::setDrawWidth(qint16 New_DrawWidth)
+{
+    checkRange(New_DrawWidth, 1, 32767);
+    d->drawWidth = New_DrawWidth;
+}
+
+float PictureBox::CurrentX() const
+{
+    return d->currentX;
+}
+
+void PictureBox::setCurrentX(float New_CurrentX)
+{
+    d->currentX = New_CurrentX;
+}
+
+float PictureBox::CurrentY() const
+{
+    return d->currentY;
+}
+
+void PictureBox::setCurrentY(float New_CurrentY)
+{
+    d->currentY = New_CurrentY;
+}
+
+StdFont PictureBox::Font() const
+{
+    return d->font;
+}
+
+void PictureBox::setFont(const StdFont& New_Font)
+{
+    d->font = New_Font;
+}
+
+StdPicture PictureBox::Picture() const
+{
+    return d->picture;
+}
+
+void PictureBox::setPicture(const StdPicture& New_Picture)
+{
+    d->picture = New_Picture;
+    d->ensureSize();
+    d->clearPersistent(d->persistent.rect());
+    d->restoreScreen();
+    guarded([this] { Q_EMIT Paint(); });
+}
+
+qint16 PictureBox::MousePointer() const
+{
+    return d->mousePointer;
+}
+
+void PictureBox::setMousePointer(qint16 New_MousePointer)
+{
+    if (!Zel::isValidMousePointer(New_MousePointer))
+        throw RuntimeError(RuntimeError::InvalidPropertyValue);
+    d->mousePointer = New_MousePointer;
+    if (New_MousePointer == Zel::PointerDefault)
+        unsetCursor();
+    else
+        setCursor(Zel::cursorForPointer(New_MousePointer, d->mouseIcon));
+}
+
+StdPicture PictureBox::MouseIcon() const
+{
+    return d->mouseIcon;
+}
+
+void PictureBox::setMouseIcon(const StdPicture& New_MouseIcon)
+{
+    d->mouseIcon = New_MouseIcon;
+    if (d->mousePointer == Zel::PointerCustom)
+        setCursor(Zel::cursorForPointer(Zel::PointerCustom, d->mouseIcon));
+}
+
+void PictureBox::Cls()
+{
+    d->ensureSize();
+    d->currentX = 0;
+    d->currentY = 0;
+    if (d->autoRedraw) {
+        d->clearPersistent(d->persistent.rect());
+        d->restoreScreen();
+        return;
+    }
+    d->restoreScreen();
+    guarded([this] { Q_EMIT Paint(); });
+}
+
+void PictureBox::Refresh()
+{
+    d->ensureSize();
+    d->restoreScreen();
+    guarded([this] { Q_EMIT Paint(); });
+}
+
+void PictureBox::Line(
+    float x1, float y1, float x2, float y2, std::optional<OLE_COLOR> color, LineKind kind)
+{
+    const QPoint a(px(x1), px(y1));
+    const QPoint b(px(x2), px(y2));
+    d->currentX = x2;
+    d->currentY = y2;
+    auto p = d->painter(color);
+    const int reach = d->penReach();
+    // Both corners inclusive, whichever way round they are given.
+    QRect box(QPoint(std::min(a.x(), b.x()), std::min(a.y(), b.y())),
+        QPoint(std::max(a.x(), b.x()), std::max(a.y(), b.y())));
+    QRect dirty = box.adjusted(-reach, -reach, reach, reach);
+
+    switch (kind) {
+    case LineKind::Line:
+        p->drawLine(a, b);
+        break;
+    case LineKind::FilledBox:
+        if (p->pen().style() != Qt::NoPen)
+            p->fillRect(box, p->pen().color());
+        break;
+    case LineKind::Box: {
+        if (d->drawStyle == InsideSolid && d->drawWidth > 1) {
+            // The pen stays inside the box.
+            const int in = d->drawWidth / 2;
+            box = box.adjusted(in, in, -in, -in);
+        }
+        const bool hasPen = p->pen().style() != Qt::NoPen;
+        if (p->brush().style() != Qt::NoBrush) {
+            // The fill stops where the outline begins, so no pixel is drawn twice.
+            const int in = hasPen ? d->drawWidth / 2 + 1 : 0;
+            const QRect inside = box.adjusted(in, in, -in, -in);
+            if (inside.isValid())
+                p->fillRect(inside, p->brush());
+        }
+        if (hasPen) {
+            p->setBrush(Qt::NoBrush);
+            if (box.width() == 1 || box.height() == 1)
+                p->drawLine(box.topLeft(), box.bottomRight());
+            else
+                p->drawRect(box.x(), box.y(), box.width() - 1, box.height() - 1);
+        }
+        break;
+    }
+    }
+    p->end();
+    d->shown(dirty);
+}
+
+void PictureBox::Circle(float x, float y, float radius, std::optional<OLE_COLOR> color)
+{
+    d->currentX = x;
+    d->currentY = y;
+    const QPoint c(px(x), px(y));
+    int r = px(std::fabs(radius));
+    if (d->drawStyle == InsideSolid && d->drawWidth > 1)
+        r = std::max(0, r - d->drawWidth / 2);
+    auto p = d->painter(color);
+    const QRect box(c.x() - r, c.y() - r, 2 * r, 2 * r); // spans centre - r .. centre + r
+    const int reach = d->penReach();
+    const QRect dirty = box.adjusted(-reach, -reach, reach + 1, reach + 1);
+    QPainterPath path;
+    path.addEllipse(box);
+    d->fillAndStroke(*p, path, dirty.intersected(d->target().rect()));
+    p->end();
+    d->shown(dirty);
+}
+
+void PictureBox::Polygon(const QPolygon& points)
+{
+    if (points.isEmpty())
+        return;
+    auto p = d->painter();
+    const int reach = d->penReach();
+    const QRect dirty = points.boundingRect().adjusted(-reach, -reach, reach, reach);
+    QPainterPath path;
+    path.setFillRule(Qt::WindingFill);
+    path.addPolygon(QPolygonF(points));
+    path.closeSubpath();
+    d->fillAndStroke(*p, path, dirty.intersected(d->target().rect()));
+    p->end();
+    d->shown(dirty);
+}
+
+void PictureBox::PSet(float x, float y, std::optional<OLE_COLOR> color)
+{
+    d->currentX = x;
+    d->currentY = y;
+    const QPoint at(px(x), px(y));
+    auto p = d->painter(color);
+    QPen pen = d->pen(color);
+    if (pen.style() == Qt::NoPen) // a point is drawn even with the invisible style
+        pen = QPen(d->resolve(color.value_or(d->foreColor)), d->drawWidth);
+    pen.setStyle(Qt::SolidLine);
+    pen.setCapStyle(d->drawWidth > 1 ? Qt::RoundCap : Qt::SquareCap);
+    p->setPen(pen);
+    p->drawPoint(at);
+    p->end();
+    const int reach = d->penReach();
+    d->shown(QRect(at, at).adjusted(-reach, -reach, reach, reach));
+}
+
+qint32 PictureBox::Point(float x, float y) const
+{
+    const QPoint at(px(x), px(y));
+    if (!rect().contains(at) || !d->screen.rect().contains(at))
+        return -1;
+    return qint32(Zel::fromQColor(QColor(d->screen.pixel(at))));
+}
+
+void PictureBox::Print(const QString& text)
+{
+    QString normalized = text;
+    normalized.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    const QStringList lines = normalized.split(QLatin1Char('\n'));
+    auto p = d->painter();
+    // Text is not a raster operation: it always draws over what is there.
+    p->setCompositionMode(QPainter::CompositionMode_SourceOver);
+    p->setPen(d->resolve(d->foreColor));
+    const QFontMetrics fm = p->fontMetrics();
+    const int x = px(d->currentX);
+    int y = px(d->currentY);
+    QRect dirty;
+    for (const QString& line : lines) {
+        p->drawText(QPoint(x, y + fm.ascent()), line);
+        dirty |= QRect(x, y, fm.horizontalAdvance(line) + 2, fm.height());
+        y += fm.height();
+    }
+    p->end();
+    d->currentX = 0;
+    d->currentY = float(y);
+    d->shown(dirty);
+}
+
+qint32 PictureBox::TextWidth(const QString& text) const
+{
+    const QFontMetrics fm(d->font.toQFont(), &d->persistent);
+    QString normalized = text;
+    normalized.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    int width = 0;
+    for (const QString& line : normalized.split(QLatin1Char('\n')))
+        width = std::max(width, fm.horizontalAdvance(line));
+    return width;
+}
+
+qint32 PictureBox::TextHeight(const QString& text) const
+{
+    const QFontMetrics fm(d->font.toQFont(), &d->persistent);
+    QString normalized = text;
+    normalized.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    return fm.height() * qint32(normalized.count(QLatin1Char('\n')) + 1);
+}
+
+void PictureBox::PaintPicture(
+    const StdPicture& picture, float x, float y, float width, float height)
+{
+    if (picture.isNull())
+        return;
+    const QImage image = picture.image();
+    QRect place(px(x), px(y), image.width(), image.height());
+    if (width > 0)
+        place.setWidth(px(width));
+    if (height > 0)
+        place.setHeight(px(height));
+    auto p = d->painter();
+    // Pictures are copied as they are; icons keep their transparency.
+    p->setCompositionMode(QPainter::CompositionMode_SourceOver);
+    p->drawImage(place, image);
+    p->end();
+    d->shown(place);
+}
+
+QImage& PictureBox::drawingLayer()
+{
+    d->ensureSize();
+    return d->target();
+}
+
+const QImage& PictureBox::persistentLayer() const
+{
+    return d->persistent;
+}
+
+const QImage& PictureBox::screenLayer() const
+{
+    return d->screen;
+}
+
+std::unique_ptr<QPainter> PictureBox::beginPaint()
+{
+    return d->painter();
+}
+
+void PictureBox::endPaint(std::unique_ptr<QPainter> painter, const QRect& dirty)
+{
+    if (painter && painter->isActive())
+        painter->end();
+    painter.reset();
+    d->shown(dirty);
+}
+
+QPen PictureBox::currentPen(std::optional<OLE_COLOR> color) const
+{
+    return d->pen(color);
+}
+
+QBrush PictureBox::currentBrush() const
+{
+    return d->brush();
+}
+
+void PictureBox::paintEvent(QPaintEvent* event)
+{
+    QPainter p(this);
+    const QRect area = event->rect();
+    const QRect fromLayer = area.intersected(d->screen.rect());
+    p.drawImage(fromLayer, d->screen, fromLayer);
+    // The layers lag behind a pending resize for a moment; fill the rest.
+    const QRegion rest = QRegion(area).subtracted(QRegion(fromLayer));
+    for (const QRect& r : rest)
+        p.fillRect(r, d->resolve(d->backColor));
+}
+
+void PictureBox::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    d->ensureSize();
+    guarded([this] { Q_EMIT Resize(); });
+}
+
+void PictureBox::mousePressEvent(QMouseEvent* event)
+{
+    d->pressedInside = true;
+    const QPointF at = event->position();
+    guarded([&] {
+        Q_EMIT MouseDown(
+            qtButton(event->button()), qtShift(event->modifiers()), float(at.x()), float(at.y()));
+    });
+    event->accept();
+}
+
+void PictureBox::mouseMoveEvent(QMouseEvent* event)
+{
+    const QPointF at = event->position();
+    guarded([&] {
+        Q_EMIT MouseMove(
+            qtButtons(event->buttons()), qtShift(event->modifiers()), float(at.x()), float(at.y()));
+    });
+    event->accept();
+}
+
+void PictureBox::mouseReleaseEvent(QMouseEvent* event)
+{
+    const QPointF at = event->position();
+    guarded([&] {
+        Q_EMIT MouseUp(
+            qtButton(event->button()), qtShift(event->modifiers()), float(at.x()), float(at.y()));
+    });
+    // A click is a press and a release over the box; the release after a
+    // double click raises no second click.
+    const bool click = d->pressedInside && !d->suppressClick && rect().contains(at.toPoint());
+    d->pressedInside = false;
+    d->suppressClick = false;
+    if (click)
+        guarded([this] { Q_EMIT Click(); });
+    event->accept();
+}
+
+void PictureBox::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    d->pressedInside = true;
+    d->suppressClick = true;
+    guarded([this] { Q_EMIT DblClick(); });
+    event->accept();
+}
+
+void PictureBox::keyPressEvent(QKeyEvent* event)
+{
+    int keyCode = hostKeyCode(event->key());
+    bool swallowed = false;
+    if (keyCode != 0) {
+        guarded([&] { Q_EMIT KeyDown(keyCode, qtShift(event->modifiers())); });
+        swallowed = keyCode == 0;
+    }
+    const QString text = event->text();
+    if (!swallowed && !text.isEmpty() && text.at(0).unicode() != 0x7F) {
+        int keyAscii = text.at(0).unicode();
+        guarded([&] { Q_EMIT KeyPress(keyAscii); });
+        swallowed = keyAscii == 0;
+    }
+    if (swallowed)
+        event->accept();
+    else
+        QWidget::keyPressEvent(event);
+}
+
+void PictureBox::keyReleaseEvent(QKeyEvent* event)
+{
+    int keyCode = hostKeyCode(event->key());
+    if (keyCode == 0 || event->isAutoRepeat()) {
+        QWidget::keyReleaseEvent(event);
+        return;
+    }
+    guarded([&] { Q_EMIT KeyUp(keyCode, qtShift(event->modifiers())); });
+    if (keyCode == 0)
+        event->accept();
+    else
+        QWidget::keyReleaseEvent(event);
+}
+
+void PictureBox::focusInEvent(QFocusEvent* event)
+{
+    QWidget::focusInEvent(event);
+    guarded([this] { Q_EMIT GotFocus(); });
+}
+
+void PictureBox::focusOutEvent(QFocusEvent* event)
+{
+    QWidget::focusOutEvent(event);
+    guarded([this] { Q_EMIT LostFocus(); });
+}
