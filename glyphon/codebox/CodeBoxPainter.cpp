@@ -1,0 +1,174 @@
+// Painting of the code box: everything here reads the control's state and
+// draws one frame; nothing changes what the host sees.
+#include "Zel_CodeBox_p.h"
+
+#include <QPainter>
+#include <common/HostConvert.h>
+
+namespace {
+
+QColor colorOf(OLE_COLOR color)
+{
+    const QColor c = Zel::toQColor(color);
+    return c.isValid() ? c : QColor(Qt::black);
+}
+
+// Alternate pixels along the rectangle's edges; with \a invert they are
+// inverted (a focus rectangle), otherwise drawn in the pen.
+QPolygon dottedEdge(const QRect& r, bool top, bool bottom, bool sides)
+{
+    QPolygon points;
+    if (r.width() <= 0 || r.height() <= 0)
+        return points;
+    for (int x = r.left(); x <= r.right(); x += 2) {
+        if (top)
+            points << QPoint(x, r.top());
+        if (bottom && r.bottom() != r.top())
+            points << QPoint(x, r.bottom());
+    }
+    if (sides) {
+        for (int y = r.top() + 2; y < r.bottom(); y += 2) {
+            points << QPoint(r.left(), y);
+            if (r.right() != r.left())
+                points << QPoint(r.right(), y);
+        }
+    }
+    return points;
+}
+
+void drawFocusRect(QPainter& p, const QRect& r)
+{
+    p.save();
+    p.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+    p.setPen(Qt::white);
+    p.drawPoints(dottedEdge(r, true, true, true));
+    p.restore();
+}
+
+} // namespace
+
+void Zel_CodeBoxPrivate::renderFrame(QImage& image) const
+{
+    QPainter p(&image);
+    if (!q->UserMode()) {
+        paintPlaceholder(p, image);
+        return;
+    }
+    const int height = areaHeight();
+    p.fillRect(QRect(0, 0, areaWidth(), height), Qt::white);
+    gutterTile.Tile(p, 0, 0, CodeLayout::GutterWidth, height, true);
+    if (store.isEmpty())
+        return;
+    qint64 top = 0;
+    for (qint32 row = firstVisible(); row < store.size() && top < height; ++row) {
+        paintRow(p, row, int(top));
+        top += rowHeight(row);
+    }
+    if (listIndex >= 0 && !selectionHidden)
+        paintSelection(p, image);
+}
+
+void Zel_CodeBoxPrivate::paintRow(QPainter& p, qint32 row, qint32 top) const
+{
+    const StoredRow& r = store.at(row);
+    const int h = rowHeight(row);
+    p.fillRect(
+        QRect(CodeLayout::GutterWidth, top, textWidth - CodeLayout::GutterWidth, h), Qt::white);
+    if (r.isCode() && showNumber) {
+        p.setFont(fonts.font(CodeFonts::Regular));
+        p.setPen(colorOf(gutterFontColor));
+        p.drawText(
+            QRect(CodeLayout::NumberLeft, top, CodeLayout::NumberRight - CodeLayout::NumberLeft, h),
+            Qt::AlignRight | Qt::AlignTop | Qt::TextSingleLine, QString::number(r.lineNumber));
+    }
+    if (r.locked && !lockPicture.isNull())
+        p.drawImage(CodeLayout::LockX, top + 2, lockPicture.image());
+    if (r.isBar())
+        paintBar(p, r.value, 0, top, textWidth, top + h);
+    else if (autoRender)
+        paintTokens(p, row, top);
+    if (row == store.size() - 1) {
+        p.setPen(colorOf(Zel::ButtonShadowColor));
+        p.drawLine(CodeLayout::GutterWidth, top + h, textWidth - 1, top + h);
+    }
+}
+
+void Zel_CodeBoxPrivate::paintBar(
+    QPainter& p, const QString& text, int left, int top, int right, int bottom) const
+{
+    p.fillRect(QRect(left, top, right - left, bottom - top), colorOf(Zel::ButtonFaceColor));
+    p.setPen(Qt::white);
+    p.drawLine(left, top + 1, right - 1, top + 1);
+    p.setPen(colorOf(Zel::ButtonShadowColor));
+    p.drawLine(left, bottom - 2, right - 1, bottom - 2);
+    p.setPen(Qt::black);
+    p.drawLine(left, bottom - 1, right - 1, bottom - 1);
+    const int t = top + int(Zel::roundHalfEven((bottom - top) / 2.0 - fonts.lineHeight() / 2.0));
+    p.setFont(fonts.font(CodeFonts::Regular));
+    p.drawText(QRect(left, t, right - left, std::max(bottom - t, 1)),
+        Qt::AlignHCenter | Qt::AlignTop, text);
+}
+
+void Zel_CodeBoxPrivate::paintTokens(QPainter& p, qint32 row, int top) const
+{
+    QList<QString> drawn;
+    const QList<CodeToken> tokens = layoutRow(row, &drawn);
+    TokenStyler styler(colors, store.at(row).addType == Zel_CodeBox::Shadowed);
+    int face = -1;
+    OLE_COLOR color = 0xFFFFFFFFu;
+    const int ascent = fonts.ascent();
+    for (qsizetype i = 0; i < tokens.size(); ++i) {
+        const TokenStyler::Style style = styler.next(tokens[i].Kind);
+        if (drawn[i].isEmpty())
+            continue;
+        if (style.face != face) {
+            face = style.face;
+            p.setFont(fonts.font(face));
+        }
+        if (style.color != color) {
+            color = style.color;
+            p.setPen(colorOf(color));
+        }
+        p.drawText(QPoint(tokens[i].x, top + tokens[i].y + ascent), drawn[i]);
+    }
+}
+
+void Zel_CodeBoxPrivate::paintSelection(QPainter& p, QImage& image) const
+{
+    Q_UNUSED(image)
+    const qint32 first = firstVisible();
+    if (listIndex < first || listIndex >= store.size())
+        return;
+    const qint64 top = heightOf(first, listIndex);
+    if (top >= areaHeight())
+        return;
+    const int h = rowHeight(listIndex);
+    const QRect box(41, int(top), textWidth - 41, h - 1);
+    p.fillRect(box, colorOf(selectBGColor));
+    switch (codeStyle) {
+    case Zel_CodeBox::FullSelection:
+    case Zel_CodeBox::QuorvelStyle:
+        drawFocusRect(p, box);
+        break;
+    case Zel_CodeBox::TopStyleSelection:
+        p.setPen(colorOf(Zel::ButtonShadowColor));
+        p.drawPoints(dottedEdge(box, true, true, false));
+        break;
+    }
+    const StoredRow& r = store.at(listIndex);
+    if (r.isCode() && autoRender)
+        paintTokens(p, listIndex, int(top));
+    else if (r.isBar())
+        paintBar(p, r.value, 0, int(top), textWidth, int(top) + h);
+}
+
+void Zel_CodeBoxPrivate::paintPlaceholder(QPainter& p, QImage& image) const
+{
+    Q_UNUSED(image)
+    p.fillRect(QRect(QPoint(0, 0), surface->size()), Qt::white);
+    p.setFont(fonts.font(CodeFonts::Regular));
+    p.setPen(Qt::black);
+    p.drawText(QPoint(0, fonts.ascent()),
+        q->objectName().isEmpty() ? QStringLiteral("Zel_CodeBox") : q->objectName());
+    drawFocusRect(p, QRect(0, 0, surface->width(), CodeLayout::singleLineHeight(fonts)));
+}

@@ -1,0 +1,78 @@
+#pragma once
+
+#include <QHash>
+#include <QSet>
+#include <QString>
+#include <vector>
+
+/// One stored row, kept compact: tokens are cut from Value when a row is
+/// painted or measured, never stored.
+struct StoredRow
+{
+    QString value;
+    QString key;
+    QString category;
+    qint32 lineNumber = 0;
+    /// Bars: their fixed height. Code rows: the wrapped height measured at
+    /// layout generation heightStamp (0: not measured).
+    qint32 height = 0;
+    quint32 heightStamp = 0;
+    qint32 addType = 0;
+    bool locked = false;
+    bool dirty = false;
+
+    bool isCode() const { return addType == 0 || addType == 2; }
+    bool isBar() const { return !isCode(); }
+};
+
+/// The row store: rows in display order, a case-insensitive index of keys,
+/// the first run of each category, and line numbers that count the code rows
+/// 1, 2, 3 ... in order.
+class CodeStore
+{
+public:
+    /// The folded form under which keys and categories are compared.
+    static QString fold(const QString& text) { return text.toCaseFolded(); }
+
+    qint32 size() const { return qint32(m_rows.size()); }
+    bool isEmpty() const { return m_rows.empty(); }
+    const StoredRow& at(qint32 index) const { return m_rows[size_t(index)]; }
+    StoredRow& at(qint32 index) { return m_rows[size_t(index)]; }
+
+    /// True when \a key is not empty and no row has it (any letter case).
+    bool keyOK(const QString& key) const;
+    /// The row with \a key (any letter case), -1 when none.
+    qint32 indexOfKey(const QString& key) const;
+    /// True for the empty category (the spare slot has it) and for any category a row has.
+    bool categoryExists(const QString& category) const;
+    /// The position a row of \a category goes to: behind the first run of
+    /// that category, else the end.
+    qint32 insertPosition(const QString& category) const;
+
+    /// Stores \a row at insertPosition(row.category) and numbers it; the key
+    /// must be OK. Returns the position.
+    qint32 add(StoredRow row);
+    /// Gives the first row with \a oldKey the key \a newKey (which must be OK).
+    void changeKey(const QString& oldKey, const QString& newKey);
+    /// Removes the rows with \a key and renumbers; returns how many went.
+    qint32 erase(const QString& key);
+    void clear();
+
+    /// The line number the next appended code row gets.
+    qint32 nextLineNumber() const { return m_nextLineNumber; }
+
+private:
+    struct Run
+    {
+        qint32 start;
+        qint32 end; // exclusive
+    };
+    void rebuildIndexes();
+    QString sharedCategory(const QString& category);
+
+    std::vector<StoredRow> m_rows;
+    QHash<QString, qint32> m_keyIndex; // folded key -> position
+    QHash<QString, Run> m_firstRun; // folded category -> its first run
+    QSet<QString> m_categoryTexts; // one shared copy of each category text
+    qint32 m_nextLineNumber = 1;
+};

@@ -1,0 +1,1245 @@
+#include "Zel_CodeBox.h"
+
+#include "CodeTokenizer_p.h"
+#include "Zel_CodeBox_p.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <QWheelEvent>
+#include <algorithm>
+#include <common/Drawing.h>
+#include <common/HostConvert.h>
+#include <common/RuntimeError.h>
+#include <common/StdFont.h>
+#include <common/Units.h>
+
+namespace {
+
+// Host slots run inside our event handlers; nothing may escape into Qt's loop.
+template<typename F> void guarded(F&& f)
+{
+    try {
+        f();
+    } catch (const RuntimeError& e) {
+        qWarning("Zel_CodeBox: run-time error %d in an event handler: %s", e.number(),
+            qPrintable(e.description()));
+    } catch (const std::exception& e) {
+        qWarning("Zel_CodeBox: exception in an event handler: %s", e.what());
+    }
+}
+
+QFont surfaceFont()
+{
+    Zel::installFontSubstitutions();
+    return StdFont(QStringLiteral("Verdana"), 8.25).toQFont();
+}
+
+} // namespace
+
+OLE_COLOR adjustColor(OLE_COLOR c, int amount, bool blueScaling)
+{
+    const int r = int(c & 0xFF) + amount;
+    const int g = int((c >> 8) & 0xFF) + amount;
+    const int b0 = int((c >> 16) & 0xFF);
+    const int b = blueScaling ? b0 + (b0 * amount) / 192 : b0 + amount;
+    return Zel::rgb(std::clamp(r, 0, 255), std::clamp(g, 0, 255), std::clamp(b, 0, 255));
+}
+
+// --- CodeSurface ------------------------------------------------------------
+
+CodeSurface::CodeSurface(Zel_CodeBoxPrivate* d, QWidget* parent)
+    : QWidget(parent)
+    , d(d)
+{
+    setObjectName(QStringLiteral("Picture1"));
+    setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+}
+
+void CodeSurface::paintEvent(QPaintEvent* event)
+{
+    const qreal dpr = devicePixelRatioF();
+    const QSize size = this->size() * dpr;
+    if (d->frame.size() != size || d->frameStale) {
+        if (d->frame.size() != size) {
+            d->frame = QImage(size, QImage::Format_RGB32);
+            d->frame.setDevicePixelRatio(dpr);
+        }
+        d->renderFrame(d->frame);
+        d->frameStale = false;
+    }
+    QPainter p(this);
+    p.drawImage(
+        event->rect(), d->frame, QRectF(event->rect().topLeft() * dpr, event->rect().size() * dpr));
+}
+
+void CodeSurface::mousePressEvent(QMouseEvent* event)
+{
+    guarded([&] { d->mousePress(event); });
+}
+
+void CodeSurface::mouseMoveEvent(QMouseEvent* event)
+{
+    guarded([&] { d->mouseMove(event); });
+}
+
+void CodeSurface::mouseReleaseEvent(QMouseEvent* event)
+{
+    guarded([&] { d->mouseRelease(event); });
+}
+
+void CodeSurface::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    guarded([&] { d->mouseDoubleClick(event); });
+}
+
+void CodeSurface::wheelEvent(QWheelEvent* event)
+{
+    const int steps = event->angleDelta().y() / 40; // three rows a notch
+    if (steps != 0 && d->scrollBarShown)
+        guarded([&] { d->setTop(d->firstVisible() - steps); });
+    event->accept();
+}
+
+void CodeSurface::keyPressEvent(QKeyEvent* event)
+{
+    guarded([&] { d->keyPress(event); });
+}
+
+void CodeSurface::keyReleaseEvent(QKeyEvent* event)
+{
+    guarded([&] { d->keyRelease(event); });
+}
+
+void CodeSurface::focusInEvent(QFocusEvent* event)
+{
+    QWidget::focusInEvent(event);
+    guarded([&] { d->focusChanged(true); });
+}
+
+void CodeSurface::focusOutEvent(QFocusEvent* event)
+{
+    QWidget::focusOutEvent(event);
+    guarded([&] { d->focusChanged(false); });
+}
+
+// --- Zel_CodeBoxPrivate: layout ----------------------------------------------
+
+Zel_CodeBoxPrivate::Zel_CodeBoxPrivate(Zel_CodeBox* q)
+    : q(q)
+    , fonts(surfaceFont())
+{ }
+
+qint32 Zel_CodeBoxPrivate::areaHeight() const
+{
+    return surface->height();
+}
+
+qint32 Zel_CodeBoxPrivate::areaWidth() const
+{
+    return surface->width();
+}
+
+qint32 Zel_CodeBoxPrivate::firstVisible() const
+{
+    return scrollBarShown ? scrollBar->value() : 0;
+}
+
+QList<CodeToken> Zel_CodeBoxPrivate::layoutRow(qint32 row, QList<QString>* drawn) const
+{
+    const StoredRow& r = store.at(row);
+    QList<CodeToken> tokens
+        = CodeTokenizer::tokenizeRow(r.value, r.addType == Zel_CodeBox::Shadowed);
+    const int height
+        = CodeLayout::layoutTokens(tokens, fonts, CodeLayout::TextLeft, textWidth, drawn);
+    // Measuring is the costly part of a row's layout: keep the result.
+    StoredRow& cached = const_cast<CodeStore&>(store).at(row);
+    cached.height = height;
+    cached.heightStamp = layoutStamp;
+    return tokens;
+}
+
+qint32 Zel_CodeBoxPrivate::rowHeight(qint32 row) const
+{
+    const StoredRow& r = store.at(row);
+    if (r.isBar())
+        return r.height;
+    if (!autoRender)
+        return CodeLayout::singleLineHeight(fonts);
+    if (r.heightStamp != layoutStamp)
+        layoutRow(row);
+    return r.height;
+}
+
+qint64 Zel_CodeBoxPrivate::heightOf(qint32 from, qint32 to) const
+{
+    qint64 sum = 0;
+    for (qint32 i = std::max(from, 0); i < std::min(to, store.size()); ++i)
+        sum += rowHeight(i);
+    return sum;
+}
+
+bool Zel_CodeBoxPrivate::fitsFrom(qint32 from) const
+{
+    const qint32 height = areaHeight();
+    qint64 sum = 0;
+    for (qint32 i = from; i < store.size(); ++i) {
+        sum += rowHeight(i);
+        if (sum > height)
+            return false;
+    }
+    return true;
+}
+
+qint32 Zel_CodeBoxPrivate::fittingRows(qint32 from) const
+{
+    const qint32 height = areaHeight();
+    qint64 sum = 0;
+    qint32 count = 0;
+    for (qint32 i = std::max(from, 0); i < store.size(); ++i) {
+        sum += rowHeight(i);
+        if (sum > height)
+            break;
+        ++count;
+    }
+    return count;
+}
+
+qint32 Zel_CodeBoxPrivate::lastPageTop() const
+{
+    const qint32 height = areaHeight();
+    qint64 sum = 0;
+    qint32 i = store.size() - 1;
+    for (; i >= 0; --i) {
+        sum += rowHeight(i);
+        if (sum > height)
+            break;
+    }
+    return std::clamp(i + 1, 0, std::max(store.size() - 1, 0));
+}
+
+qint32 Zel_CodeBoxPrivate::rowTop(qint32 row) const
+{
+    const qint32 first = firstVisible();
+    if (row >= first)
+        return qint32(std::min<qint64>(heightOf(first, row), INT_MAX / 2));
+    return -qint32(std::min<qint64>(heightOf(row, first), INT_MAX / 2));
+}
+
+qint32 Zel_CodeBoxPrivate::rowAtY(qint32 y) const
+{
+    if (y < 0)
+        return -1;
+    qint64 top = 0;
+    for (qint32 i = firstVisible(); i < store.size(); ++i) {
+        top += rowHeight(i);
+        if (y < top)
+            return i;
+        if (top > areaHeight())
+            break;
+    }
+    return -1;
+}
+
+void Zel_CodeBoxPrivate::setTextWidth(qint32 width)
+{
+    if (width == textWidth)
+        return;
+    textWidth = width;
+    ++layoutStamp; // wrapped heights follow the text width
+}
+
+void Zel_CodeBoxPrivate::relayout()
+{
+    if (inRelayout)
+        return;
+    inRelayout = true;
+    const qint32 oldTop = firstVisible();
+    const qint32 width = areaWidth();
+    setTextWidth(width);
+    bool overflow = !fitsFrom(0);
+    if (overflow)
+        setTextWidth(width - CodeLayout::ScrollBarWidth);
+    const qint32 maxTop = overflow ? lastPageTop() : 0;
+    {
+        const QSignalBlocker blocker(scrollBar);
+        scrollBar->setRange(0, maxTop);
+        scrollBar->setVisible(overflow);
+        scrollBarShown = overflow;
+        scrollBar->setEnabled(overflow);
+        scrollBar->setGeometry(surface->x() + width - CodeLayout::ScrollBarWidth, surface->y(),
+            CodeLayout::ScrollBarWidth, surface->height());
+    }
+    span = fittingRows(firstVisible());
+    scrollVisible = !fitsFrom(firstVisible());
+    {
+        const QSignalBlocker blocker(scrollBar);
+        scrollBar->setPageStep(std::max(span, 1));
+    }
+    inRelayout = false;
+    invalidate();
+    if (firstVisible() != oldTop)
+        Q_EMIT q->TopIndexChange();
+}
+
+void Zel_CodeBoxPrivate::setTop(qint32 row)
+{
+    // The scroll bar's valueChanged does the rest.
+    if (scrollBarShown)
+        scrollBar->setValue(std::clamp(row, 0, scrollBar->maximum()));
+}
+
+void Zel_CodeBoxPrivate::ensureVisible(qint32 row)
+{
+    if (row < 0 || row >= store.size() || !scrollBarShown)
+        return;
+    const qint32 first = firstVisible();
+    if (row < first) {
+        setTop(row);
+        return;
+    }
+    if (heightOf(first, row + 1) <= areaHeight())
+        return;
+    // Show the row at the bottom: the first top from which it fits.
+    qint32 top = row;
+    qint64 sum = rowHeight(row);
+    while (top > 0 && sum + rowHeight(top - 1) <= areaHeight())
+        sum += rowHeight(--top);
+    setTop(top);
+}
+
+void Zel_CodeBoxPrivate::invalidate()
+{
+    frameStale = true;
+    surface->update();
+}
+
+void Zel_CodeBoxPrivate::rowsChanged()
+{
+    relayout();
+}
+
+void Zel_CodeBoxPrivate::rebuildGutter()
+{
+    constexpr int w = CodeLayout::GutterWidth;
+    gutterStrip = QImage(w, 1, QImage::Format_RGB32);
+    if (visualStyle) {
+        const qint32 base = std::max(Zel::TranslateColor(gutterColor), 0);
+        const OLE_COLOR light = adjustColor(OLE_COLOR(base), 48, true);
+        const double step = 50.0 / w;
+        for (int x = 0; x < w; ++x) {
+            const int amount = int(Zel::roundHalfEven(-step * x));
+            const OLE_COLOR c = adjustColor(light, amount, true);
+            gutterStrip.setPixel(x, 0, qRgb(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF));
+        }
+    } else {
+        QColor base = Zel::toQColor(gutterColor);
+        gutterStrip.fill(base.isValid() ? base : QColor(Qt::black));
+        gutterStrip.setPixel(w - 1, 0, qRgb(0, 0, 0));
+    }
+    gutterTile.SetPatternFromStdPicture(StdPicture(gutterStrip));
+    invalidate();
+}
+
+// --- Zel_CodeBoxPrivate: input -------------------------------------------------
+
+namespace {
+
+qint16 buttonCode(Qt::MouseButton button)
+{
+    switch (button) {
+    case Qt::LeftButton:
+        return 1;
+    case Qt::RightButton:
+        return 2;
+    case Qt::MiddleButton:
+        return 4;
+    default:
+        return 0;
+    }
+}
+
+qint16 shiftCode(Qt::KeyboardModifiers modifiers)
+{
+    return qint16(((modifiers & Qt::ShiftModifier) ? 1 : 0)
+        | ((modifiers & Qt::ControlModifier) ? 2 : 0) | ((modifiers & Qt::AltModifier) ? 4 : 0));
+}
+
+// Qt keys as the host's key codes (the navigation keys the box uses, letters, digits).
+qint16 keyCode(int key)
+{
+    switch (key) {
+    case Qt::Key_PageUp:
+        return 33;
+    case Qt::Key_PageDown:
+        return 34;
+    case Qt::Key_End:
+        return 35;
+    case Qt::Key_Home:
+        return 36;
+    case Qt::Key_Left:
+        return 37;
+    case Qt::Key_Up:
+        return 38;
+    case Qt::Key_Right:
+        return 39;
+    case Qt::Key_Down:
+        return 40;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return 13;
+    case Qt::Key_Escape:
+        return 27;
+    case Qt::Key_Tab:
+        return 9;
+    case Qt::Key_Backspace:
+        return 8;
+    case Qt::Key_Delete:
+        return 46;
+    case Qt::Key_Insert:
+        return 45;
+    case Qt::Key_Shift:
+        return 16;
+    case Qt::Key_Control:
+        return 17;
+    case Qt::Key_Alt:
+        return 18;
+    default:
+        return (key >= 0x20 && key <= 0x7E) ? qint16(key) : 0;
+    }
+}
+
+bool isNavigationKey(int key)
+{
+    switch (key) {
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+void Zel_CodeBoxPrivate::emitReturnKey(qint32 row)
+{
+    if (row < 0 || row >= store.size())
+        return;
+    const StoredRow& r = store.at(row);
+    const QString key = r.key;
+    const QString category = r.category;
+    Q_EMIT q->ReturnKey(key, category);
+}
+
+void Zel_CodeBoxPrivate::chooseRowAt(qint32 y)
+{
+    qint32 row = rowAtY(y);
+    if (row < 0)
+        return;
+    // A header bar chooses the row below it.
+    while (row < store.size() && store.at(row).addType == Zel_CodeBox::Header)
+        ++row;
+    if (row >= store.size())
+        return;
+    ensureVisible(row);
+    lastClickY = y;
+    q->setListIndex(row);
+    emitReturnKey(row);
+}
+
+void Zel_CodeBoxPrivate::mousePress(QMouseEvent* event)
+{
+    const qint16 button = buttonCode(event->button());
+    const QPointF pos = event->position();
+    if (button != 2) {
+        chooseRowAt(qint32(pos.y()));
+        mouseButtonDown = true;
+    }
+    Q_EMIT q->MouseDown(button, shiftCode(event->modifiers()), float(pos.x()), float(pos.y()));
+}
+
+void Zel_CodeBoxPrivate::mouseMove(QMouseEvent* event)
+{
+    const QPointF pos = event->position();
+    qint16 buttons = 0;
+    if (event->buttons() & Qt::LeftButton)
+        buttons |= 1;
+    if (event->buttons() & Qt::RightButton)
+        buttons |= 2;
+    if (event->buttons() & Qt::MiddleButton)
+        buttons |= 4;
+    Q_EMIT q->MouseMove(buttons, shiftCode(event->modifiers()), float(pos.x()), float(pos.y()));
+}
+
+void Zel_CodeBoxPrivate::mouseRelease(QMouseEvent* event)
+{
+    if (listIndex < 0)
+        return;
+    const qint16 button = buttonCode(event->button());
+    const QPointF pos = event->position();
+    mouseButtonDown = false;
+    Q_EMIT q->MouseUp(button, shiftCode(event->modifiers()), float(pos.x()), float(pos.y()));
+    // The host may have changed the rows in MouseUp.
+    if (listIndex < 0 || listIndex >= store.size())
+        return;
+    const qint32 index = listIndex;
+    const QString key = store.at(index).key;
+    const QString category = store.at(index).category;
+    Q_EMIT q->ItemMouseUp(button, index, key, category);
+    lastReportedRow = index;
+    if (listIndex >= 0 && surface->rect().contains(pos.toPoint()))
+        Q_EMIT q->Click();
+}
+
+void Zel_CodeBoxPrivate::mouseDoubleClick(QMouseEvent* event)
+{
+    Q_UNUSED(event)
+    Q_EMIT q->DblClick();
+    if (listIndex < 0 || listIndex >= store.size())
+        return;
+    const qint32 index = listIndex;
+    Q_EMIT q->RowDblClick(index);
+    if (index >= store.size())
+        return;
+    const QString key = store.at(index).key;
+    const QString category = store.at(index).category;
+    Q_EMIT q->ExtractKey(key, category);
+}
+
+void Zel_CodeBoxPrivate::keyPress(QKeyEvent* event)
+{
+    Q_EMIT q->KeyDown(keyCode(event->key()), shiftCode(event->modifiers()));
+    const QString text = event->text();
+    if (!text.isEmpty() && text.at(0).unicode() < 0x8000)
+        Q_EMIT q->KeyPress(qint16(text.at(0).unicode()));
+    if (store.isEmpty() || listIndex < 0)
+        return;
+    const qint32 current = listIndex;
+    const qint32 last = store.size() - 1;
+    const qint32 page = std::max(span, 1);
+    qint32 target = current;
+    switch (event->key()) {
+    case Qt::Key_PageUp:
+        target = current > page ? current - page : 0;
+        break;
+    case Qt::Key_Home:
+        target = 0;
+        break;
+    case Qt::Key_PageDown:
+        target = current < last - page ? current + page : last;
+        break;
+    case Qt::Key_End:
+        target = last;
+        break;
+    case Qt::Key_Up:
+        target = current > 0 ? current - 1 : current;
+        break;
+    case Qt::Key_Down:
+        target = current < last ? current + 1 : current;
+        break;
+    default:
+        return;
+    }
+    if (target != current)
+        q->setListIndex(target);
+}
+
+void Zel_CodeBoxPrivate::keyRelease(QKeyEvent* event)
+{
+    if (event->isAutoRepeat())
+        return;
+    Q_EMIT q->KeyUp(keyCode(event->key()), shiftCode(event->modifiers()));
+    if (!isNavigationKey(event->key()) || listIndex < 0 || listIndex >= store.size())
+        return;
+    ensureVisible(listIndex);
+    emitReturnKey(listIndex);
+}
+
+void Zel_CodeBoxPrivate::focusChanged(bool in)
+{
+    const bool hidden = !in && !keepFocus;
+    if (hidden == selectionHidden)
+        return;
+    selectionHidden = hidden;
+    invalidate();
+}
+
+// --- Zel_CodeBox ------------------------------------------------------------------
+
+Zel_CodeBox::Zel_CodeBox(QWidget* parent)
+    : UserControl(parent)
+    , d(std::make_unique<Zel_CodeBoxPrivate>(this))
+{
+    d->surface = new CodeSurface(d.get(), this);
+    d->surface->setFont(d->fonts.font(CodeFonts::Regular));
+    d->scrollBar = new QScrollBar(Qt::Vertical, this);
+    d->scrollBar->setObjectName(QStringLiteral("VScroll1"));
+    d->scrollBar->setFocusPolicy(Qt::NoFocus);
+    d->scrollBar->hide();
+    d->scrollBar->setSingleStep(1);
+    connect(d->scrollBar, &QScrollBar::valueChanged, this, [this] {
+        d->span = d->fittingRows(d->firstVisible());
+        d->scrollVisible = !d->fitsFrom(d->firstVisible());
+        d->lastClickY = -1;
+        d->invalidate();
+        Q_EMIT Scroll();
+        Q_EMIT TopIndexChange();
+    });
+    setFocusProxy(d->surface);
+    setFocusPolicy(Qt::StrongFocus);
+    setBorderStyle(Border);
+    d->rebuildGutter();
+    resize(320, 240);
+}
+
+Zel_CodeBox::~Zel_CodeBox()
+{
+    d->gutterTile.DestroyPattern();
+}
+
+void Zel_CodeBox::resizeEvent(QResizeEvent* event)
+{
+    UserControl::resizeEvent(event);
+    const int margin = d->borderStyle == Border ? 2 : 0;
+    d->surface->setGeometry(rect().adjusted(margin, margin, -margin, -margin));
+    d->relayout();
+}
+
+void Zel_CodeBox::paintEvent(QPaintEvent* event)
+{
+    Q_UNUSED(event)
+    if (d->borderStyle != Border)
+        return;
+    QPainter p(this);
+    QRect r = rect();
+    Zel::DrawEdge(p, r, Zel::EDGE_SUNKEN, Zel::BF_RECT);
+}
+
+// --- rows ---------------------------------------------------------------------------
+
+void Zel_CodeBox::AddText(const QString& Value, const QString& Key, const QString& category,
+    const StdPicture& Picture, AddMode AddType)
+{
+    Q_UNUSED(Picture)
+    if (!d->store.keyOK(Key)) {
+        Q_EMIT Error(1);
+        return;
+    }
+    StoredRow row;
+    row.key = Key;
+    row.category = category;
+    row.addType = AddType;
+    if (AddType == App_Code || AddType == Shadowed) {
+        row.value = CodeTokenizer::normalizeEntities(Value);
+    } else {
+        row.value = Value;
+        row.height = CodeLayout::barHeight(d->fonts, Value);
+    }
+    const qint32 pos = d->store.add(std::move(row));
+    ++d->countTotalLines;
+    // The current row stays on the same row when one is inserted above it.
+    if (d->listIndex >= pos && pos < d->store.size() - 1)
+        ++d->listIndex;
+    d->rowsChanged();
+}
+
+void Zel_CodeBox::ChangeRow(const QString& Key, const QString& Value, const StdPicture& Picture)
+{
+    Q_UNUSED(Picture)
+    const qint32 index = d->store.indexOfKey(Key);
+    if (index < 0)
+        return;
+    StoredRow& row = d->store.at(index);
+    row.value = Value;
+    if (row.isBar())
+        row.height = CodeLayout::barHeight(d->fonts, Value);
+    row.heightStamp = 0;
+    d->rowsChanged();
+}
+
+void Zel_CodeBox::ModifyItem(qint32 index, const QVariant& Text, qint16 Icon, qint16 IconSelected)
+{
+    Q_UNUSED(Icon)
+    Q_UNUSED(IconSelected)
+    if (index < 0 || index >= d->store.size())
+        throw RuntimeError(RuntimeError::InvalidPropertyArrayIndex);
+    if (!Text.isValid())
+        return;
+    const bool isZero = Text.typeId() != QMetaType::QString && Text.canConvert<double>()
+        && Text.toDouble() == 0.0;
+    if (isZero)
+        return;
+    StoredRow& row = d->store.at(index);
+    row.value = Zel::toText(Text);
+    if (row.isBar())
+        row.height = CodeLayout::barHeight(d->fonts, row.value);
+    row.heightStamp = 0;
+    d->rowsChanged();
+}
+
+QString Zel_CodeBox::ExtractRow(qint32 RowIndex) const
+{
+    // The spare slot behind the last row reads as an empty row.
+    if (RowIndex == d->store.size())
+        return QString();
+    if (RowIndex < 0 || RowIndex > d->store.size())
+        throw RuntimeError(RuntimeError::SubscriptOutOfRange);
+    return d->store.at(RowIndex).value;
+}
+
+QVariant Zel_CodeBox::ItemValue(qint32 index) const
+{
+    return ExtractRow(index);
+}
+
+QVariant Zel_CodeBox::ItemKey(qint32 index) const
+{
+    if (index == d->store.size())
+        return QString();
+    if (index < 0 || index > d->store.size())
+        throw RuntimeError(RuntimeError::SubscriptOutOfRange);
+    return d->store.at(index).key;
+}
+
+QVariant Zel_CodeBox::Count() const
+{
+    return qint32(d->store.size() - 1);
+}
+
+bool Zel_CodeBox::CheckKeyOK(const QString& KeyName) const
+{
+    return d->store.keyOK(KeyName);
+}
+
+qint32 Zel_CodeBox::ReturnKey(const QString& KeyName) const
+{
+    return d->store.indexOfKey(KeyName);
+}
+
+void Zel_CodeBox::ChangeKey(const QString& OldKeyName, const QString& NewKeyName)
+{
+    if (!d->store.keyOK(NewKeyName)) {
+        Q_EMIT Error(1);
+        return;
+    }
+    d->store.changeKey(OldKeyName, NewKeyName);
+}
+
+void Zel_CodeBox::DeleteRow(const QString& Key)
+{
+    EraseRow(Key);
+}
+
+void Zel_CodeBox::EraseRow(const QString& Key)
+{
+    const qint32 removed = d->store.erase(Key);
+    if (removed == 0)
+        return;
+    d->countTotalLines -= removed;
+    const bool hadCurrent = d->listIndex >= 0;
+    d->listIndex = -1;
+    d->lastClickY = -1;
+    d->rowsChanged();
+    if (hadCurrent)
+        Q_EMIT ListIndexChange();
+}
+
+bool Zel_CodeBox::CategoryExist(const QString& category) const
+{
+    return d->store.categoryExists(category);
+}
+
+void Zel_CodeBox::Clear()
+{
+    d->store.clear();
+    d->countTotalLines = 0;
+    const bool hadCurrent = d->listIndex >= 0;
+    d->listIndex = -1;
+    d->lastClickY = -1;
+    d->lastReportedRow = -1;
+    {
+        const QSignalBlocker blocker(d->scrollBar);
+        d->scrollBar->setValue(0);
+    }
+    d->rowsChanged();
+    if (hadCurrent)
+        Q_EMIT ListIndexChange();
+}
+
+QString Zel_CodeBox::mstrTagID(const QString& strTag)
+{
+    return CodeTokenizer::tagId(strTag);
+}
+
+CodeRow Zel_CodeBox::Row(qint32 index) const
+{
+    if (index < 0 || index >= d->store.size())
+        throw RuntimeError(RuntimeError::SubscriptOutOfRange);
+    const StoredRow& r = d->store.at(index);
+    CodeRow row;
+    row.Index = index;
+    row.Value = r.value;
+    row.Key = r.key;
+    row.AddType = r.addType;
+    row.LineNumber = r.lineNumber;
+    row.Shadowed = r.addType == Shadowed;
+    row.Category = r.category;
+    row.Locked = r.locked;
+    row.Dirty = r.dirty;
+    if (r.isCode())
+        row.Tokens = d->layoutRow(index);
+    row.Height = d->rowHeight(index);
+    return row;
+}
+
+// --- selection and locking ------------------------------------------------------------
+
+void Zel_CodeBox::SelectItem(const QString& Key, bool StartEvents)
+{
+    const qint32 index = d->store.indexOfKey(Key);
+    if (index < 0)
+        throw RuntimeError(RuntimeError::SubscriptOutOfRange);
+    setListIndex(index);
+    if (StartEvents)
+        d->emitReturnKey(index);
+}
+
+void Zel_CodeBox::LineLock(const QString& Key, bool Locked, bool RefreshScreen)
+{
+    const qint32 index = d->store.indexOfKey(Key);
+    if (index < 0)
+        throw RuntimeError(RuntimeError::SubscriptOutOfRange);
+    StoredRow& row = d->store.at(index);
+    row.locked = Locked;
+    if (!Locked)
+        row.dirty = true;
+    d->invalidate();
+    if (RefreshScreen)
+        d->surface->repaint();
+}
+
+qint32 Zel_CodeBox::Calculate_MouseY(qint32 NewListItem) const
+{
+    qint64 sum = 0;
+    const qint32 height = d->areaHeight();
+    for (qint32 i = d->firstVisible(); i < std::min(NewListItem, d->store.size()); ++i) {
+        sum += d->rowHeight(i);
+        if (sum > height)
+            return 0;
+    }
+    return qint32(sum + 1);
+}
+
+// --- drawing and scrolling --------------------------------------------------------------
+
+void Zel_CodeBox::DrawLine(qint32 X1, qint32 Y1, qint32 X2, qint32 Y2, OLE_COLOR Color)
+{
+    // Drawn on the current frame: it stays until the next repaint of the rows.
+    if (d->frameStale || d->frame.isNull()) {
+        d->frame = QImage(d->surface->size(), QImage::Format_RGB32);
+        d->renderFrame(d->frame);
+        d->frameStale = false;
+    }
+    QPainter p(&d->frame);
+    const QColor color = Zel::toQColor(Color);
+    p.setPen(color.isValid() ? color : QColor(Qt::black));
+    p.drawLine(X1, Y1, X2, Y2);
+    d->surface->update();
+}
+
+void Zel_CodeBox::DrawXPGutter(qint32 X1, qint32 Y1, qint32 X2, qint32 Y2, OLE_COLOR Color)
+{
+    QPainter p(&d->gutterStrip);
+    const QColor color = Zel::toQColor(Color);
+    p.setPen(color.isValid() ? color : QColor(Qt::black));
+    p.drawLine(X1, Y1, X2, Y2);
+    p.end();
+    d->gutterTile.SetPatternFromStdPicture(StdPicture(d->gutterStrip));
+    d->invalidate();
+}
+
+qint32 Zel_CodeBox::TranslateColor(OLE_COLOR clr, qint32 hPal)
+{
+    Q_UNUSED(hPal)
+    return Zel::TranslateColor(clr);
+}
+
+void Zel_CodeBox::Update_Component()
+{
+    d->invalidate();
+}
+
+void Zel_CodeBox::Update_LineNumber()
+{
+    d->invalidate();
+}
+
+void Zel_CodeBox::Update_ScrollMax()
+{
+    d->relayout();
+}
+
+void Zel_CodeBox::CheckVisibleRows()
+{
+    d->span = d->fittingRows(d->firstVisible());
+    d->scrollVisible = !d->fitsFrom(d->firstVisible());
+}
+
+qint32 Zel_CodeBox::Calculate_ScrollerValue() const
+{
+    return qint32(std::min<qint64>(d->heightOf(0, d->firstVisible()), INT_MAX));
+}
+
+void Zel_CodeBox::NEW_ProsessScrollbar()
+{
+    d->relayout();
+}
+
+void Zel_CodeBox::Refresh()
+{
+    d->relayout();
+    d->surface->repaint();
+}
+
+qint32 Zel_CodeBox::TopIndex() const
+{
+    return d->firstVisible();
+}
+
+void Zel_CodeBox::setTopIndex(qint32 row)
+{
+    d->setTop(row);
+}
+
+qint32 Zel_CodeBox::VisibleRowSpan() const
+{
+    return d->span;
+}
+
+// --- properties ---------------------------------------------------------------------------
+
+qint32 Zel_CodeBox::ListIndex() const
+{
+    return d->listIndex;
+}
+
+void Zel_CodeBox::setListIndex(qint32 New_ListIndex)
+{
+    if (New_ListIndex > d->store.size() - 1 || New_ListIndex < -1)
+        throw RuntimeError(RuntimeError::InvalidPropertyValue);
+    const qint32 old = d->listIndex;
+    if (d->store.isEmpty() || New_ListIndex < 0) {
+        d->listIndex = -1;
+        d->lastClickY = -1;
+    } else {
+        d->listIndex = New_ListIndex;
+    }
+    d->selectionHidden = false;
+    d->ensureVisible(d->listIndex);
+    d->invalidate();
+    if (d->listIndex != old) {
+        PropertyChanged(QStringLiteral("ListIndex"));
+        Q_EMIT ListIndexChange();
+    }
+}
+
+bool Zel_CodeBox::KeepFocus() const
+{
+    return d->keepFocus;
+}
+
+void Zel_CodeBox::setKeepFocus(bool New_KeepFocus)
+{
+    if (d->keepFocus == New_KeepFocus)
+        return;
+    d->keepFocus = New_KeepFocus;
+    PropertyChanged(QStringLiteral("KeepFocus"));
+}
+
+#define ZEL_COLOR_PROPERTY(Name, member)                                                           \
+    OLE_COLOR Zel_CodeBox::Name() const                                                            \
+    {                                                                                              \
+        return d->member;                                                                          \
+    }                                                                                              \
+    void Zel_CodeBox::set##Name(OLE_COLOR New_##Name)                                              \
+    {                                                                                              \
+        if (d->member == New_##Name)                                                               \
+            return;                                                                                \
+        d->member = New_##Name;                                                                    \
+        PropertyChanged(QStringLiteral(#Name));                                                    \
+        d->invalidate();                                                                           \
+    }
+
+ZEL_COLOR_PROPERTY(ColorComment, colors.comment)
+ZEL_COLOR_PROPERTY(ColorElementName, colors.elementName)
+ZEL_COLOR_PROPERTY(ColorAttributeName, colors.attributeName)
+ZEL_COLOR_PROPERTY(ColorAttributeValue, colors.attributeValue)
+ZEL_COLOR_PROPERTY(GutterFontColor, gutterFontColor)
+#undef ZEL_COLOR_PROPERTY
+
+StdPicture Zel_CodeBox::LockPicture() const
+{
+    return d->lockPicture;
+}
+
+void Zel_CodeBox::setLockPicture(const StdPicture& New_LockPicture)
+{
+    if (d->lockPicture.isSameObject(New_LockPicture))
+        return;
+    d->lockPicture = New_LockPicture;
+    PropertyChanged(QStringLiteral("LockPicture"));
+    d->invalidate();
+}
+
+OLE_COLOR Zel_CodeBox::GutterColor() const
+{
+    return d->gutterColor;
+}
+
+void Zel_CodeBox::setGutterColor(OLE_COLOR New_GutterColor)
+{
+    if (d->gutterColor == New_GutterColor)
+        return;
+    d->gutterColor = New_GutterColor;
+    PropertyChanged(QStringLiteral("GutterColor"));
+    d->rebuildGutter();
+}
+
+bool Zel_CodeBox::VisualStyle() const
+{
+    return d->visualStyle;
+}
+
+void Zel_CodeBox::setVisualStyle(bool New_VisualStyle)
+{
+    if (d->visualStyle == New_VisualStyle)
+        return;
+    d->visualStyle = New_VisualStyle;
+    PropertyChanged(QStringLiteral("VisualStyle"));
+    d->rebuildGutter();
+}
+
+OLE_COLOR Zel_CodeBox::SelectBGColor() const
+{
+    return d->selectBGColor;
+}
+
+void Zel_CodeBox::setSelectBGColor(OLE_COLOR New_SelectBGColor)
+{
+    if (d->selectBGColor == New_SelectBGColor)
+        return;
+    d->selectBGColor = New_SelectBGColor;
+    d->invalidate();
+}
+
+Zel_CodeBox::SelectMode Zel_CodeBox::CodeStyle() const
+{
+    return d->codeStyle;
+}
+
+void Zel_CodeBox::setCodeStyle(SelectMode New_CodeStyle)
+{
+    if (New_CodeStyle < FullSelection || New_CodeStyle > QuorvelStyle)
+        throw RuntimeError(RuntimeError::InvalidPropertyValue);
+    if (d->codeStyle == New_CodeStyle)
+        return;
+    d->codeStyle = New_CodeStyle;
+    d->invalidate();
+}
+
+bool Zel_CodeBox::AutoRender() const
+{
+    return d->autoRender;
+}
+
+void Zel_CodeBox::setAutoRender(bool New_AutoRender)
+{
+    if (d->autoRender == New_AutoRender)
+        return;
+    d->autoRender = New_AutoRender;
+    ++d->layoutStamp;
+    if (New_AutoRender)
+        Refresh();
+    else
+        d->relayout();
+}
+
+Zel_CodeBox::EnumBorderStyle Zel_CodeBox::BorderStyle() const
+{
+    return d->borderStyle;
+}
+
+void Zel_CodeBox::setBorderStyle(qint32 New_BorderStyle)
+{
+    if (New_BorderStyle != NoBorder && New_BorderStyle != Border)
+        return;
+    d->borderStyle = EnumBorderStyle(New_BorderStyle);
+    const int margin = d->borderStyle == Border ? 2 : 0;
+    d->surface->setGeometry(rect().adjusted(margin, margin, -margin, -margin));
+    d->relayout();
+    update();
+}
+
+bool Zel_CodeBox::Show_Number() const
+{
+    return d->showNumber;
+}
+
+void Zel_CodeBox::setShow_Number(bool New_Show_Number)
+{
+    if (d->showNumber == New_Show_Number)
+        return;
+    d->showNumber = New_Show_Number;
+    d->invalidate();
+}
+
+qint32 Zel_CodeBox::Line_Y() const
+{
+    return d->lineY;
+}
+
+void Zel_CodeBox::setLine_Y(qint32 New_Line_Y)
+{
+    d->lineY = New_Line_Y;
+}
+
+qint32 Zel_CodeBox::List_AreaHeight() const
+{
+    return d->listAreaHeight;
+}
+
+void Zel_CodeBox::setList_AreaHeight(qint32 New_List_AreaHeight)
+{
+    d->listAreaHeight = New_List_AreaHeight;
+}
+
+bool Zel_CodeBox::RenderControl() const
+{
+    return d->autoRender;
+}
+
+void Zel_CodeBox::setRenderControl(bool New_RenderControl)
+{
+    // The raw switch: no refresh, as when the host sets the variable itself.
+    if (d->autoRender == New_RenderControl)
+        return;
+    d->autoRender = New_RenderControl;
+    ++d->layoutStamp;
+    d->relayout();
+}
+
+bool Zel_CodeBox::Scroll_Visible() const
+{
+    return d->scrollVisible;
+}
+
+qint32 Zel_CodeBox::Count_TotalLines() const
+{
+    return d->countTotalLines;
+}
+
+void Zel_CodeBox::setCount_TotalLines(qint32 New_Count_TotalLines)
+{
+    d->countTotalLines = New_Count_TotalLines;
+}
+
+qint32 Zel_CodeBox::AreaTextHeight() const
+{
+    return d->areaHeight();
+}
+
+qint32 Zel_CodeBox::AreaTextWidth() const
+{
+    return d->areaWidth();
+}
+
+// --- persistence --------------------------------------------------------------------------
+
+namespace {
+
+constexpr OLE_COLOR ReadDefaultComment = 5;
+constexpr OLE_COLOR ReadDefaultElementName = 1;
+constexpr OLE_COLOR ReadDefaultAttributeName = 2;
+constexpr OLE_COLOR ReadDefaultAttributeValue = 3;
+
+} // namespace
+
+void Zel_CodeBox::InitProperties()
+{
+    setKeepFocus(true);
+    setColorComment(0);
+    setColorElementName(0);
+    setColorAttributeName(0);
+    setColorAttributeValue(0);
+    setLockPicture(StdPicture());
+    setGutterColor(0);
+    setVisualStyle(false);
+    setGutterFontColor(0);
+}
+
+void Zel_CodeBox::ReadProperties(const PropertyBag& bag)
+{
+    // A damaged value keeps its property's default; the others are still
+    // read, then the first error is reported.
+    std::optional<RuntimeError> failure;
+    auto read = [&](auto&& apply) {
+        try {
+            apply();
+        } catch (const RuntimeError& e) {
+            if (!failure)
+                failure = e;
+        }
+    };
+    read([&] { setKeepFocus(bag.readBoolean(QStringLiteral("KeepFocus"), true)); });
+    read([&] {
+        setColorComment(bag.readColor(QStringLiteral("ColorComment"), ReadDefaultComment));
+    });
+    read([&] {
+        setColorElementName(
+            bag.readColor(QStringLiteral("ColorElementName"), ReadDefaultElementName));
+    });
+    read([&] {
+        setColorAttributeName(
+            bag.readColor(QStringLiteral("ColorAttributeName"), ReadDefaultAttributeName));
+    });
+    read([&] {
+        setColorAttributeValue(
+            bag.readColor(QStringLiteral("ColorAttributeValue"), ReadDefaultAttributeValue));
+    });
+    read([&] { setLockPicture(bag.readPicture(QStringLiteral("LockPicture"))); });
+    read([&] { setGutterColor(bag.readColor(QStringLiteral("GutterColor"), 0)); });
+    read([&] { setVisualStyle(bag.readBoolean(QStringLiteral("VisualStyle"), false)); });
+    read([&] { setGutterFontColor(bag.readColor(QStringLiteral("GutterFontColor"), 0)); });
+    if (failure)
+        throw *failure;
+}
+
+void Zel_CodeBox::WriteProperties(PropertyBag& bag) const
+{
+    bag.WriteProperty(QStringLiteral("KeepFocus"), d->keepFocus, 1);
+    bag.writeColor(QStringLiteral("ColorComment"), d->colors.comment, ReadDefaultComment);
+    bag.writeColor(
+        QStringLiteral("ColorElementName"), d->colors.elementName, ReadDefaultElementName);
+    bag.writeColor(
+        QStringLiteral("ColorAttributeName"), d->colors.attributeName, ReadDefaultAttributeName);
+    bag.writeColor(
+        QStringLiteral("ColorAttributeValue"), d->colors.attributeValue, ReadDefaultAttributeValue);
+    if (d->lockPicture.isNull())
+        bag.remove(QStringLiteral("LockPicture"));
+    else
+        bag.WriteProperty(QStringLiteral("LockPicture"), QVariant::fromValue(d->lockPicture));
+    bag.writeColor(QStringLiteral("GutterColor"), d->gutterColor, 0);
+    bag.WriteProperty(QStringLiteral("VisualStyle"), d->visualStyle, false);
+    bag.writeColor(QStringLiteral("GutterFontColor"), d->gutterFontColor, 0);
+}
