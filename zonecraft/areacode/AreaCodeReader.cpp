@@ -1,0 +1,159 @@
+#include "AreaCodeReader.h"
+
+#include <common/HostConvert.h>
+#include <common/RuntimeError.h>
+
+namespace zc::AreaCodeReader {
+
+namespace {
+
+// Plain "-123" style text; anything else goes through the host's rules.
+bool plainInteger(QStringView text, qint64& value)
+{
+    if (text.isEmpty() || text.size() > 10)
+        return false;
+    qsizetype i = 0;
+    bool negative = false;
+    if (text[0] == QLatin1Char('-')) {
+        negative = true;
+        i = 1;
+        if (text.size() == 1)
+            return false;
+    }
+    qint64 v = 0;
+    for (; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if (c < u'0' || c > u'9')
+            return false;
+        v = v * 10 + (c - u'0');
+    }
+    value = negative ? -v : v;
+    return true;
+}
+
+std::vector<QStringView> splitComma(const QString& text)
+{
+    std::vector<QStringView> pieces;
+    QStringView view(text);
+    qsizetype start = 0;
+    for (;;) {
+        const qsizetype comma = view.indexOf(QLatin1Char(','), start);
+        if (comma < 0) {
+            pieces.push_back(view.mid(start));
+            break;
+        }
+        pieces.push_back(view.mid(start, comma - start));
+        start = comma + 1;
+    }
+    return pieces;
+}
+
+RuntimeError lineError(int number, int line, const QString& what)
+{
+    return RuntimeError(number, QStringLiteral("Area line %1: %2").arg(line).arg(what));
+}
+
+} // namespace
+
+qint32 readLong(QStringView text)
+{
+    qint64 v = 0;
+    if (plainInteger(text, v) && v >= INT32_MIN && v <= INT32_MAX)
+        return qint32(v);
+    return Zel::toLong(text.toString());
+}
+
+float readSingle(QStringView text)
+{
+    qint64 v = 0;
+    if (plainInteger(text, v) && v > -(1 << 24) && v < (1 << 24))
+        return float(v);
+    return Zel::toSingle(text.toString());
+}
+
+std::vector<AreaLine> parseSeparated(const QString& text, const QString& separator)
+{
+    std::vector<AreaLine> lines;
+    const QStringView all(text);
+    qsizetype start = 0;
+    int lineNumber = 0;
+    for (;;) {
+        const qsizetype end = all.indexOf(QLatin1String("\r\n"), start);
+        if (end < 0)
+            break; // what follows the last line end is not a line
+        ++lineNumber;
+        const QStringView line = all.mid(start, end - start);
+        start = end + 2;
+
+        // An empty separator cannot split: the whole line is one field.
+        QStringView fields[5];
+        int count = 0;
+        qsizetype from = 0;
+        while (count < 5) {
+            const qsizetype at
+                = separator.isEmpty() ? -1 : line.indexOf(separator, from, Qt::CaseInsensitive);
+            if (at < 0) {
+                fields[count++] = line.mid(from);
+                break;
+            }
+            fields[count++] = line.mid(from, at - from);
+            from = at + separator.size();
+        }
+        if (count < 5)
+            throw lineError(RuntimeError::SubscriptOutOfRange, lineNumber,
+                QStringLiteral("fewer than five fields"));
+        AreaLine entry;
+        entry.lineNumber = lineNumber;
+        entry.coordinates = fields[0].toString();
+        entry.kind = fields[1].toString();
+        try {
+            entry.key = readLong(fields[2]);
+        } catch (const RuntimeError& e) {
+            throw lineError(e.number(), lineNumber,
+                QStringLiteral("the key \"%1\" is not a number").arg(fields[2]));
+        }
+        entry.color = fields[3].toString();
+        entry.locked = fields[4].toString();
+        lines.push_back(std::move(entry));
+    }
+    return lines;
+}
+
+int kindFromText(const QString& kind)
+{
+    if (kind == QLatin1String("Rectangle") || kind == QLatin1String("1"))
+        return 1;
+    if (kind == QLatin1String("Circle") || kind == QLatin1String("2"))
+        return 2;
+    if (kind == QLatin1String("Polygon") || kind == QLatin1String("3"))
+        return 3;
+    return 0;
+}
+
+std::vector<qint32> readIntegers(const QString& text, int count)
+{
+    const std::vector<QStringView> pieces = splitComma(text);
+    if (int(pieces.size()) < count)
+        throw RuntimeError(RuntimeError::SubscriptOutOfRange,
+            QStringLiteral("\"%1\" has fewer than %2 coordinates").arg(text).arg(count));
+    std::vector<qint32> values;
+    values.reserve(size_t(count));
+    for (int i = 0; i < count; ++i)
+        values.push_back(readLong(pieces[size_t(i)]));
+    return values;
+}
+
+std::vector<QPointF> readVertices(const QString& text)
+{
+    const std::vector<QStringView> pieces = splitComma(text);
+    if (pieces.size() < 2)
+        throw RuntimeError(
+            RuntimeError::SubscriptOutOfRange, QStringLiteral("\"%1\" holds no vertex").arg(text));
+    std::vector<QPointF> vertices;
+    vertices.reserve(pieces.size() / 2);
+    for (size_t k = 0; k + 1 < pieces.size(); k += 2)
+        vertices.emplace_back(readSingle(pieces[k]), readSingle(pieces[k + 1]));
+    return vertices;
+}
+
+} // namespace zc::AreaCodeReader

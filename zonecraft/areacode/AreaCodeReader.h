@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QPointF>
+#include <QString>
+#include <QStringView>
+#include <vector>
+
+namespace zc {
+
+/// Reads area text and coordinates.
+namespace AreaCodeReader {
+
+/// One line of a separated area list, its fields as read.
+struct AreaLine
+{
+    QString coordinates;
+    QString kind;
+    qint32 key = 0;
+    QString color;
+    QString locked;
+    int lineNumber = 0; ///< 1-based, for error messages
+};
+
+/// Splits a separated list into lines (each ending in "\r\n"; text after the
+/// last "\r\n" is ignored) and fields (\a separator, letter case ignored).
+/// Throws RuntimeError 9 for a line of fewer than five fields and 13 for a
+/// key that is not a number, naming the line; nothing is returned then.
+std::vector<AreaLine> parseSeparated(const QString& text, const QString& separator);
+
+/// 1, 2 or 3 for "Rectangle"/"1", "Circle"/"2", "Polygon"/"3" (exact case), else 0.
+int kindFromText(const QString& kind);
+
+/// The first \a count comma-separated pieces of \a text as 32-bit integers
+/// (halves to even). Throws RuntimeError 9 when there are fewer pieces and
+/// 13 for a piece that is not a number.
+std::vector<qint32> readIntegers(const QString& text, int count);
+
+/// The vertices of "x1,y1,x2,y2,..." as single-precision pairs; a trailing
+/// odd piece is ignored. Throws RuntimeError 9 when there is no vertex and 13
+/// for a piece that is not a number.
+std::vector<QPointF> readVertices(const QString& text);
+
+/// Text to a Long with the host's rules; plain decimal integers take a fast path.
+qint32 readLong(QStringView text);
+/// Text to a Single with the host's rules.
+float readSingle(QStringView text);
+
+} // namespace AreaCodeReader
+
+} // namespace zc

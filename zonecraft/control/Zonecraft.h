@@ -1,0 +1,373 @@
+#pragma once
+
+#include <QMetaType>
+#include <QString>
+#include <QVariant>
+#include <common/OleColor.h>
+#include <common/StdPicture.h>
+#include <common/UserControl.h>
+#include <memory>
+
+class PictureBox;
+class ZonecraftPrivate;
+struct ShapeFigure;
+
+/// An image-map editor: rectangles, circles and polygons ("figures") drawn
+/// over a picture, exchanged with the host as HTML area tags or a separated
+/// list, with undo and redo.
+///
+/// Figures are numbered (ControlIndex, 1 or more) and kept in creation order;
+/// the figure created last lies on top. Methods that take an Index treat 0
+/// as "the selected figure" unless their documentation says otherwise.
+class Zonecraft : public UserControl
+{
+    Q_OBJECT
+    /// Editing (DesignMode) or hotspot preview (PreviewMode); figures are painted only in
+    /// DesignMode.
+    Q_PROPERTY(AppMode ImagemapMode READ ImagemapMode WRITE setImagemapMode)
+    /// Whether mouse positions snap to whole picture pixels.
+    Q_PROPERTY(bool AlignToGrid READ AlignToGrid WRITE setAlignToGrid)
+    /// The drawing tool; RotatingFigure prepares the selected figure for turning.
+    Q_PROPERTY(OperatingMode FigureToDraw READ FigureToDraw WRITE setFigureToDraw)
+    /// Figure outline width in pixels, shared by every Zonecraft in the process.
+    Q_PROPERTY(qint32 FigureSize READ FigureSize WRITE setFigureSize)
+    /// False paints figures invisible (they still answer hit tests); shared by every Zonecraft.
+    Q_PROPERTY(bool ShowHotspot READ ShowHotspot WRITE setShowHotspot)
+    /// Figure fill: 0 solid, 1 transparent, 2 to 7 hatches; shared by every Zonecraft.
+    Q_PROPERTY(qint16 FillStyle READ FillStyle WRITE setFillStyle)
+    /// Whether the selected figure shows its handles.
+    Q_PROPERTY(bool ShowHandles READ ShowHandles WRITE setShowHandles)
+    /// Colour of the handles of an unlocked figure.
+    Q_PROPERTY(OLE_COLOR HandleColor READ HandleColor WRITE setHandleColor)
+    /// Colour of the handles of a locked figure.
+    Q_PROPERTY(OLE_COLOR HandleColorLocked READ HandleColorLocked WRITE setHandleColorLocked)
+    /// Whether support lines show while a figure is dragged.
+    Q_PROPERTY(bool ShowSupport READ ShowSupport WRITE setShowSupport)
+    /// Field separator of the separated (customcode) area list; any text, "|" by default.
+    Q_PROPERTY(QString ExtractSeperator READ ExtractSeperator WRITE setExtractSeperator)
+    /// Fill colour of a new figure created without a colour.
+    Q_PROPERTY(OLE_COLOR DrawFigureColor READ DrawFigureColor WRITE setDrawFigureColor)
+    /// Outline colour of every figure.
+    Q_PROPERTY(OLE_COLOR ShapeBorderColor READ ShapeBorderColor WRITE setShapeBorderColor)
+    /// The control's lock-all flag (read-only).
+    Q_PROPERTY(bool LockAll READ LockAll)
+    /// The picture under the figures, shown at its own size.
+    Q_PROPERTY(StdPicture Picture READ Picture WRITE setPicture)
+    /// Start angle of an interactive rotation, in degrees.
+    Q_PROPERTY(float StartRotate READ StartRotate WRITE setStartRotate)
+    /// NotReady while figures are loaded in bulk (no per-figure events); Ready otherwise.
+    Q_PROPERTY(UpdateFigActivate FigActivate_Loading READ FigActivate_Loading)
+
+public:
+    /// Figure kinds for ImportFigure, FigureConvert and ShapeInformation.
+    enum DrawFigure { zelrectangle = 1, ZELCIRCLE = 2, zelpolygon = 3 };
+    Q_ENUM(DrawFigure)
+    /// Figure kinds of ShapeFigure.Figure.
+    enum FigureMode { Nofigure = 0, figrectangle = 1, figcircles = 2, figpolygon = 3 };
+    Q_ENUM(FigureMode)
+    /// Area code formats.
+    enum UsingCode { Serverside = 0, ClientSide = 1, customcode = 2 };
+    Q_ENUM(UsingCode)
+    /// Drawing tools (FigureToDraw).
+    enum OperatingMode {
+        Pointer = 0,
+        DrawingRectangle = 1,
+        DrawingCircle = 2,
+        DrawingPolygn = 3,
+        movingshape = 4,
+        RotatingFigure = 5
+    };
+    Q_ENUM(OperatingMode)
+    /// Kinds of history records.
+    enum HistoryActions { Figure_Add = 1, Figure_Move = 2, Figure_Delete = 3, Figure_Convert = 4 };
+    Q_ENUM(HistoryActions)
+    /// Which history list to erase.
+    enum EraseHistory_Style { EraseUndo = 1, EraseRedo = 2, EraseBoth = 3 };
+    Q_ENUM(EraseHistory_Style)
+    /// FigureHide's choice.
+    enum FigureVisible { Hide = 0, Show = 1 };
+    Q_ENUM(FigureVisible)
+    /// The coordinate FigureAdjustSize sets.
+    enum FigureCord { fig_X1 = 1, fig_Y1 = 2, fig_X2 = 3, fig_Y2 = 4 };
+    Q_ENUM(FigureCord)
+    /// Editing or preview.
+    enum AppMode { DesignMode = 1, PreviewMode = 2 };
+    Q_ENUM(AppMode)
+    /// Zoom levels in percent (Factor025 is 20).
+    enum Zoom {
+        Factor025 = 20,
+        Factor050 = 50,
+        Factor075 = 75,
+        Factor100 = 100,
+        Factor200 = 200,
+        Factor300 = 300,
+        Factor400 = 400,
+        Factor500 = 500
+    };
+    Q_ENUM(Zoom)
+    /// Preview tooltip look.
+    enum Tool_Style { UseStandard = 0, UseBalloon = 1 };
+    Q_ENUM(Tool_Style)
+    /// Ruler look.
+    enum Zel_Style { st_Standard = 1, st_CoolXP = 2 };
+    Q_ENUM(Zel_Style)
+    /// The control's own border.
+    enum BorderStil { Border_None = 0, Border_FixedSingle = 1 };
+    Q_ENUM(BorderStil)
+    /// What the mouse is over in preview mode.
+    enum MouseArea { Area_Picture = 0, area_figure = 1 };
+    Q_ENUM(MouseArea)
+    /// LoadingStatus's argument.
+    enum lstatus { Status_Loading = 1, Status_Finished = 2, Status_Error = 3 };
+    Q_ENUM(lstatus)
+    /// The loading flag.
+    enum UpdateFigActivate { Ready = 0, NotReady = 1 };
+    Q_ENUM(UpdateFigActivate)
+
+    explicit Zonecraft(QWidget* parent = nullptr);
+    ~Zonecraft() override;
+
+    AppMode ImagemapMode() const;
+    void setImagemapMode(AppMode New_ImagemapMode);
+    bool AlignToGrid() const;
+    void setAlignToGrid(bool New_AlignToGrid);
+    OperatingMode FigureToDraw() const;
+    void setFigureToDraw(OperatingMode New_FigureToDraw);
+    qint32 FigureSize() const;
+    void setFigureSize(qint32 New_FigureSize);
+    bool ShowHotspot() const;
+    void setShowHotspot(bool New_ShowHotspot);
+    qint16 FillStyle() const;
+    void setFillStyle(qint16 New_FillStyle);
+    bool ShowHandles() const;
+    void setShowHandles(bool New_ShowHandles);
+    OLE_COLOR HandleColor() const;
+    void setHandleColor(OLE_COLOR New_HandleColor);
+    OLE_COLOR HandleColorLocked() const;
+    void setHandleColorLocked(OLE_COLOR New_HandleColorLocked);
+    bool ShowSupport() const;
+    void setShowSupport(bool New_ShowSupport);
+    QString ExtractSeperator() const;
+    void setExtractSeperator(const QString& New_ExtractSeperator);
+    OLE_COLOR DrawFigureColor() const;
+    void setDrawFigureColor(OLE_COLOR New_DrawFigureColor);
+    OLE_COLOR ShapeBorderColor() const;
+    void setShapeBorderColor(OLE_COLOR New_ShapeBorderColor);
+    bool LockAll() const;
+    StdPicture Picture() const;
+    void setPicture(const StdPicture& New_Picture);
+    float StartRotate() const;
+    void setStartRotate(float New_StartRotate);
+    UpdateFigActivate FigActivate_Loading() const;
+
+    /// The work surface the figures are painted on.
+    PictureBox* WorkPicture() const;
+
+    // Figures and painting
+
+    /// Paints every figure (and the selected one's handles); with \a Repaint
+    /// the persistent picture is cleared first. Ends any bulk loading.
+    Q_INVOKABLE void Redraw(bool Repaint = false);
+    /// Number of figures.
+    Q_INVOKABLE qint32 CountFigures() const;
+    /// The selected figure's number; throws RuntimeError 91 when none is selected.
+    Q_INVOKABLE qint32 GetFigureIndex() const;
+    /// The selected figure's number, 0 when none.
+    Q_INVOKABLE qint32 SelectedIndex() const;
+    /// The figure under a work-picture point (screen pixels; the figure
+    /// created last wins), 0 when none.
+    Q_INVOKABLE qint32 FigureAt(float X, float Y) const;
+    /// The handle of the selected figure under a work-picture point: 0..7
+    /// resize handles clockwise from the top left, 8 move, 9 nothing.
+    Q_INVOKABLE qint32 HandleAt(float X, float Y) const;
+
+    // Geometry
+
+    /// Distance between two points.
+    Q_INVOKABLE double Distance(double X1, double Y1, double X2, double y2) const;
+    /// Snaps a screen coordinate to whole picture pixels at the current zoom.
+    Q_INVOKABLE float SnapTo(const QVariant& intX);
+
+    // Area code
+
+    /// Every figure as text: HTML area tags (ClientSide) or separated lines
+    /// (customcode); Serverside and other values give "".
+    Q_INVOKABLE QString ExportCode(UsingCode ChooseCode) const;
+    /// The Key of figure \a Index; "" when there is none.
+    Q_INVOKABLE QString ExtractKey(qint32 Index = 0) const;
+    /// Always "" (figures carry no identifier).
+    Q_INVOKABLE QString ExtractID(qint32 Index = 0) const;
+    /// Unrounded coordinates of figure \a my_index; throws RuntimeError 5 when there is none.
+    Q_INVOKABLE QString ExtractCordinates(qint32 my_index = 0) const;
+    /// "Rectangle", "Circle" or "Polygon"; "" when there is no such figure.
+    Q_INVOKABLE QString ExtractFigure(qint32 Index = 0) const;
+    /// Box X1,Y1,X2,y2 of the figure at collection position \a Index (0: the
+    /// selected figure's number used as the position); "" when there is none.
+    Q_INVOKABLE QString SupportCoordinates(qint32 Index = 0) const;
+
+    /// Adds the figures of a separated list (lines ending in "\r\n", fields
+    /// coordinates|kind|key|colour|locked). Only customcode is read. Throws
+    /// RuntimeError on a bad line; figures already present always stay.
+    Q_INVOKABLE void ImportCode(UsingCode ChooseCode, const QString& CoordsString);
+    /// Adds one figure from its coordinates text. An ImportIndex below 1
+    /// gives the figure the smallest free number.
+    Q_INVOKABLE void ImportFigure(const QString& Coordinates, DrawFigure Figure,
+        const QString& Key = {}, const QString& HexColor = {}, bool Locked = false,
+        qint32 ImportIndex = 0, bool AddToHistory = false);
+    /// Adds a rectangle (box stored as given). HexColor "" takes DrawFigureColor.
+    Q_INVOKABLE void DrawNewRectangle(qint32 X1, qint32 Y1, qint32 X2, qint32 y2,
+        const QString& Key = {}, const QString& HexColor = {}, bool Locked = false,
+        bool ImportFigure = false, bool Imported = false, qint32 ImportIndex = 0,
+        bool AddToHistory = false);
+    /// Adds a circle of centre (X1, Y1).
+    Q_INVOKABLE void DrawNewCircle(qint32 X1, qint32 Y1, qint32 Radius, const QString& Key = {},
+        const QString& HexColor = {}, bool Locked = false, bool ImportFigure = false,
+        bool Imported = false, qint32 ImportIndex = 0, bool AddToHistory = false);
+    /// Adds a polygon from "x1,y1,x2,y2,...".
+    Q_INVOKABLE void DrawNewPolygon(const QString& PolygonString, const QString& Key = {},
+        const QString& HexColor = {}, bool Locked = false, bool ImportFigure = false,
+        bool Imported = false, qint32 ImportIndex = 0, bool AddToHistory = false);
+
+    // Figure operations
+
+    /// Removes figure \a Index (unknown numbers ignored) and forgets the selection; no repaint.
+    Q_INVOKABLE void RemoveFigure(qint32 Index);
+    /// Deletes a figure and records it for undo.
+    Q_INVOKABLE void DeleteFigure(qint32 Index = 0);
+    /// Copies a figure to the internal clipboard and removes it (Index below 1: the selected one).
+    Q_INVOKABLE void FigureCut(qint32 Index = 0);
+    /// Creates a rectangle from (X, Y) to the cut rectangle's bottom-right corner; other kinds
+    /// paste nothing.
+    Q_INVOKABLE void FigurePaste(qint32 X = 0, qint32 Y = 0);
+    /// Re-creates a figure from new coordinates text, keeping key, colour and lock.
+    Q_INVOKABLE void FigureMove(qint32 Index, const QString& Coordinates);
+    /// Turns a rectangle or polygon by \a Degrees (a rectangle becomes a polygon); circles stay.
+    Q_INVOKABLE void FigureRotate(float Degrees, qint32 Index = 0, bool UseRedraw = false);
+    /// Replaces a figure by one of another kind under the same number.
+    Q_INVOKABLE void FigureConvert(DrawFigure NewFigure, qint32 Index = 0);
+    /// Sets one coordinate; an inside-out box is refused with ErrorTracer(1005).
+    Q_INVOKABLE void FigureAdjustSize(FigureCord CoordinatePoint, qint32 Value, qint32 Index = 0);
+    /// Sets a figure's fill colour.
+    Q_INVOKABLE void FigureColor(qint32 HexColor, qint32 Index = 0);
+    /// Locks or unlocks the selected figure.
+    Q_INVOKABLE void FigureLock(bool LockIt);
+    /// Sets the Key of the figure at collection position \a Index (0: the selected figure).
+    Q_INVOKABLE void SetKey(const QString& Key, qint32 Index = 0);
+    /// Hides or shows every figure.
+    Q_INVOKABLE void FigureHide(FigureVisible Choice);
+    /// Removes every figure.
+    Q_INVOKABLE void Clear();
+    /// Selects figure \a FigureIndex; an unknown number raises ErrorTracer(1006).
+    Q_INVOKABLE void ActivateHotspot(qint32 FigureIndex);
+    /// Clears the selection.
+    Q_INVOKABLE void PictureGetFocus(bool CallEvent = false);
+    /// Reads a polygon's vertex offsets; changes nothing.
+    Q_INVOKABLE void ChangePolygonValue(qint32 Index, QObject* Obj = nullptr);
+
+    // History
+
+    /// Undoes the last recorded action.
+    Q_INVOKABLE void Undo();
+    /// Redoes the last undone action.
+    Q_INVOKABLE void Redo();
+    /// Empties both history lists.
+    Q_INVOKABLE void ClearHistory();
+    /// Raises HistoryStatus with the current state.
+    Q_INVOKABLE void UpdateControl();
+
+Q_SIGNALS:
+    /// Undo or redo availability may have changed.
+    void HistoryStatus(bool UndoReady, bool RedoReady);
+    /// The zoom level was applied.
+    void ZoomLevelSet(Zoom Level);
+    /// A selected figure is being moved or resized; its box before this step.
+    void FigureXY(qint32 X1, qint32 Y1, qint32 X2, qint32 y2);
+    /// An add, delete or conversion was undone or redone.
+    void HistoryAction(HistoryActions Action, qint32 Index, const ShapeFigure& ShapeInfo);
+    /// Preview mode: the mouse is over a figure or the picture.
+    void PreviewStatus(MouseArea MouseStatus, qint32 Index);
+    /// Preview mode: a button was released over a figure or the picture.
+    void PreviewClick(MouseArea MouseStatus, qint32 Index, qint16 Button);
+    /// A figure was pressed or locked; tells whether it is locked.
+    void ObjectLock(bool IsLocked);
+    /// A figure was selected: its Key and number.
+    void GetKey(const QString& Key, qint32 Index);
+    /// An interactive rotation step, in whole degrees.
+    void RotateAngle(const QVariant& Angle);
+    /// Declared for hosts; never raised.
+    void LoadingStatus(lstatus Value);
+    /// A refused operation: 1005 inside-out box, 1006 unknown figure number.
+    void ErrorTracer(qint32 ErrorCode);
+    /// A button went up over the selected figure in Pointer mode.
+    void HotspotClick(qint16 Button, qint32 Index, float X, float Y);
+    /// A figure was moved, resized, rotated or converted.
+    void HotspotMoved(const ShapeFigure& ShapeInfo);
+    /// A figure became the selected one.
+    void HotspotActivate(const ShapeFigure& ShapeInfo);
+    /// Declared for hosts; never raised.
+    void HotspotConvert(const ShapeFigure& ShapeInfo);
+    /// The picture outside any figure was clicked, or the selection was dropped.
+    void PictureClick();
+    /// A polygon with fewer than three points was discarded.
+    void DrawCancel();
+    /// Declared for hosts; never raised.
+    void DrawStart(const ShapeFigure& ShapeInfo);
+    /// A figure drawn with the mouse is finished.
+    void DrawFinished(const ShapeFigure& ShapeInfo);
+    /// Whether at least one figure exists, after a figure was added or removed.
+    void VisibleObject(bool ObjectInUse);
+    /// Drawing started; the rubber band box.
+    void EditingStart(qint32 X1, qint32 Y1, qint32 X2, qint32 y2);
+    /// Declared for hosts; never raised.
+    void EditingEnd(qint32 X1, qint32 Y1, qint32 X2, qint32 y2);
+    /// The band or dragged box, in picture pixels.
+    void MoveHotspot(qint32 X1, qint32 Y1, qint32 X2, qint32 y2);
+    /// A tab of the tab strip was clicked.
+    void TabClicked(const QString& Name);
+    void RotateStart();
+    void RotateMove();
+    void RotateFinished();
+    void MovingStart();
+    void MovingFinished();
+    void PointDragStart();
+    void PointDragFinished();
+    void PointAddStart();
+    void PointAddEnd();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    friend class ZonecraftPrivate;
+    std::unique_ptr<ZonecraftPrivate> const d;
+    Q_DISABLE_COPY(Zonecraft)
+};
+
+/// A figure as it leaves the control with events.
+struct ShapeFigure
+{
+    qint32 X1 = 0;
+    qint32 Y1 = 0;
+    qint32 X2 = 0;
+    qint32 y2 = 0;
+    QString Key;
+    qint32 Color = 0;
+    Zonecraft::FigureMode Figure = Zonecraft::Nofigure;
+    bool Locked = false;
+    QString Coordinates;
+    qint32 Index = 0; ///< the figure's number (ControlIndex)
+};
+
+/// A figure's box, coordinates text and kind.
+struct ShapeInformation
+{
+    qint32 X1 = 0;
+    qint32 Y1 = 0;
+    qint32 X2 = 0;
+    qint32 y2 = 0;
+    QString Coordinates;
+    Zonecraft::DrawFigure FigureType = Zonecraft::zelrectangle;
+};
+
+Q_DECLARE_METATYPE(ShapeFigure)
+Q_DECLARE_METATYPE(ShapeInformation)

@@ -1,0 +1,132 @@
+#pragma once
+
+#include "../editing/FigureHistory.h"
+#include "../figures/FigureCollection.h"
+#include "../figures/Geometry.h"
+#include "Zonecraft.h"
+
+#include <common/StdPicture.h>
+#include <memory>
+
+class PictureBox;
+
+/// The figure outline width, hotspot visibility and fill style are one
+/// setting for every Zonecraft in the process.
+struct ZonecraftSharedSettings
+{
+    qint32 figureSize = 1;
+    bool showHotspot = true;
+    qint16 fillStyle = 0;
+    static ZonecraftSharedSettings& instance();
+};
+
+/// What a created figure should be, before it joins the collection.
+struct FigureRequest
+{
+    QString key;
+    QString hexColor;
+    bool locked = false;
+    bool imported = false;
+    qint32 importIndex = 0;
+    bool addToHistory = false;
+};
+
+class ZonecraftPrivate
+{
+public:
+    explicit ZonecraftPrivate(Zonecraft* q);
+
+    Zonecraft* const q;
+    PictureBox* picture3 = nullptr; // the viewport
+    PictureBox* workPicture = nullptr;
+
+    zc::FigureCollection figures;
+    zc::FigureHistory history;
+
+    // Selection and the current shape
+    zc::Figure* selected = nullptr;
+    qint32 selectedIndex = 0;
+    zc::SelectionBox selectionBox;
+    ShapeFigure currentShape;
+
+    // Settings
+    Zonecraft::AppMode imagemapMode = Zonecraft::DesignMode;
+    bool alignToGrid = true;
+    Zonecraft::OperatingMode figureToDraw = Zonecraft::Pointer;
+    bool showHandles = true;
+    OLE_COLOR handleColor = 0x00FFFFFF;
+    OLE_COLOR handleColorLocked = 0x00FFFFFF;
+    bool showSupport = true;
+    QString extractSeperator = QStringLiteral("|");
+    OLE_COLOR drawFigureColor = 0;
+    OLE_COLOR shapeBorderColor = 0;
+    bool lockAll = false;
+    StdPicture picture;
+    float startRotate = 0;
+
+    // State
+    double zoom = 1.0; // the zoom factor; 1 until zooming exists
+    bool loading = false; // FigActivate_Loading
+    bool figuresVisible = true; // FigureHide
+    bool snapping = false;
+    struct Clipboard
+    {
+        qint32 x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+        QString coordinates;
+        qint32 kind = 0;
+    } clipboard;
+    struct Interaction
+    {
+        int buttonHeld = 0;
+        bool justSelected = false;
+        bool moved = false;
+        bool pointDrag = false;
+        float rotateCenterX = 0, rotateCenterY = 0;
+    } interaction;
+
+    // Figures
+    OLE_COLOR colorFromHex(const QString& hexColor) const;
+    qint32 numberFor(const FigureRequest& request) const;
+    ShapeFigure shapeOf(const zc::Figure& figure) const;
+    void collectShapeInfo(zc::Figure* figure);
+    void setFigureFocus(const zc::Figure* figure);
+    void select(zc::Figure* figure);
+    void clearSelection();
+    /// Removes a figure, dropping the selection when it was selected.
+    std::unique_ptr<zc::Figure> takeFigure(qint32 index);
+    /// Adds a new figure and does what a creation does next (selection,
+    /// repaint, events, history). Returns false when the host removed it
+    /// again from inside an event.
+    void addCreated(
+        std::unique_ptr<zc::Figure> figure, const FigureRequest& request, bool raiseMoved);
+    /// The figure numbered \a index (0: the selected one); throws RuntimeError 5 when absent.
+    zc::Figure* figureOrThrow(qint32 index) const;
+    /// Puts \a replacement where the figure of the same number was, keeping the selection.
+    zc::Figure* replaceFigure(std::unique_ptr<zc::Figure> replacement);
+
+    std::unique_ptr<zc::Figure> makeRectangle(qint32 number, qint32 x1, qint32 y1, qint32 x2,
+        qint32 y2, const FigureRequest& request) const;
+    std::unique_ptr<zc::Figure> makeCircle(
+        qint32 number, qint32 cx, qint32 cy, qint32 radius, const FigureRequest& request) const;
+    std::unique_ptr<zc::Figure> makePolygon(
+        qint32 number, const QString& polygonString, const FigureRequest& request) const;
+    /// Checks that \a coordinates can make a figure of \a kind; throws otherwise.
+    static void validateCoordinates(const QString& coordinates, qint32 kind);
+
+    void resetInteraction();
+    void paintHandles(QPainter& painter) const;
+
+    // History
+    void addRecord(int list, qint32 action, const QString& coordinates, const QString& previous,
+        const ShapeFigure& shape);
+    void eraseHistory(int style);
+    void emitHistoryStatus();
+    /// Re-creates figure \a record.Index from \a text (move undo and redo).
+    void recreateFromText(zc::HistoryRecord& record, const QString& text);
+    /// Brings back a removed figure from a record (delete undo, add redo).
+    void reimport(const zc::HistoryRecord& record, const QString& text);
+    /// Gives figure \a record.Index back the kind and coordinates of the record's shape.
+    void restoreConversion(const zc::HistoryRecord& record);
+    /// Applies the top record of \a list; false when the list is empty.
+    bool step(int list);
+};

@@ -1,0 +1,481 @@
+// The host's figure operations and the undo/redo history of Zonecraft.
+
+#include "../areacode/AreaCodeReader.h"
+#include "../control/Zonecraft.h"
+#include "../control/Zonecraft_p.h"
+#include "../figures/NumberFormat.h"
+
+#include <common/Dialogs.h>
+#include <common/PictureBox.h>
+#include <common/RuntimeError.h>
+
+using zc::Figure;
+using zc::FigureHistory;
+using zc::HistoryRecord;
+
+namespace {
+
+constexpr qint32 InsideOutBox = 1005;
+constexpr qint32 UnknownFigure = 1006;
+
+QString decimalColor(qint32 color)
+{
+    return QString::number(color);
+}
+
+} // namespace
+
+// ---------------------------------------------------------------------------
+// Figure operations
+
+void Zonecraft::RemoveFigure(qint32 Index)
+{
+    d->takeFigure(Index);
+    d->clearSelection();
+    d->workPicture->setMousePointer(0);
+    Q_EMIT VisibleObject(!d->figures.isEmpty());
+}
+
+void Zonecraft::DeleteFigure(qint32 Index)
+{
+    Figure* f = d->figureOrThrow(Index);
+    d->collectShapeInfo(f);
+    const ShapeFigure shape = d->currentShape;
+    RemoveFigure(shape.Index);
+    Redraw(true);
+    d->addRecord(FigureHistory::UndoList, Figure_Delete, shape.Coordinates, QString(), shape);
+    d->eraseHistory(EraseRedo);
+}
+
+void Zonecraft::FigureCut(qint32 Index)
+{
+    const Figure* f = d->figureOrThrow(Index < 1 ? 0 : Index);
+    auto& clip = d->clipboard;
+    clip.x1 = qint32(zc::roundEven(f->X1()));
+    clip.y1 = qint32(zc::roundEven(f->Y1()));
+    clip.x2 = qint32(zc::roundEven(f->X2()));
+    clip.y2 = qint32(zc::roundEven(f->y2()));
+    clip.coordinates = f->coordinatesText();
+    clip.kind = f->ClassFigure;
+    RemoveFigure(f->ControlIndex);
+    Redraw(true);
+    Q_EMIT PictureClick();
+}
+
+void Zonecraft::FigurePaste(qint32 X, qint32 Y)
+{
+    if (d->clipboard.kind != zc::RectangleKind)
+        return;
+    DrawNewRectangle(
+        X, Y, d->clipboard.x2, d->clipboard.y2, QString(), QString(), false, false, false, 0, true);
+}
+
+void Zonecraft::FigureMove(qint32 Index, const QString& Coordinates)
+{
+    Figure* f = d->figureOrThrow(Index);
+    const qint32 number = f->ControlIndex;
+    const qint32 kind = f->ClassFigure;
+    // Checked first: the figure is removed before it is re-created.
+    ZonecraftPrivate::validateCoordinates(Coordinates, kind);
+    const OLE_COLOR color = f->Color;
+    const QString key = f->Key;
+    const bool locked = f->Locked;
+    std::unique_ptr<Figure> old = d->takeFigure(number);
+    d->collectShapeInfo(old.get());
+    const QString oldText = d->currentShape.Coordinates;
+    ImportFigure(
+        Coordinates, DrawFigure(kind), key, decimalColor(qint32(color)), locked, number, false);
+    const Figure* moved = d->figures.find(number);
+    d->addRecord(FigureHistory::UndoList, Figure_Move, moved ? moved->Coordinates : Coordinates,
+        oldText, d->currentShape);
+    d->eraseHistory(EraseRedo);
+}
+
+void Zonecraft::FigureRotate(float Degrees, qint32 Index, bool UseRedraw)
+{
+    Figure* f = d->figureOrThrow(Index);
+    if (f->ClassFigure == zc::CircleKind || f->ClassFigure == zc::NoKind)
+        return;
+    const float w = f->X2() - f->X1();
+    const float h = f->y2() - f->Y1();
+    std::vector<float> dx, dy;
+    if (f->ClassFigure == zc::RectangleKind) {
+        zc::rectangleOffsets(w, h, dx, dy);
+    } else {
+        dx = f->DataX();
+        dy = f->DataY();
+    }
+    zc::rotateOffsets(dx, dy, Degrees, w / 2.0, h / 2.0);
+    std::vector<QPointF> vertices;
+    vertices.reserve(dx.size());
+    for (size_t i = 1; i < dx.size(); ++i)
+        vertices.emplace_back(f->X1() + dx[i], f->Y1() + dy[i]);
+    const zc::NormalPolygon turned = zc::normalisePolygon(vertices);
+
+    if (f->ClassFigure == zc::RectangleKind) {
+        auto polygon = std::make_unique<Figure>();
+        polygon->ControlIndex = f->ControlIndex;
+        polygon->ClassFigure = zc::PolygonKind;
+        polygon->Key = f->Key;
+        polygon->Color = f->Color;
+        polygon->Locked = f->Locked;
+        polygon->setBox(turned.x1, turned.y1, turned.x2, turned.y2);
+        polygon->setData(turned.dataX, turned.dataY);
+        polygon->Coordinates = polygon->coordinatesText();
+        f = d->replaceFigure(std::move(polygon));
+    } else {
+        f->setBox(turned.x1, turned.y1, turned.x2, turned.y2);
+        f->setData(turned.dataX, turned.dataY);
+        f->Coordinates = f->coordinatesText();
+        d->figures.geometryChanged(f);
+        if (f == d->selected)
+            d->setFigureFocus(f);
+    }
+    if (UseRedraw) {
+        Redraw(true);
+        d->collectShapeInfo(f);
+        Q_EMIT HotspotMoved(d->currentShape);
+    }
+}
+
+void Zonecraft::FigureConvert(DrawFigure NewFigure, qint32 Index)
+{
+    const Figure* old = d->figureOrThrow(Index);
+    if (old->ClassFigure == zc::PolygonKind && NewFigure == zelpolygon)
+        return;
+    if (NewFigure < zelrectangle || NewFigure > zelpolygon)
+        throw RuntimeError(RuntimeError::InvalidPropertyValue,
+            QStringLiteral("%1 is no figure kind").arg(int(NewFigure)));
+    const ShapeFigure oldShape = d->shapeOf(*old);
+
+    auto f = std::make_unique<Figure>();
+    f->ControlIndex = old->ControlIndex;
+    f->ClassFigure = NewFigure;
+    f->Key = old->Key;
+    f->Color = old->Color;
+    f->Locked = old->Locked;
+    const float x1 = old->X1(), y1 = old->Y1(), x2 = old->X2(), y2 = old->y2();
+    const float w = x2 - x1, h = y2 - y1;
+    switch (NewFigure) {
+    case zelrectangle:
+        f->setBox(x1, y1, x2, y2);
+        break;
+    case ZELCIRCLE:
+        // The circle's diameter is the old width.
+        f->setBox(x1, y1, x2, y1 + w);
+        break;
+    case zelpolygon: {
+        std::vector<float> dx, dy;
+        if (old->ClassFigure == zc::CircleKind) {
+            dx = { 0.0f, w / 2, 0.0f, w / 2, w };
+            dy = { 0.0f, 0.0f, h / 2, h, h / 2 };
+        } else {
+            zc::rectangleOffsets(w, h, dx, dy);
+        }
+        f->setBox(x1, y1, x2, y2);
+        f->setData(std::move(dx), std::move(dy));
+        break;
+    }
+    }
+    f->Coordinates = f->coordinatesText();
+    Figure* converted = d->replaceFigure(std::move(f));
+    Redraw(true);
+    d->collectShapeInfo(converted);
+    Q_EMIT HotspotMoved(d->currentShape);
+    d->addRecord(FigureHistory::UndoList, Figure_Convert, oldShape.Coordinates,
+        d->currentShape.Coordinates, oldShape);
+}
+
+void Zonecraft::FigureAdjustSize(FigureCord CoordinatePoint, qint32 Value, qint32 Index)
+{
+    Figure* f = d->figureOrThrow(Index < 0 ? 0 : Index);
+    const qint32 number = f->ControlIndex;
+    const float v = float(Value);
+    const float x1 = f->X1(), y1 = f->Y1(), x2 = f->X2(), y2 = f->y2();
+    const float w = x2 - x1, h = y2 - y1;
+    bool refused = false;
+    switch (f->ClassFigure) {
+    case zc::RectangleKind:
+    case zc::CircleKind: {
+        const bool circle = f->ClassFigure == zc::CircleKind;
+        switch (CoordinatePoint) {
+        case fig_X1:
+            f->setBox(v, y1, v + w, y2);
+            break;
+        case fig_Y1:
+            f->setBox(x1, v, x2, v + h);
+            break;
+        case fig_X2:
+            if (v < x1)
+                refused = true;
+            else
+                f->setBox(x1, y1, v, circle ? y1 + (v - x1) : y2);
+            break;
+        case fig_Y2:
+            if (v < y1)
+                refused = true;
+            else
+                f->setBox(x1, y1, circle ? x1 + (v - y1) : x2, v);
+            break;
+        }
+        break;
+    }
+    case zc::PolygonKind:
+        // The vertices move with the corner; X2 and y2 keep the old edges.
+        if (CoordinatePoint == fig_X1)
+            f->setBox(v, y1, x2, y2);
+        else if (CoordinatePoint == fig_Y1)
+            f->setBox(x1, v, x2, y2);
+        break;
+    default:
+        break;
+    }
+    d->figures.geometryChanged(f);
+    if (refused) {
+        Q_EMIT ErrorTracer(InsideOutBox);
+        f = d->figures.find(number);
+        if (!f)
+            return;
+    }
+    if (f == d->selected)
+        d->setFigureFocus(f);
+    Redraw(true);
+    d->collectShapeInfo(f);
+    Q_EMIT HotspotMoved(d->currentShape);
+}
+
+void Zonecraft::FigureColor(qint32 HexColor, qint32 Index)
+{
+    Figure* f = d->figureOrThrow(Index);
+    f->Color = OLE_COLOR(HexColor);
+    Redraw(true);
+}
+
+void Zonecraft::FigureLock(bool LockIt)
+{
+    if (!d->selected)
+        return;
+    d->selected->Locked = LockIt;
+    Redraw(true);
+    Q_EMIT ObjectLock(LockIt);
+}
+
+void Zonecraft::SetKey(const QString& Key, qint32 Index)
+{
+    Figure* f = Index == 0 ? d->selected : d->figures.at(Index);
+    if (f)
+        f->Key = Key;
+}
+
+void Zonecraft::FigureHide(FigureVisible Choice)
+{
+    d->figuresVisible = Choice != Hide;
+    Redraw(true);
+}
+
+void Zonecraft::Clear()
+{
+    const bool hadFigures = !d->figures.isEmpty();
+    d->clearSelection();
+    d->figures.clear();
+    Redraw(true);
+    if (hadFigures)
+        Q_EMIT VisibleObject(false);
+    Q_EMIT PictureClick();
+}
+
+void Zonecraft::ActivateHotspot(qint32 FigureIndex)
+{
+    Figure* f = d->figures.find(FigureIndex);
+    if (!f) {
+        Q_EMIT ErrorTracer(UnknownFigure);
+        return;
+    }
+    d->select(f);
+    Redraw(true);
+    if (const Figure* now = d->figures.find(FigureIndex))
+        Q_EMIT ObjectLock(now->Locked);
+}
+
+void Zonecraft::PictureGetFocus(bool CallEvent)
+{
+    d->clearSelection();
+    d->resetInteraction();
+    Redraw(true);
+    if (CallEvent)
+        Q_EMIT PictureClick();
+}
+
+void Zonecraft::ChangePolygonValue(qint32 Index, QObject* Obj)
+{
+    // Reading the offsets changes nothing: the figure, selection and picture stay.
+    Q_UNUSED(Index)
+    Q_UNUSED(Obj)
+}
+
+// ---------------------------------------------------------------------------
+// History
+
+void ZonecraftPrivate::addRecord(int list, qint32 action, const QString& coordinates,
+    const QString& previous, const ShapeFigure& shape)
+{
+    history.append(list, action, coordinates, previous, shape);
+    emitHistoryStatus();
+}
+
+void ZonecraftPrivate::eraseHistory(int style)
+{
+    if (style == Zonecraft::EraseRedo)
+        history.eraseRedo();
+    emitHistoryStatus();
+}
+
+void ZonecraftPrivate::emitHistoryStatus()
+{
+    Q_EMIT q->HistoryStatus(history.undoReady(), history.redoReady());
+}
+
+void ZonecraftPrivate::recreateFromText(HistoryRecord& record, const QString& text)
+{
+    // The number of values tells the kind: 4 a rectangle, 3 a circle.
+    const qsizetype values = text.count(QLatin1Char(',')) + 1;
+    const qint32 kind = values == 4 ? zc::RectangleKind
+        : values == 3               ? zc::CircleKind
+                                    : zc::PolygonKind;
+    record.Shape.Figure = Zonecraft::FigureMode(kind);
+    record.FigureKind = kind;
+    validateCoordinates(text, kind);
+    q->RemoveFigure(record.Index);
+    q->ImportFigure(text, Zonecraft::DrawFigure(kind), record.Shape.Key,
+        decimalColor(record.Shape.Color), record.Shape.Locked, record.Shape.Index, false);
+}
+
+void ZonecraftPrivate::reimport(const HistoryRecord& record, const QString& text)
+{
+    q->ImportFigure(text, Zonecraft::DrawFigure(record.FigureKind), record.Shape.Key,
+        decimalColor(record.Shape.Color), record.Shape.Locked, record.Index, false);
+}
+
+void ZonecraftPrivate::restoreConversion(const HistoryRecord& record)
+{
+    // Back to the kind and the very coordinates the figure had before.
+    const QString& text = record.Shape.Coordinates;
+    FigureRequest request;
+    request.key = record.Shape.Key;
+    request.hexColor = decimalColor(record.Shape.Color);
+    request.locked = record.Shape.Locked;
+    std::unique_ptr<Figure> figure;
+    switch (record.FigureKind) {
+    case zc::RectangleKind: {
+        const auto v = zc::AreaCodeReader::readIntegers(text, 4);
+        figure = makeRectangle(record.Index, v[0], v[1], v[2], v[3], request);
+        break;
+    }
+    case zc::CircleKind: {
+        const auto v = zc::AreaCodeReader::readIntegers(text, 3);
+        figure = makeCircle(record.Index, v[0], v[1], v[2], request);
+        break;
+    }
+    case zc::PolygonKind:
+        figure = makePolygon(record.Index, text, request);
+        break;
+    default:
+        return;
+    }
+    Figure* restored = replaceFigure(std::move(figure));
+    collectShapeInfo(restored);
+}
+
+bool ZonecraftPrivate::step(int list)
+{
+    const bool undo = list == FigureHistory::UndoList;
+    const int other = undo ? FigureHistory::RedoList : FigureHistory::UndoList;
+    const int position = history.size(list);
+    if (position == 0)
+        return false;
+    HistoryRecord record = history.at(list, position);
+    // Texts swap places each time a record changes lists: undo reads the
+    // text before the action from PreviousCoordinates, redo the text after.
+    const QString& restoreText = undo ? record.Coordinates : record.PreviousCoordinates;
+    bool moveRecord = true;
+    const auto bringBack = [&] {
+        validateCoordinates(restoreText, record.FigureKind);
+        if (figures.contains(record.Index))
+            throw RuntimeError(RuntimeError::KeyAlreadyAssociated);
+        Q_EMIT q->HistoryAction(Zonecraft::Figure_Add, record.Index, record.Shape);
+        reimport(record, restoreText);
+    };
+    const auto takeAway = [&] {
+        q->RemoveFigure(record.Index);
+        Q_EMIT q->HistoryAction(Zonecraft::Figure_Delete, record.Index, record.Shape);
+    };
+    switch (record.Action) {
+    case Zonecraft::Figure_Add:
+        if (undo)
+            takeAway();
+        else
+            bringBack();
+        break;
+    case Zonecraft::Figure_Move:
+        recreateFromText(record, record.PreviousCoordinates);
+        break;
+    case Zonecraft::Figure_Delete:
+        if (undo)
+            bringBack();
+        else
+            takeAway();
+        break;
+    case Zonecraft::Figure_Convert:
+        restoreConversion(record);
+        Q_EMIT q->HistoryAction(Zonecraft::Figure_Convert, record.Index, record.Shape);
+        moveRecord = false;
+        break;
+    default:
+        moveRecord = false;
+        break;
+    }
+    if (moveRecord) {
+        HistoryRecord moved = record;
+        std::swap(moved.Coordinates, moved.PreviousCoordinates);
+        history.append(other, moved);
+        emitHistoryStatus();
+    }
+    history.removeAt(list, position);
+    Q_EMIT q->HotspotMoved(currentShape);
+    q->Redraw(true);
+    emitHistoryStatus();
+    if (history.size(list) == 0)
+        emitHistoryStatus(); // the list has run out of records
+    return true;
+}
+
+void Zonecraft::Undo()
+{
+    try {
+        if (!d->step(FigureHistory::UndoList))
+            d->emitHistoryStatus();
+    } catch (const RuntimeError& e) {
+        Zel::MsgBox(QStringLiteral("ERROR HAVE APPEAR---%1ERR.UNDO").arg(e.number()));
+    }
+}
+
+void Zonecraft::Redo()
+{
+    try {
+        if (!d->step(FigureHistory::RedoList))
+            d->emitHistoryStatus();
+    } catch (const RuntimeError& e) {
+        Zel::MsgBox(e.description() + QStringLiteral("--") + QStringLiteral("REDO.ERR"));
+    }
+}
+
+void Zonecraft::ClearHistory()
+{
+    d->history.clear();
+    d->emitHistoryStatus();
+}
+
+void Zonecraft::UpdateControl()
+{
+    d->emitHistoryStatus();
+}

@@ -1,0 +1,181 @@
+#include "Figure.h"
+
+#include "NumberFormat.h"
+
+#include <QPainter>
+#include <QPolygon>
+#include <algorithm>
+#include <cmath>
+#include <common/Drawing.h>
+
+namespace zc {
+
+void Figure::setBox(float x1, float y1, float x2, float y2)
+{
+    m_x1 = x1;
+    m_y1 = y1;
+    m_x2 = x2;
+    m_y2 = y2;
+    refreshDerived();
+}
+
+void Figure::setData(std::vector<float> dataX, std::vector<float> dataY)
+{
+    if (dataX.empty())
+        dataX.push_back(0.0f);
+    dataY.resize(dataX.size(), 0.0f);
+    dataX[0] = 0.0f;
+    dataY[0] = 0.0f;
+    m_dataX = std::move(dataX);
+    m_dataY = std::move(dataY);
+    refreshDerived();
+}
+
+void Figure::refreshDerived()
+{
+    // The circle values follow the box at once, so a figure can be hit
+    // before it was ever painted.
+    m_radius = (m_x2 - m_x1) / 2;
+    m_cx = m_x1 + (m_x2 - m_x1) / 2;
+    m_cy = m_y1 + (m_y2 - m_y1) / 2;
+    m_hitRegion.reset();
+}
+
+bool Figure::IsAt(float x, float y) const
+{
+    switch (ClassFigure) {
+    case RectangleKind:
+        return m_x1 <= x && x <= m_x2 && m_y1 <= y && y <= m_y2;
+    case CircleKind: {
+        const float dx = m_cx - x;
+        const float dy = m_cy - y;
+        return dx * dx + dy * dy < m_radius * m_radius;
+    }
+    case PolygonKind: {
+        if (vertexCount() < 1)
+            return false;
+        if (!m_hitRegion)
+            m_hitRegion = QRegion(screenPolygon(1.0), Qt::WindingFill);
+        return m_hitRegion->contains(QPoint(int(roundEven(x)), int(roundEven(y))));
+    }
+    default:
+        return false;
+    }
+}
+
+QRectF Figure::hitBounds() const
+{
+    switch (ClassFigure) {
+    case RectangleKind:
+        return QRectF(QPointF(std::min(m_x1, m_x2), std::min(m_y1, m_y2)),
+            QPointF(std::max(m_x1, m_x2), std::max(m_y1, m_y2)));
+    case CircleKind: {
+        const float r = std::fabs(m_radius);
+        return QRectF(m_cx - r, m_cy - r, 2 * r, 2 * r);
+    }
+    case PolygonKind: {
+        if (vertexCount() < 1)
+            return {};
+        // Points are rounded before the region test: one pixel of slack.
+        const QRect box = screenPolygon(1.0).boundingRect();
+        return QRectF(box).adjusted(-1, -1, 1, 1);
+    }
+    default:
+        return {};
+    }
+}
+
+QString Figure::coordinatesText() const
+{
+    QString text;
+    switch (ClassFigure) {
+    case RectangleKind:
+        appendInteger(text, roundEven(m_x1));
+        text += QLatin1Char(',');
+        appendInteger(text, roundEven(m_y1));
+        text += QLatin1Char(',');
+        appendInteger(text, roundEven(m_x2));
+        text += QLatin1Char(',');
+        appendInteger(text, roundEven(m_y2));
+        break;
+    case CircleKind: {
+        const double x1 = m_x1, y1 = m_y1, x2 = m_x2, y2 = m_y2;
+        appendInteger(text, roundEven(x1 + (x2 - x1) / 2));
+        text += QLatin1Char(',');
+        appendInteger(text, roundEven(y1 + (y2 - y1) / 2));
+        text += QLatin1Char(',');
+        appendInteger(text, roundEven((x2 - x1) / 2));
+        break;
+    }
+    case PolygonKind:
+        for (int i = 1; i <= vertexCount(); ++i) {
+            if (i > 1)
+                text += QLatin1Char(',');
+            appendNumber(text, m_x1 + m_dataX[i]);
+            text += QLatin1Char(',');
+            appendNumber(text, m_y1 + m_dataY[i]);
+        }
+        break;
+    default:
+        break;
+    }
+    return text;
+}
+
+QPolygon Figure::screenPolygon(double zoom) const
+{
+    QPolygon points(vertexCount());
+    for (int i = 1; i <= vertexCount(); ++i) {
+        points[i - 1] = QPoint(int(roundEven((double(m_dataX[i] + m_x1)) * zoom)),
+            int(roundEven((double(m_dataY[i] + m_y1)) * zoom)));
+    }
+    return points;
+}
+
+void Figure::Draw(QPainter& painter, const FigurePaintStyle& style) const
+{
+    if (ClassMode != 1)
+        return;
+    bool outline = style.showHotspot;
+    qint16 fill = style.showHotspot ? style.fillStyle : qint16(1);
+    if (EraseMode || !VisibleMode) {
+        outline = false;
+        fill = 1;
+    }
+    if (!outline && fill == 1)
+        return; // invisible outline and transparent fill leave no mark
+
+    if (outline) {
+        QPen pen(Zel::toQColor(BorderColor));
+        pen.setWidth(std::max(1, style.figureSize));
+        painter.setPen(pen);
+    } else {
+        painter.setPen(Qt::NoPen);
+    }
+    if (fill == 1)
+        painter.setBrush(Qt::NoBrush);
+    else if (fill == 0)
+        painter.setBrush(Zel::toQColor(Color));
+    else
+        painter.setBrush(QBrush(Zel::toQColor(Color), Zel::hatchStyle(fill)));
+
+    const double f = LevelFactor;
+    switch (ClassFigure) {
+    case RectangleKind:
+        painter.drawRect(QRectF(QPointF(m_x1 * f, m_y1 * f), QPointF(m_x2 * f, m_y2 * f)));
+        break;
+    case CircleKind:
+        // The circle sits in the square of the box's width from its top-left corner.
+        painter.drawEllipse(
+            QPointF((m_x1 + m_radius) * f, (m_y1 + m_radius) * f), m_radius * f, m_radius * f);
+        break;
+    case PolygonKind:
+        if (vertexCount() > 0)
+            painter.drawPolygon(screenPolygon(f), Qt::WindingFill);
+        break;
+    default:
+        break;
+    }
+}
+
+} // namespace zc

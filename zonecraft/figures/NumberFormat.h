@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+#include <cmath>
+#include <common/HostConvert.h>
+
+namespace zc {
+
+/// Appends \a value in plain decimal.
+inline void appendInteger(QString& out, qint64 value)
+{
+    out += QString::number(value);
+}
+
+/// Appends a figure value in its shortest decimal form ("10", "10.5").
+/// Whole values, by far the common case, skip the general formatter.
+inline void appendNumber(QString& out, float value)
+{
+    if (value == std::trunc(value) && std::fabs(value) < 1e9f) {
+        appendInteger(out, qint64(value));
+        return;
+    }
+    out += Zel::numberText(value);
+}
+
+/// Rounds to the nearest integer, halves to even.
+inline qint64 roundEven(double value)
+{
+    return qint64(Zel::roundHalfEven(value));
+}
+
+} // namespace zc
