@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QWidget>
+
+class ZelPropListPrivate;
+
+namespace Tabulon {
+
+/// The list surface (iUC): paints the visible rows from the control's state
+/// and hands its mouse input to the control.
+class PropListSurface : public QWidget
+{
+public:
+    PropListSurface(ZelPropListPrivate* d, QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    ZelPropListPrivate* const d;
+};
+
+/// The description pane (Picture3): a frame with the item's caption and
+/// description; pressing on it drags the splitter above it.
+class DescriptionPane : public QWidget
+{
+public:
+    DescriptionPane(ZelPropListPrivate* d, QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    ZelPropListPrivate* const d;
+};
+
+} // namespace Tabulon

@@ -1,0 +1,1364 @@
+#include "ZelPropList.h"
+
+#include "PropListLayout.h"
+#include "PropListSurface.h"
+#include "ZelPropList_p.h"
+
+#include <QApplication>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <algorithm>
+#include <cmath>
+#include <common/Dialogs.h>
+#include <common/HostConvert.h>
+#include <common/MousePointer.h>
+#include <common/RuntimeError.h>
+
+using namespace Tabulon;
+namespace Layout = Tabulon::PropListLayout;
+
+namespace {
+
+QColor resolved(OLE_COLOR color)
+{
+    const QColor c = Zel::toQColor(color);
+    return c.isValid() ? c : QColor(Qt::black);
+}
+
+qint16 mouseButton(Qt::MouseButton button)
+{
+    switch (button) {
+    case Qt::LeftButton:
+        return 1;
+    case Qt::RightButton:
+        return 2;
+    case Qt::MiddleButton:
+        return 4;
+    default:
+        return 0;
+    }
+}
+
+qint16 mouseButtons(Qt::MouseButtons buttons)
+{
+    qint16 result = 0;
+    if (buttons & Qt::LeftButton)
+        result |= 1;
+    if (buttons & Qt::RightButton)
+        result |= 2;
+    if (buttons & Qt::MiddleButton)
+        result |= 4;
+    return result;
+}
+
+qint16 shiftState(Qt::KeyboardModifiers modifiers)
+{
+    qint16 result = 0;
+    if (modifiers & Qt::ShiftModifier)
+        result |= 1;
+    if (modifiers & Qt::ControlModifier)
+        result |= 2;
+    if (modifiers & Qt::AltModifier)
+        result |= 4;
+    return result;
+}
+
+/// Reports an error caught in a mouse handler the way the host would see it;
+/// "subscript out of range" is ignored.
+void reportHandlerError(int number, const char* where)
+{
+    if (number != RuntimeError::SubscriptOutOfRange)
+        Zel::MsgBox(QString::fromLatin1(where));
+}
+
+} // namespace
+
+// ---------------------------------------------------------------------------
+// ZelPropListPrivate: layout and painting
+
+ZelPropListPrivate::ZelPropListPrivate(ZelPropList* q)
+    : q(q)
+{ }
+
+void ZelPropListPrivate::applyFont()
+{
+    // Rows use the font's name and size only; headers add bold.
+    QFont f = font.toQFont();
+    f.setBold(false);
+    f.setItalic(false);
+    f.setUnderline(false);
+    f.setStrikeOut(false);
+    listFont = f;
+    boldFont = f;
+    boldFont.setBold(true);
+    textHeight = QFontMetrics(listFont).height();
+    label1->setFont(boldFont);
+    label2->setFont(listFont);
+}
+
+int ZelPropListPrivate::innerWidth() const
+{
+    return q->contentsRect().width();
+}
+
+int ZelPropListPrivate::innerHeight() const
+{
+    return q->contentsRect().height();
+}
+
+int ZelPropListPrivate::listWidth() const
+{
+    return store.count() > visibleRows ? innerWidth() - scrollBarWidth : innerWidth();
+}
+
+void ZelPropListPrivate::layout()
+{
+    if (itemHeightAuto) {
+        rowHeight = Layout::AutoRowHeight;
+        textOffset = Layout::autoTextOffset(textHeight);
+    } else {
+        rowHeight = Layout::rowHeight(false, itemHeight, textHeight);
+    }
+    const QRect inner = q->contentsRect();
+    laidOutSize = inner.size();
+    const int listHeight = showDescription ? inner.height() - descriptionHeight : inner.height();
+    visibleRows = Layout::visibleRows(listHeight, rowHeight);
+    const int surfaceHeight = showDescription ? visibleRows * rowHeight : inner.height();
+    surface->setGeometry(inner.x(), inner.y(), inner.width(), surfaceHeight);
+    scrollBar->setGeometry(
+        inner.x() + inner.width() - scrollBarWidth, inner.y(), scrollBarWidth, surfaceHeight);
+    scrollBar->hide();
+    barShown = false;
+    syncScrollBar();
+    layoutDescription();
+    closeEditors();
+    fullRepaint();
+}
+
+void ZelPropListPrivate::ensureLayout()
+{
+    // A hidden widget gets its resize event only when shown; hosts size and
+    // fill a list before that.
+    if (q->contentsRect().size() != laidOutSize)
+        layout();
+}
+
+void ZelPropListPrivate::layoutDescription()
+{
+    if (!showDescription) {
+        pane->hide();
+        label1->clear();
+        label2->clear();
+        return;
+    }
+    const QRect inner = q->contentsRect();
+    pane->setGeometry(
+        inner.x(), inner.y() + surface->height() + 1, inner.width(), descriptionHeight);
+    const int captionHeight = QFontMetrics(boldFont).height();
+    label1->setGeometry(4, 4, std::max(0, inner.width() - 8), captionHeight);
+    // The description label follows the pane's height, so a taller pane shows more text.
+    label2->setGeometry(4, 4 + captionHeight, std::max(0, inner.width() - 8),
+        std::max(0, descriptionHeight - captionHeight - 5));
+    pane->show();
+    pane->update();
+}
+
+void ZelPropListPrivate::queueRangeSync()
+{
+    // Adding many items recomputes the range once, when control returns to the event loop.
+    if (rangeSyncQueued)
+        return;
+    rangeSyncQueued = true;
+    QMetaObject::invokeMethod(
+        q, [this] { syncScrollBar(); }, Qt::QueuedConnection);
+}
+
+void ZelPropListPrivate::syncScrollBar()
+{
+    rangeSyncQueued = false;
+    const int count = store.count();
+    const bool needed = count > visibleRows;
+    if (needed != barShown) {
+        barShown = needed;
+        scrollBar->setVisible(needed);
+        surface->update();
+    }
+    scrollBar->setPageStep(std::max(1, visibleRows));
+    scrollBar->setMaximum(Layout::maxTopIndex(count, visibleRows));
+}
+
+void ZelPropListPrivate::updateRow(int row)
+{
+    if (row < topIndex || row >= topIndex + visibleRows)
+        return;
+    surface->update(Layout::rowRect(row, topIndex, rowHeight, surface->width()));
+}
+
+void ZelPropListPrivate::updateVisibleRows()
+{
+    surface->update();
+}
+
+void ZelPropListPrivate::fullRepaint()
+{
+    marks.clear();
+    surface->update();
+}
+
+RowPaintContext ZelPropListPrivate::paintContext() const
+{
+    RowPaintContext c;
+    c.rowHeight = rowHeight;
+    c.textOffset = textOffset;
+    c.topIndex = topIndex;
+    c.listWidth = listWidth();
+    c.surfaceWidth = surface->width();
+    c.columnWidth = listColumWidth;
+    c.itemOffset = itemOffset;
+    c.itemTextLeft = itemTextLeft;
+    c.wordWrap = wordWrap;
+    c.enabled = q->isEnabled();
+    c.gridLines = gridLines;
+    c.coolXP = visualStyle == Style::CoolXP;
+    c.editingRow = editorOpen ? editingRow : -1;
+    c.font = listFont;
+    c.boldFont = boldFont;
+    c.backNormal = resolved(backNormal);
+    c.backSelected = resolved(backSelected);
+    c.backDisabled = resolved(backDisabled);
+    c.fontNormal = resolved(fontNormal);
+    c.fontSelected = resolved(fontSelected);
+    c.gridColor = resolved(gridColor);
+    c.windowBackground = resolved(Zel::WindowBackgroundColor);
+    c.buttonFace = resolved(Zel::ButtonFaceColor);
+    c.buttonShadow = resolved(Zel::ButtonShadowColor);
+    c.visualColor = std::max(0, Zel::TranslateColor(visualColor));
+    c.buttonFaceRgb = buttonFaceRgb;
+    c.headerBackPicture = headerBackPicture.image();
+    return c;
+}
+
+void ZelPropListPrivate::paintSurface(QPainter& painter, const QRect& exposed) const
+{
+    painter.fillRect(exposed, resolved(backNormal));
+    if (!q->UserMode()) {
+        // Design time: the control's name and a focus rectangle around the first row.
+        painter.setFont(listFont);
+        painter.setPen(resolved(fontNormal));
+        painter.drawText(QRect(itemTextLeft, itemOffset, surface->width(), rowHeight),
+            Qt::AlignLeft | Qt::AlignTop, q->objectName());
+        painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
+        painter.drawRect(0, 0, surface->width() - 1, rowHeight - 1);
+        return;
+    }
+    const int count = store.count();
+    if (count > 0 && visibleRows > 0) {
+        const RowPaintContext context = paintContext();
+        const int first = std::max(topIndex, Layout::rowAt(exposed.top(), rowHeight, topIndex));
+        const int last = std::min({ topIndex + visibleRows - 1, count - 1,
+            Layout::rowAt(exposed.bottom(), rowHeight, topIndex) });
+        for (int row = first; row <= last; ++row)
+            PropListPainter::paintRow(painter, context, store.at(row), row, store.isSelected(row));
+    }
+    for (const Mark& mark : marks) {
+        if (mark.filled) {
+            painter.fillRect(QRect(mark.line.p1(), mark.line.p2()).normalized(), mark.color);
+        } else {
+            painter.setPen(mark.color);
+            painter.drawLine(mark.line);
+        }
+    }
+}
+
+void ZelPropListPrivate::applyEnabled()
+{
+    const QColor text = resolved(q->isEnabled() ? Zel::ButtonTextColor : Zel::ButtonShadowColor);
+    for (QLabel* label : { label1, label2 }) {
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::WindowText, text);
+        label->setPalette(palette);
+    }
+    scrollBar->setEnabled(q->isEnabled());
+    updateVisibleRows();
+}
+
+void ZelPropListPrivate::applyCursor()
+{
+    surface->setCursor(Zel::cursorForPointer(mousePointer, mouseIcon));
+}
+
+void ZelPropListPrivate::applyBorder()
+{
+    const int margin = borderStyle == BorderS::Border ? 1 : 0;
+    q->setContentsMargins(margin, margin, margin, margin);
+}
+
+// ---------------------------------------------------------------------------
+// selection and scrolling
+
+void ZelPropListPrivate::checkIndex(int index) const
+{
+    if (index < 0 || index >= store.count())
+        throw RuntimeError(RuntimeError::InvalidPropertyArrayIndex);
+}
+
+bool ZelPropListPrivate::isSelectable(int row) const
+{
+    if (row < 0 || row >= store.count())
+        return false;
+    const Item& item = store.at(row);
+    return item.Style != propHeader && item.Status != ItemDisabled;
+}
+
+void ZelPropListPrivate::assignListIndex(int index)
+{
+    closeTextEditor();
+    const int count = store.count();
+    if (count == 0 || index < 0) {
+        listIndex = -1;
+        lastY = -1;
+    } else {
+        listIndex = index;
+    }
+    if (previousIndex >= 0 && previousIndex < count) {
+        store.setSelected(previousIndex, false);
+        updateRow(previousIndex);
+    }
+    if (listIndex >= 0) {
+        store.setSelected(listIndex, true);
+        updateRow(listIndex);
+    }
+    previousIndex = listIndex;
+
+    if (scrollIntoView) {
+        if (listIndex >= 0) {
+            syncScrollBar();
+            if (listIndex < topIndex)
+                assignTopIndex(listIndex);
+            else if (listIndex > topIndex + visibleRows - 1)
+                assignTopIndex(
+                    std::min(listIndex - visibleRows + 1, Layout::maxTopIndex(count, visibleRows)));
+        }
+    } else {
+        // The first assignment after an insert or removal keeps the view where it is.
+        scrollIntoView = true;
+    }
+    q->PropertyChanged(QStringLiteral("ListIndex"));
+    Q_EMIT q->ListIndexChange();
+}
+
+void ZelPropListPrivate::assignTopIndex(int top)
+{
+    scrollBar->setValue(top);
+    topIndex = scrollBar->value();
+    q->PropertyChanged(QStringLiteral("TopIndex"));
+    Q_EMIT q->TopIndexChange();
+}
+
+void ZelPropListPrivate::scrollBarMoved(int value)
+{
+    topIndex = value;
+    if (value == storedTop)
+        return;
+    storedTop = value;
+    lastY = -1;
+    closeEditors();
+    fullRepaint();
+    Q_EMIT q->Scroll();
+}
+
+void ZelPropListPrivate::shiftRowsFrom(int position, int delta)
+{
+    for (int* row : { &listIndex, &previousIndex, &editingRow, &commitRow }) {
+        if (*row >= position && *row >= 0)
+            *row += delta;
+    }
+}
+
+void ZelPropListPrivate::removedRow(int position)
+{
+    if (editingRow == position)
+        closeEditors();
+    for (int* row : { &listIndex, &previousIndex, &editingRow, &commitRow }) {
+        if (*row == position)
+            *row = -1;
+        else if (*row > position)
+            --*row;
+    }
+}
+
+// ---------------------------------------------------------------------------
+// mouse
+
+void ZelPropListPrivate::surfacePress(QMouseEvent* event)
+{
+    try {
+        const QPointF pos = event->position();
+        const int y = int(std::floor(pos.y()));
+        const int row = Layout::rowAt(y, rowHeight, topIndex);
+        if (!isSelectable(row))
+            return;
+        store.setSelected(row, true);
+        lastY = y;
+        assignListIndex(row);
+        mouseHeld = true;
+        suppressClick = false;
+        Q_EMIT q->MouseDown(mouseButton(event->button()), shiftState(event->modifiers()),
+            float(pos.x()), float(pos.y()));
+    } catch (const RuntimeError& error) {
+        reportHandlerError(error.number(), "MouseDown");
+    }
+}
+
+void ZelPropListPrivate::surfaceMove(QMouseEvent* event)
+{
+    try {
+        const QPointF pos = event->position();
+        const int y = int(std::floor(pos.y()));
+        dragY = y;
+        if (y > innerHeight()) {
+            startAutoScroll(1);
+        } else if (y < 0) {
+            startAutoScroll(-1);
+        } else if (std::floor(double(y) / rowHeight) != std::floor(double(lastY) / rowHeight)
+            && (hoverSelection || event->buttons() != Qt::NoButton)) {
+            const int row = Layout::rowAt(y, rowHeight, topIndex);
+            if (!isSelectable(row))
+                return;
+            assignListIndex(row);
+            lastY = y;
+        }
+        Q_EMIT q->MouseMove(mouseButtons(event->buttons()), shiftState(event->modifiers()),
+            float(pos.x()), float(pos.y()));
+    } catch (const RuntimeError& error) {
+        reportHandlerError(error.number(), "MOUSEMOVE");
+    }
+}
+
+void ZelPropListPrivate::surfaceRelease(QMouseEvent* event)
+{
+    mouseHeld = false;
+    autoScrollTimer.stop();
+    autoScrollDirection = 0;
+    if (listIndex == -1)
+        return;
+    const QPointF pos = event->position();
+    commitRow = listIndex;
+    showDescriptionOf(listIndex);
+    q->ActivateStyle(listIndex);
+    Q_EMIT q->MouseUp(mouseButton(event->button()), shiftState(event->modifiers()), float(pos.x()),
+        float(pos.y()));
+    // A release that ends a double-click is no second click.
+    if (!suppressClick && listIndex != -1)
+        Q_EMIT q->Click();
+    suppressClick = false;
+}
+
+void ZelPropListPrivate::surfaceDoubleClick(QMouseEvent* event)
+{
+    const int row = Layout::rowAt(int(std::floor(event->position().y())), rowHeight, topIndex);
+    if (isSelectable(row) && row != listIndex)
+        assignListIndex(row);
+    mouseHeld = true;
+    suppressClick = true;
+    if (listIndex != -1)
+        Q_EMIT q->DblClick();
+}
+
+void ZelPropListPrivate::startAutoScroll(int direction)
+{
+    if (!mouseHeld || autoScrollDirection == direction)
+        return;
+    // The pace is fixed from the drag position where the scroll starts.
+    autoScrollDirection = direction;
+    autoScrollTimer.start(Layout::autoScrollInterval(dragY, innerHeight()));
+    autoScrollStep();
+}
+
+void ZelPropListPrivate::autoScrollStep()
+{
+    const bool up = autoScrollDirection < 0;
+    const bool outside = up ? dragY < 0 : dragY > innerHeight() - 1;
+    if (!mouseHeld || !outside || autoScrollDirection == 0) {
+        autoScrollTimer.stop();
+        autoScrollDirection = 0;
+        return;
+    }
+    // Step to the next row the mouse may make current; headers and disabled rows are passed over.
+    const int count = store.count();
+    int row = listIndex;
+    if (up && row <= 0)
+        return;
+    do {
+        row += up ? -1 : 1;
+    } while (row >= 0 && row < count && !isSelectable(row));
+    if (row >= 0 && row < count)
+        assignListIndex(row);
+}
+
+void ZelPropListPrivate::showDescriptionOf(int row)
+{
+    if (!showDescription || row < 0 || row >= store.count())
+        return;
+    label1->setText(store.at(row).Caption);
+    label2->setText(store.at(row).Description);
+}
+
+// ---------------------------------------------------------------------------
+// description splitter
+
+void ZelPropListPrivate::panePress(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton)
+        return;
+    const QPoint p = pane->mapTo(q, event->position().toPoint());
+    splitter.SplitterMouseDown(q, p.x(), p.y());
+}
+
+void ZelPropListPrivate::paneMove(QMouseEvent* event)
+{
+    const QPoint p = pane->mapTo(q, event->position().toPoint());
+    splitter.SplitterContainer_MouseMove(p.x(), p.y());
+}
+
+void ZelPropListPrivate::paneRelease(QMouseEvent* event)
+{
+    const QPoint p = pane->mapTo(q, event->position().toPoint());
+    if (!splitter.SplitterContainer_MouseUp(p.x(), p.y()))
+        return;
+    const int y = splitter.clampedPointer().y() - q->contentsRect().y();
+    descriptionHeight = std::max(0, innerHeight() - y - 5);
+    layout();
+}
+
+// ---------------------------------------------------------------------------
+// editors
+
+QRect ZelPropListPrivate::editorRect(int row) const
+{
+    const int x = listColumWidth + (store.at(row).Icon.isNull() ? 1 : Layout::ValueIndent);
+    const int top = rowHeight * (listIndex - topIndex) + 1;
+    return QRect(x, top, std::max(0, listWidth() - x), std::max(0, rowHeight - 1));
+}
+
+void ZelPropListPrivate::closeEditors()
+{
+    closing = true;
+    closeTextEditor();
+    // The drop-down, spin, browse and combo editors are hidden here once they exist.
+    pendingValue.clear();
+    const bool wasOpen = editorOpen;
+    editorOpen = false;
+    closing = false;
+    if (wasOpen)
+        updateRow(editingRow);
+}
+
+void ZelPropListPrivate::closeTextEditor()
+{
+    // The inner text box is hidden here once it exists.
+}
+
+// ---------------------------------------------------------------------------
+// ZelPropList
+
+ZelPropList::ZelPropList(QWidget* parent)
+    : UserControl(parent)
+    , d(std::make_unique<ZelPropListPrivate>(this))
+{
+    setFocusPolicy(Qt::ClickFocus);
+    d->surface = new PropListSurface(d.get(), this);
+    d->scrollBar = new QScrollBar(Qt::Vertical, this);
+    d->scrollBar->setObjectName(QStringLiteral("sbUC"));
+    d->scrollBar->setMinimum(0);
+    d->scrollBar->setMaximum(0);
+    d->scrollBar->hide();
+    d->pane = new DescriptionPane(d.get(), this);
+    d->label1 = new QLabel(d->pane);
+    d->label1->setObjectName(QStringLiteral("Label1"));
+    d->label2 = new QLabel(d->pane);
+    d->label2->setObjectName(QStringLiteral("Label2"));
+    d->label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    d->label2->setWordWrap(true);
+    for (QLabel* label : { d->label1, d->label2 })
+        label->setAttribute(Qt::WA_TransparentForMouseEvents);
+
+    d->splitter.setOrientation(Lib_SplitterBar::Horizontal);
+    d->splitter.setBorder(2, Layout::SplitterBorder);
+    d->splitter.setBorder(4, Layout::SplitterBorder);
+    d->splitter.setUseInternalAjustments(true);
+    d->splitter.setSplitObject(d->pane);
+
+    d->autoScrollTimer.setObjectName(QStringLiteral("autoScrollTimer"));
+    connect(&d->autoScrollTimer, &QTimer::timeout, this, [this] { d->autoScrollStep(); });
+    connect(d->scrollBar, &QScrollBar::valueChanged, this,
+        [this](int value) { d->scrollBarMoved(value); });
+
+    d->buttonFaceRgb = std::max(0, Zel::TranslateColor(Zel::ButtonFaceColor));
+    d->font = AmbientFont();
+    d->applyFont();
+    d->applyBorder();
+    d->applyEnabled();
+    d->layout();
+}
+
+ZelPropList::~ZelPropList() = default;
+
+// --- items ---
+
+void ZelPropList::AddItem(const QString& Key, const QString& Caption, PropertyStyle Style,
+    const QString& Value, const QString& Description, const StdPicture& Icon, bool Locked)
+{
+    d->ensureLayout();
+    const int position = d->store.append(
+        Item { Key, Caption, Style, Value, Description, Icon, ItemEnabled, Locked });
+    d->queueRangeSync();
+    if (position < d->topIndex + d->visibleRows)
+        d->updateRow(position);
+}
+
+void ZelPropList::InsertItem(qint32 Index, const QVariant& Text, qint16 Icon, qint16 IconSelected)
+{
+    d->ensureLayout();
+    Q_UNUSED(Icon)
+    Q_UNUSED(IconSelected)
+    const int count = d->store.count();
+    if (count == 0 || Index < 0 || Index > count)
+        throw RuntimeError(RuntimeError::InvalidPropertyArrayIndex);
+    QString key;
+    do {
+        key = QStringLiteral("InsertedItem#%1").arg(d->nextInsertNumber++);
+    } while (d->store.containsKey(key));
+    QString caption;
+    if (Text.isValid() && !Text.isNull())
+        caption = Zel::toText(Text);
+    d->store.insert(Index,
+        Item { key, caption, propString, QString(), QString(), StdPicture(), ItemEnabled, false });
+    d->shiftRowsFrom(Index, 1);
+    d->scrollIntoView = false;
+    d->syncScrollBar();
+    d->updateVisibleRows();
+}
+
+bool ZelPropList::ModifyItem(const QString& Key, const QVariant& Value)
+{
+    const int position = d->store.indexOf(Key);
+    if (position < 0)
+        return false;
+    d->closeEditors();
+    if (!Value.isValid())
+        return true; // Empty equals 0: nothing is stored.
+    if (Value.typeId() == QMetaType::Nullptr)
+        return false;
+    QString text;
+    double number;
+    try {
+        if (Value.typeId() == QMetaType::QString) {
+            text = Value.toString();
+            if (!Zel::isNumeric(text))
+                return false;
+            number = Zel::toDouble(text);
+        } else {
+            number = Zel::toDouble(Value);
+            text = Zel::toText(Value);
+        }
+    } catch (const RuntimeError&) {
+        return false;
+    }
+    if (number != 0 || text == QLatin1String("0")) {
+        d->store.at(position).Value = text;
+        if (!d->lockRedraw)
+            d->updateRow(position);
+    }
+    return true;
+}
+
+void ZelPropList::RemoveItem(const QString& Key)
+{
+    d->ensureLayout();
+    const int position = d->store.remove(Key);
+    d->removedRow(position);
+    d->scrollIntoView = false;
+    d->syncScrollBar();
+    d->fullRepaint();
+}
+
+void ZelPropList::Clear()
+{
+    d->closeEditors();
+    d->scrollBar->hide();
+    d->barShown = false;
+    d->store.clear();
+    QApplication::beep();
+    d->previousIndex = -1;
+    d->listIndex = -1;
+    d->storedTop = -1;
+    d->editingRow = -1;
+    d->commitRow = -1;
+    d->syncScrollBar();
+    d->fullRepaint();
+}
+
+qint32 ZelPropList::ListCount() const
+{
+    return d->store.count();
+}
+
+qint32 ZelPropList::SelectedCount() const
+{
+    return d->store.selectedCount();
+}
+
+QString ZelPropList::ItemText(qint32 Index) const
+{
+    d->checkIndex(Index);
+    return d->store.at(Index).Value;
+}
+
+void ZelPropList::setItemText(qint32 Index, const QString& New_ItemText)
+{
+    d->checkIndex(Index);
+    d->store.at(Index).Value = New_ItemText;
+    if (!d->lockRedraw)
+        d->updateRow(Index);
+}
+
+qint16 ZelPropList::ItemIcon(qint32 Index) const
+{
+    d->checkIndex(Index);
+    return d->store.at(Index).Icon.isNull() ? 0 : d->store.iconHandle(Index);
+}
+
+void ZelPropList::setItemIcon(qint32 Index, qint16 New_ItemIcon)
+{
+    d->checkIndex(Index);
+    if (d->store.at(Index).Icon.isNull())
+        throw RuntimeError(
+            RuntimeError::InvalidProcedureCall, tr("Item %1 has no icon.").arg(Index));
+    d->store.setIconHandle(Index, New_ItemIcon);
+    if (!d->lockRedraw)
+        d->updateRow(Index);
+}
+
+bool ZelPropList::ItemSelected(qint32 Index) const
+{
+    d->checkIndex(Index);
+    return d->store.isSelected(Index);
+}
+
+void ZelPropList::setItemSelected(qint32 Index, bool New_ItemSelected)
+{
+    d->ensureLayout();
+    d->checkIndex(Index);
+    if (New_ItemSelected)
+        d->assignListIndex(Index);
+}
+
+void ZelPropList::ItemStatus(const QString& Key, Itembehavior Status)
+{
+    const int position = d->store.indexOf(Key);
+    if (position < 0)
+        return;
+    d->store.at(position).Status = Status == ItemDisabled ? ItemDisabled : ItemEnabled;
+    if (!d->lockRedraw)
+        d->updateRow(position);
+}
+
+Item ZelPropList::GetItem(qint32 Index) const
+{
+    d->checkIndex(Index);
+    return d->store.at(Index);
+}
+
+QString ZelPropList::HexToRGB(const QString& HexValue, const QString& delimiter) const
+{
+    return PropListPainter::hexToRgb(HexValue, delimiter);
+}
+
+qint32 ZelPropList::TranslateColor(OLE_COLOR Clr, qint32 hpal) const
+{
+    Q_UNUSED(hpal) // Qt resolves system colours through the application palette.
+    return Zel::TranslateColor(Clr);
+}
+
+// --- whole control ---
+
+void ZelPropList::Refresh()
+{
+    // A host may have edited the font object in place.
+    const int oldHeight = d->textHeight;
+    const QFont oldFont = d->listFont;
+    d->applyFont();
+    if (d->textHeight != oldHeight || d->listFont != oldFont)
+        d->layout();
+    d->syncScrollBar();
+    d->fullRepaint();
+}
+
+void ZelPropList::LockUpdate(bool Locked)
+{
+    Q_UNUSED(Locked) // Both values repaint the visible rows.
+    d->updateVisibleRows();
+}
+
+void ZelPropList::LoseProperty()
+{
+    d->closeEditors();
+}
+
+void ZelPropList::DescriptionResize()
+{
+    d->layout();
+}
+
+void ZelPropList::RaiseFocus() { }
+
+void ZelPropList::ActivateStyle(qint32 Index)
+{
+    if (Index < 0 || Index >= d->store.count())
+        return;
+    d->closeEditors();
+    const QRect where = d->editorRect(Index);
+    Q_UNUSED(where) // the in-place editor of the item's style opens here
+    Q_EMIT KeySelected(d->store.at(Index).Key);
+    d->editorOpen = true;
+    d->editingRow = Index;
+    d->updateRow(Index);
+}
+
+void ZelPropList::DrawLine(
+    qint32 X1, qint32 Y1, qint32 X2, qint32 Y2, OLE_COLOR Color, const QVariant& Filled)
+{
+    bool filled;
+    if (Filled.typeId() == QMetaType::Bool) {
+        filled = Filled.toBool();
+    } else {
+        bool ok = false;
+        const double value = Filled.toDouble(&ok);
+        if (!ok || (value != 0 && value != -1))
+            return;
+        filled = value == -1;
+    }
+    QLine line(X1, Y1, X2, Y2);
+    if (!filled) {
+        // The end point itself is not drawn.
+        if (line.p1() == line.p2())
+            return;
+        const int dx = (X2 > X1) - (X2 < X1);
+        const int dy = (Y2 > Y1) - (Y2 < Y1);
+        if (std::abs(X2 - X1) >= std::abs(Y2 - Y1))
+            line.setP2(QPoint(X2 - dx, Y2 - (X2 - X1 == 0 ? dy : 0)));
+        else
+            line.setP2(QPoint(X2 - (Y2 - Y1 == 0 ? dx : 0), Y2 - dy));
+    }
+    d->marks.push_back({ line, resolved(Color), filled });
+    d->surface->update(QRect(line.p1(), line.p2()).normalized().adjusted(-1, -1, 1, 1));
+}
+
+// --- properties ---
+
+bool ZelPropList::Enabled() const
+{
+    return isEnabled();
+}
+
+void ZelPropList::setEnabled(bool New_Enabled)
+{
+    if (isEnabled() == New_Enabled)
+        return;
+    QWidget::setEnabled(New_Enabled);
+    PropertyChanged(QStringLiteral("Enabled"));
+}
+
+qint16 ZelPropList::ScrollBarWidth() const
+{
+    return d->scrollBarWidth;
+}
+
+void ZelPropList::setScrollBarWidth(qint16 New_ScrollBarWidth)
+{
+    qint16 value = New_ScrollBarWidth <= 8 ? qint16(9) : New_ScrollBarWidth;
+    if (value > width() / 2)
+        value = qint16(width() / 2);
+    if (value == d->scrollBarWidth)
+        return;
+    d->scrollBarWidth = value;
+    PropertyChanged(QStringLiteral("ScrollBarWidth"));
+    d->layout();
+}
+
+StdFont ZelPropList::Font() const
+{
+    return d->font;
+}
+
+void ZelPropList::setFont(const StdFont& New_Font)
+{
+    if (d->font.isSameObject(New_Font))
+        return;
+    d->font = New_Font;
+    PropertyChanged(QStringLiteral("Font"));
+    d->applyFont();
+    d->layout();
+}
+
+#define ZEL_COLOR_PROPERTY(Name, member, repaint)                                                  \
+    OLE_COLOR ZelPropList::Name() const                                                            \
+    {                                                                                              \
+        return d->member;                                                                          \
+    }                                                                                              \
+    void ZelPropList::set##Name(OLE_COLOR New_##Name)                                              \
+    {                                                                                              \
+        if (d->member == New_##Name)                                                               \
+            return;                                                                                \
+        d->member = New_##Name;                                                                    \
+        PropertyChanged(QStringLiteral(#Name));                                                    \
+        if (repaint)                                                                               \
+            d->updateVisibleRows();                                                                \
+    }
+
+ZEL_COLOR_PROPERTY(FontNormal, fontNormal, true)
+ZEL_COLOR_PROPERTY(FontSelected, fontSelected, true)
+ZEL_COLOR_PROPERTY(BackNormal, backNormal, true)
+ZEL_COLOR_PROPERTY(BackDisabled, backDisabled, true)
+ZEL_COLOR_PROPERTY(BackSelected, backSelected, true)
+ZEL_COLOR_PROPERTY(BackSelectedG1, backSelectedG1, false)
+ZEL_COLOR_PROPERTY(BackSelectedG2, backSelectedG2, false)
+ZEL_COLOR_PROPERTY(BoxBorder, boxBorder, false)
+ZEL_COLOR_PROPERTY(GridColor, gridColor, true)
+ZEL_COLOR_PROPERTY(VisualColor, visualColor, true)
+#undef ZEL_COLOR_PROPERTY
+
+#define ZEL_PLAIN_PROPERTY(Type, Name, member, repaint)                                            \
+    Type ZelPropList::Name() const                                                                 \
+    {                                                                                              \
+        return d->member;                                                                          \
+    }                                                                                              \
+    void ZelPropList::set##Name(Type New_##Name)                                                   \
+    {                                                                                              \
+        if (d->member == New_##Name)                                                               \
+            return;                                                                                \
+        d->member = New_##Name;                                                                    \
+        PropertyChanged(QStringLiteral(#Name));                                                    \
+        if (repaint)                                                                               \
+            d->updateVisibleRows();                                                                \
+    }
+
+ZEL_PLAIN_PROPERTY(qint16, BoxRadius, boxRadius, true)
+ZEL_PLAIN_PROPERTY(bool, HoverSelection, hoverSelection, false)
+ZEL_PLAIN_PROPERTY(bool, WordWrap, wordWrap, true)
+ZEL_PLAIN_PROPERTY(qint16, ItemTextLeft, itemTextLeft, true)
+ZEL_PLAIN_PROPERTY(bool, ShowMenu, showMenu, false)
+ZEL_PLAIN_PROPERTY(Tabulon::GridLines, ShowGridLines, gridLines, true)
+ZEL_PLAIN_PROPERTY(qint32, ListColumWidth, listColumWidth, true)
+ZEL_PLAIN_PROPERTY(Tabulon::Style, VisualStyle, visualStyle, true)
+ZEL_PLAIN_PROPERTY(qint32, SpinMaxValue, spinMaxValue, false)
+#undef ZEL_PLAIN_PROPERTY
+
+qint16 ZelPropList::BoxOffset() const
+{
+    return d->boxOffset;
+}
+
+void ZelPropList::setBoxOffset(qint16 New_BoxOffset)
+{
+    if (New_BoxOffset == d->boxOffset || New_BoxOffset > d->rowHeight / 2)
+        return;
+    d->boxOffset = New_BoxOffset;
+    PropertyChanged(QStringLiteral("BoxOffset"));
+    d->updateVisibleRows();
+}
+
+bool ZelPropList::LockRedraw() const
+{
+    return d->lockRedraw;
+}
+
+void ZelPropList::setLockRedraw(bool New_LockRedraw)
+{
+    if (New_LockRedraw == d->lockRedraw)
+        return;
+    d->lockRedraw = New_LockRedraw;
+    PropertyChanged(QStringLiteral("LockRedraw"));
+    if (!New_LockRedraw)
+        d->fullRepaint();
+}
+
+bool ZelPropList::Focus() const
+{
+    return d->focus;
+}
+
+void ZelPropList::setFocus(bool New_Focus)
+{
+    if (New_Focus == d->focus)
+        return;
+    d->focus = New_Focus;
+    PropertyChanged(QStringLiteral("Focus"));
+    if (!New_Focus)
+        d->updateRow(d->listIndex);
+}
+
+qint16 ZelPropList::ItemHeight() const
+{
+    return qint16(std::max<int>(d->itemHeight, d->textHeight));
+}
+
+void ZelPropList::setItemHeight(qint16 New_ItemHeight)
+{
+    if (New_ItemHeight == d->itemHeight)
+        return;
+    d->itemHeight = New_ItemHeight;
+    PropertyChanged(QStringLiteral("ItemHeight"));
+    d->layout();
+}
+
+bool ZelPropList::ItemHeightAuto() const
+{
+    return d->itemHeightAuto;
+}
+
+void ZelPropList::setItemHeightAuto(bool New_ItemHeightAuto)
+{
+    if (New_ItemHeightAuto == d->itemHeightAuto)
+        return;
+    d->itemHeightAuto = New_ItemHeightAuto;
+    PropertyChanged(QStringLiteral("ItemHeightAuto"));
+    d->layout();
+}
+
+qint16 ZelPropList::ItemOffset() const
+{
+    return d->itemOffset;
+}
+
+void ZelPropList::setItemOffset(qint16 New_ItemOffset)
+{
+    if (New_ItemOffset == d->itemOffset || New_ItemOffset > d->rowHeight)
+        return;
+    d->itemOffset = New_ItemOffset;
+    PropertyChanged(QStringLiteral("ItemOffset"));
+    d->updateVisibleRows();
+}
+
+StdPicture ZelPropList::SelectionPicture() const
+{
+    return d->selectionPicture;
+}
+
+void ZelPropList::setSelectionPicture(const StdPicture& New_SelectionPicture)
+{
+    if (d->selectionPicture.isSameObject(New_SelectionPicture))
+        return;
+    d->selectionPicture = New_SelectionPicture;
+    PropertyChanged(QStringLiteral("SelectionPicture"));
+}
+
+qint16 ZelPropList::MousePointer() const
+{
+    return d->mousePointer;
+}
+
+void ZelPropList::setMousePointer(qint16 New_MousePointer)
+{
+    if (New_MousePointer == d->mousePointer)
+        return;
+    d->mousePointer = New_MousePointer;
+    PropertyChanged(QStringLiteral("MousePointer"));
+    d->applyCursor();
+}
+
+StdPicture ZelPropList::MouseIcon() const
+{
+    return d->mouseIcon;
+}
+
+void ZelPropList::setMouseIcon(const StdPicture& New_MouseIcon)
+{
+    if (d->mouseIcon.isSameObject(New_MouseIcon))
+        return;
+    d->mouseIcon = New_MouseIcon;
+    PropertyChanged(QStringLiteral("MouseIcon"));
+    d->applyCursor();
+}
+
+bool ZelPropList::ShowDescription() const
+{
+    return d->showDescription;
+}
+
+void ZelPropList::setShowDescription(bool New_ShowDescription)
+{
+    if (New_ShowDescription == d->showDescription)
+        return;
+    d->showDescription = New_ShowDescription;
+    PropertyChanged(QStringLiteral("ShowDescription"));
+    d->layout();
+}
+
+StdPicture ZelPropList::HeaderBackPicture() const
+{
+    return d->headerBackPicture;
+}
+
+void ZelPropList::setHeaderBackPicture(const StdPicture& New_HeaderBackPicture)
+{
+    if (d->headerBackPicture.isSameObject(New_HeaderBackPicture))
+        return;
+    d->headerBackPicture = New_HeaderBackPicture;
+    PropertyChanged(QStringLiteral("HeaderBackPicture"));
+    d->updateVisibleRows();
+}
+
+BorderS ZelPropList::BorderStyle() const
+{
+    return d->borderStyle;
+}
+
+void ZelPropList::setBorderStyle(BorderS New_BorderStyle)
+{
+    if (New_BorderStyle == d->borderStyle)
+        return;
+    d->borderStyle = New_BorderStyle;
+    PropertyChanged(QStringLiteral("BorderStyle"));
+    d->applyBorder();
+    d->layout();
+    update();
+}
+
+qint32 ZelPropList::ListIndex() const
+{
+    return d->listIndex;
+}
+
+void ZelPropList::setListIndex(qint32 New_ListIndex)
+{
+    d->ensureLayout();
+    if (New_ListIndex < -1 || New_ListIndex >= d->store.count())
+        throw RuntimeError(RuntimeError::InvalidPropertyValue);
+    d->assignListIndex(New_ListIndex);
+}
+
+qint32 ZelPropList::TopIndex() const
+{
+    d->ensureLayout();
+    d->syncScrollBar();
+    return d->scrollBar->value();
+}
+
+void ZelPropList::setTopIndex(qint32 New_TopIndex)
+{
+    d->ensureLayout();
+    d->syncScrollBar();
+    if (New_TopIndex < 0 || New_TopIndex > Layout::maxTopIndex(d->store.count(), d->visibleRows))
+        throw RuntimeError(RuntimeError::InvalidPropertyValue);
+    d->assignTopIndex(New_TopIndex);
+}
+
+QString ZelPropList::Tmp_Text() const
+{
+    return d->pendingValue;
+}
+
+void ZelPropList::setTmp_Text(const QString& New_Tmp_Text)
+{
+    d->pendingValue = New_Tmp_Text;
+}
+
+int ZelPropList::rowHeight() const
+{
+    d->ensureLayout();
+    return d->rowHeight;
+}
+
+int ZelPropList::visibleRowCount() const
+{
+    d->ensureLayout();
+    return d->visibleRows;
+}
+
+int ZelPropList::descriptionHeight() const
+{
+    d->ensureLayout();
+    return d->descriptionHeight;
+}
+
+// --- persistence ---
+
+void ZelPropList::InitProperties()
+{
+    d->font = AmbientFont();
+    d->selectionPicture = StdPicture();
+    d->applyFont();
+    d->layout();
+}
+
+void ZelPropList::ReadProperties(const PropertyBag& bag)
+{
+    // Everything is read before anything changes, so a bad stored value
+    // (error 13) leaves the control as it was.
+    ZelPropListPrivate r(this);
+    const bool enabled = bag.readBoolean(QStringLiteral("Enabled"), true);
+    r.scrollBarWidth = bag.readInteger(QStringLiteral("ScrollBarWidth"), 13);
+    r.font = bag.readFont(QStringLiteral("Font"), AmbientFont());
+    r.fontNormal = bag.readColor(QStringLiteral("FontNormal"), 0x80000008u);
+    r.fontSelected = bag.readColor(QStringLiteral("FontSelected"), 0x8000000Eu);
+    r.backNormal = bag.readColor(QStringLiteral("BackNormal"), 0x80000005u);
+    r.backDisabled = bag.readColor(QStringLiteral("BackDisabled"), 0x8000000Fu);
+    r.backSelected = bag.readColor(QStringLiteral("BackSelected"), 0x8000000Du);
+    r.backSelectedG1 = bag.readColor(QStringLiteral("BackSelectedG1"), 0x8000000Du);
+    r.backSelectedG2 = bag.readColor(QStringLiteral("BackSelectedG2"), 0x80000005u);
+    r.boxBorder = bag.readColor(QStringLiteral("BoxBorder"), 0x8000000Eu);
+    r.boxOffset = bag.readInteger(QStringLiteral("BoxOffset"), 1);
+    r.boxRadius = bag.readInteger(QStringLiteral("BoxRadius"), 0);
+    r.lockRedraw = bag.readBoolean(QStringLiteral("LockRedraw"), false);
+    r.focus = bag.readBoolean(QStringLiteral("Focus"), true);
+    r.hoverSelection = bag.readBoolean(QStringLiteral("HoverSelection"), false);
+    r.wordWrap = bag.readBoolean(QStringLiteral("WordWrap"), true);
+    r.itemHeight = bag.readInteger(QStringLiteral("ItemHeight"), 0);
+    r.itemHeightAuto = bag.readBoolean(QStringLiteral("ItemHeightAuto"), true);
+    r.itemOffset = bag.readInteger(QStringLiteral("ItemOffset"), 0);
+    r.itemTextLeft = bag.readInteger(QStringLiteral("ItemTextLeft"), 2);
+    r.selectionPicture = bag.readPicture(QStringLiteral("SelectionPicture"));
+    r.showMenu = bag.readBoolean(QStringLiteral("ShowMenu"), false);
+    r.mousePointer = bag.readInteger(QStringLiteral("MousePointer"), 0);
+    r.mouseIcon = bag.readPicture(QStringLiteral("MouseIcon"));
+    const qint32 grid = bag.readLong(QStringLiteral("ShowGridLines"), 1);
+    r.gridColor = bag.readColor(QStringLiteral("GridColor"), 1);
+    r.listColumWidth = bag.readLong(QStringLiteral("ListColumWidth"), 100);
+    r.showDescription = bag.readBoolean(QStringLiteral("ShowDescription"), true);
+    const qint32 visualStyle = bag.readLong(QStringLiteral("VisualStyle"), 0);
+    r.visualColor = bag.readColor(QStringLiteral("VisualColor"), 554);
+    r.headerBackPicture = bag.readPicture(QStringLiteral("HeaderBackPicture"));
+    const qint16 border = bag.readInteger(QStringLiteral("BorderStyle"), 1);
+    r.spinMaxValue = bag.readLong(QStringLiteral("SpinMaxValue"), 0);
+
+    d->scrollBarWidth = std::max<qint16>(r.scrollBarWidth, 9);
+    d->font = r.font;
+    d->fontNormal = r.fontNormal;
+    d->fontSelected = r.fontSelected;
+    d->backNormal = r.backNormal;
+    d->backDisabled = r.backDisabled;
+    d->backSelected = r.backSelected;
+    d->backSelectedG1 = r.backSelectedG1;
+    d->backSelectedG2 = r.backSelectedG2;
+    d->boxBorder = r.boxBorder;
+    d->boxOffset = r.boxOffset;
+    d->boxRadius = r.boxRadius;
+    d->lockRedraw = r.lockRedraw;
+    d->focus = r.focus;
+    d->hoverSelection = r.hoverSelection;
+    d->wordWrap = r.wordWrap;
+    d->itemHeight = r.itemHeight;
+    d->itemHeightAuto = r.itemHeightAuto;
+    d->itemOffset = r.itemOffset;
+    d->itemTextLeft = r.itemTextLeft;
+    d->selectionPicture = r.selectionPicture;
+    d->showMenu = r.showMenu;
+    d->mousePointer = r.mousePointer;
+    d->mouseIcon = r.mouseIcon;
+    d->gridLines = grid == 1 ? GridLines::Solid : grid == 2 ? GridLines::dotted : GridLines::None;
+    d->gridColor = r.gridColor;
+    d->listColumWidth = r.listColumWidth;
+    d->showDescription = r.showDescription;
+    // A stored True (-1) from the classic form counts as CoolXP too.
+    d->visualStyle = visualStyle != 0 ? Style::CoolXP : Style::Standard;
+    d->visualColor = r.visualColor;
+    d->headerBackPicture = r.headerBackPicture;
+    d->borderStyle = border == 0 ? BorderS::NoBorder : BorderS::Border;
+    d->spinMaxValue = r.spinMaxValue;
+
+    QWidget::setEnabled(enabled);
+    d->listIndex = -1;
+    d->previousIndex = -1;
+    d->storedTop = -1;
+    d->applyCursor();
+    d->applyBorder();
+    d->applyFont();
+    d->applyEnabled();
+    d->layout();
+}
+
+void ZelPropList::WriteProperties(PropertyBag& bag) const
+{
+    bag.WriteProperty(QStringLiteral("Enabled"), isEnabled(), true);
+    bag.WriteProperty(QStringLiteral("ScrollBarWidth"), d->scrollBarWidth, qint16(13));
+    bag.WriteProperty(
+        QStringLiteral("Font"), QVariant::fromValue(d->font), QVariant::fromValue(AmbientFont()));
+    bag.writeColor(QStringLiteral("FontNormal"), d->fontNormal, 0x80000008u);
+    bag.writeColor(QStringLiteral("FontSelected"), d->fontSelected, 0x8000000Eu);
+    bag.writeColor(QStringLiteral("BackNormal"), d->backNormal, 0x80000005u);
+    bag.writeColor(QStringLiteral("BackDisabled"), d->backDisabled, 0x8000000Fu);
+    bag.writeColor(QStringLiteral("BackSelected"), d->backSelected, 0x8000000Du);
+    bag.writeColor(QStringLiteral("BackSelectedG1"), d->backSelectedG1, 0x8000000Du);
+    bag.writeColor(QStringLiteral("BackSelectedG2"), d->backSelectedG2, 0x80000005u);
+    bag.writeColor(QStringLiteral("BoxBorder"), d->boxBorder, 0x8000000Eu);
+    bag.WriteProperty(QStringLiteral("BoxOffset"), d->boxOffset, qint16(1));
+    bag.WriteProperty(QStringLiteral("BoxRadius"), d->boxRadius, qint16(0));
+    bag.WriteProperty(QStringLiteral("LockRedraw"), d->lockRedraw, false);
+    bag.WriteProperty(QStringLiteral("Focus"), d->focus, true);
+    bag.WriteProperty(QStringLiteral("HoverSelection"), d->hoverSelection, false);
+    bag.WriteProperty(QStringLiteral("WordWrap"), d->wordWrap, true);
+    bag.WriteProperty(QStringLiteral("ItemHeight"), d->itemHeight, qint16(0));
+    bag.WriteProperty(QStringLiteral("ItemHeightAuto"), d->itemHeightAuto, true);
+    bag.WriteProperty(QStringLiteral("ItemOffset"), d->itemOffset, qint16(0));
+    bag.WriteProperty(QStringLiteral("ItemTextLeft"), d->itemTextLeft, qint16(2));
+    bag.WriteProperty(QStringLiteral("SelectionPicture"), QVariant::fromValue(d->selectionPicture),
+        QVariant::fromValue(StdPicture()));
+    bag.WriteProperty(QStringLiteral("ShowMenu"), d->showMenu, false);
+    bag.WriteProperty(QStringLiteral("MousePointer"), d->mousePointer, qint16(0));
+    bag.WriteProperty(QStringLiteral("MouseIcon"), QVariant::fromValue(d->mouseIcon),
+        QVariant::fromValue(StdPicture()));
+    bag.WriteProperty(QStringLiteral("ShowGridLines"), qint32(d->gridLines), qint32(1));
+    bag.writeColor(QStringLiteral("GridColor"), d->gridColor, 1);
+    bag.WriteProperty(QStringLiteral("ListColumWidth"), d->listColumWidth, qint32(100));
+    bag.WriteProperty(QStringLiteral("ShowDescription"), d->showDescription, true);
+    bag.WriteProperty(QStringLiteral("VisualStyle"), qint32(d->visualStyle), qint32(0));
+    bag.writeColor(QStringLiteral("VisualColor"), d->visualColor, 554);
+    bag.WriteProperty(QStringLiteral("HeaderBackPicture"),
+        QVariant::fromValue(d->headerBackPicture), QVariant::fromValue(StdPicture()));
+    bag.WriteProperty(QStringLiteral("BorderStyle"), qint16(d->borderStyle), qint16(1));
+    bag.WriteProperty(QStringLiteral("SpinMaxValue"), d->spinMaxValue, qint32(0));
+}
+
+// --- events ---
+
+void ZelPropList::resizeEvent(QResizeEvent* event)
+{
+    UserControl::resizeEvent(event);
+    d->layout();
+}
+
+void ZelPropList::changeEvent(QEvent* event)
+{
+    UserControl::changeEvent(event);
+    if (event->type() == QEvent::EnabledChange)
+        d->applyEnabled();
+}
+
+void ZelPropList::paintEvent(QPaintEvent* event)
+{
+    Q_UNUSED(event)
+    if (d->borderStyle != BorderS::Border)
+        return;
+    QPainter painter(this);
+    painter.setPen(resolved(Zel::WindowFrameColor));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+void ZelPropList::focusInEvent(QFocusEvent* event)
+{
+    UserControl::focusInEvent(event);
+    d->hasFocus = true;
+}
+
+void ZelPropList::focusOutEvent(QFocusEvent* event)
+{
+    UserControl::focusOutEvent(event);
+    d->hasFocus = false;
+    d->updateRow(d->listIndex);
+}

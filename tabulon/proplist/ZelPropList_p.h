@@ -1,0 +1,167 @@
+#pragma once
+
+#include "../editors/Lib_SplitterBar.h"
+#include "ItemStore.h"
+#include "PropListPainter.h"
+#include "ZelPropList.h"
+
+#include <QColor>
+#include <QFont>
+#include <QLine>
+#include <QTimer>
+#include <vector>
+
+class QLabel;
+class QMouseEvent;
+class QPainter;
+class QScrollBar;
+
+namespace Tabulon {
+class PropListSurface;
+class DescriptionPane;
+} // namespace Tabulon
+
+/// State of ZelPropList: the items, the properties, the layout and the
+/// interaction state.
+class ZelPropListPrivate
+{
+public:
+    explicit ZelPropListPrivate(ZelPropList* q);
+
+    ZelPropList* const q;
+    Tabulon::ItemStore store;
+
+    // children
+    Tabulon::PropListSurface* surface = nullptr; // iUC
+    QScrollBar* scrollBar = nullptr; // sbUC
+    Tabulon::DescriptionPane* pane = nullptr; // Picture3
+    QLabel* label1 = nullptr;
+    QLabel* label2 = nullptr;
+    Tabulon::Lib_SplitterBar splitter;
+    QTimer autoScrollTimer;
+
+    // persisted properties
+    qint16 scrollBarWidth = 13;
+    StdFont font;
+    OLE_COLOR fontNormal = 0x80000008u;
+    OLE_COLOR fontSelected = 0x8000000Eu;
+    OLE_COLOR backNormal = 0x80000005u;
+    OLE_COLOR backDisabled = 0x8000000Fu;
+    OLE_COLOR backSelected = 0x8000000Du;
+    OLE_COLOR backSelectedG1 = 0x8000000Du;
+    OLE_COLOR backSelectedG2 = 0x80000005u;
+    OLE_COLOR boxBorder = 0x8000000Eu;
+    qint16 boxOffset = 1;
+    qint16 boxRadius = 0;
+    bool lockRedraw = false;
+    bool focus = true;
+    bool hoverSelection = false;
+    bool wordWrap = true;
+    qint16 itemHeight = 0; // as assigned; the effective height never goes below the text height
+    bool itemHeightAuto = true;
+    qint16 itemOffset = 0;
+    qint16 itemTextLeft = 2;
+    StdPicture selectionPicture;
+    bool showMenu = false;
+    qint16 mousePointer = 0;
+    StdPicture mouseIcon;
+    Tabulon::GridLines gridLines = Tabulon::GridLines::Solid;
+    OLE_COLOR gridColor = 1;
+    qint32 listColumWidth = 100;
+    bool showDescription = true;
+    Tabulon::Style visualStyle = Tabulon::Style::Standard;
+    OLE_COLOR visualColor = 554;
+    StdPicture headerBackPicture;
+    Tabulon::BorderS borderStyle = Tabulon::BorderS::Border;
+    qint32 spinMaxValue = 0;
+
+    // resolved for painting
+    QFont listFont;
+    QFont boldFont;
+    int textHeight = 13;
+    qint32 buttonFaceRgb = 0; // the header base, resolved once at start
+
+    // layout
+    int rowHeight = 20; // H
+    int textOffset = 0; // V
+    int visibleRows = 0; // N
+    int descriptionHeight = 60; // D
+    bool barShown = false;
+    QSize laidOutSize; // the inner size the layout was computed for
+    bool rangeSyncQueued = false;
+
+    // interaction
+    int listIndex = -1;
+    int previousIndex = -1;
+    int topIndex = 0; // the scroll bar's value
+    int storedTop = -1; // the top index the scroll handler compares with
+    int editingRow = -1;
+    int commitRow = -1;
+    bool editorOpen = false;
+    bool closing = false;
+    bool scrollIntoView = false;
+    bool mouseHeld = false;
+    bool hasFocus = false;
+    bool suppressClick = false;
+    int lastY = -1;
+    int dragY = 0;
+    int autoScrollDirection = 0;
+    int nextInsertNumber = 1;
+    QString pendingValue;
+
+    /// Marks drawn by DrawLine; wiped by the next full repaint.
+    struct Mark
+    {
+        QLine line;
+        QColor color;
+        bool filled;
+    };
+    std::vector<Mark> marks;
+
+    // layout and painting
+    void applyFont();
+    void layout();
+    void ensureLayout();
+    void layoutDescription();
+    int innerWidth() const;
+    int innerHeight() const;
+    int listWidth() const;
+    void queueRangeSync();
+    void syncScrollBar();
+    void updateRow(int row);
+    void updateVisibleRows();
+    void fullRepaint();
+    Tabulon::RowPaintContext paintContext() const;
+    void paintSurface(QPainter& painter, const QRect& exposed) const;
+    void applyEnabled();
+    void applyCursor();
+    void applyBorder();
+
+    // selection and scrolling
+    void checkIndex(int index) const;
+    void assignListIndex(int index);
+    void assignTopIndex(int top);
+    void scrollBarMoved(int value);
+    bool isSelectable(int row) const;
+    void shiftRowsFrom(int position, int delta);
+    void removedRow(int position);
+
+    // mouse on the list surface (never throw out of these)
+    void surfacePress(QMouseEvent* event);
+    void surfaceMove(QMouseEvent* event);
+    void surfaceRelease(QMouseEvent* event);
+    void surfaceDoubleClick(QMouseEvent* event);
+    void startAutoScroll(int direction);
+    void autoScrollStep();
+    void showDescriptionOf(int row);
+
+    // the description splitter
+    void panePress(QMouseEvent* event);
+    void paneMove(QMouseEvent* event);
+    void paneRelease(QMouseEvent* event);
+
+    // editors (the seam the in-place editors plug into)
+    QRect editorRect(int row) const;
+    void closeEditors();
+    void closeTextEditor();
+};
