@@ -28,10 +28,15 @@ const QList<qreal> DotPattern { 3, 3 };
 const QList<qreal> DashDotPattern { 9, 6, 3, 6 };
 const QList<qreal> DashDotDotPattern { 9, 3, 3, 3, 3, 3 };
 
-// Coordinates arrive as floats; halves go to the even neighbour.
+// Coordinates arrive as floats; halves go to the even neighbour. Values far
+// outside any surface are held to a range whose arithmetic cannot overflow,
+// and a value that is no number counts as 0.
 int px(float v)
 {
-    return int(std::lrint(v));
+    constexpr float Limit = 1 << 22;
+    if (!std::isfinite(v))
+        return std::isnan(v) ? 0 : (v > 0 ? int(Limit) : -int(Limit));
+    return int(std::lrint(std::clamp(v, -Limit, Limit)));
 }
 
 QPainter::CompositionMode compositionFor(qint16 drawMode)
@@ -110,6 +115,50 @@ int qtShift(Qt::KeyboardModifiers modifiers)
         | (modifiers & Qt::AltModifier ? 4 : 0);
 }
 
+// The host's virtual key codes of the Qt keys that have one.
+struct KeyCodePair
+{
+    int qtKey;
+    int hostCode;
+};
+constexpr KeyCodePair HostKeyCodes[] = {
+    { Qt::Key_Backspace, 0x08 },
+    { Qt::Key_Tab, 0x09 },
+    { Qt::Key_Backtab, 0x09 },
+    { Qt::Key_Clear, 0x0C },
+    { Qt::Key_Return, 0x0D },
+    { Qt::Key_Enter, 0x0D },
+    { Qt::Key_Shift, 0x10 },
+    { Qt::Key_Control, 0x11 },
+    { Qt::Key_Alt, 0x12 },
+    { Qt::Key_Pause, 0x13 },
+    { Qt::Key_CapsLock, 0x14 },
+    { Qt::Key_Escape, 0x1B },
+    { Qt::Key_Space, 0x20 },
+    { Qt::Key_PageUp, 0x21 },
+    { Qt::Key_PageDown, 0x22 },
+    { Qt::Key_End, 0x23 },
+    { Qt::Key_Home, 0x24 },
+    { Qt::Key_Left, 0x25 },
+    { Qt::Key_Up, 0x26 },
+    { Qt::Key_Right, 0x27 },
+    { Qt::Key_Down, 0x28 },
+    { Qt::Key_Insert, 0x2D },
+    { Qt::Key_Delete, 0x2E },
+    { Qt::Key_Semicolon, 0xBA },
+    { Qt::Key_Plus, 0xBB },
+    { Qt::Key_Equal, 0xBB },
+    { Qt::Key_Comma, 0xBC },
+    { Qt::Key_Minus, 0xBD },
+    { Qt::Key_Period, 0xBE },
+    { Qt::Key_Slash, 0xBF },
+    { Qt::Key_QuoteLeft, 0xC0 },
+    { Qt::Key_BracketLeft, 0xDB },
+    { Qt::Key_Backslash, 0xDC },
+    { Qt::Key_BracketRight, 0xDD },
+    { Qt::Key_Apostrophe, 0xDE },
+};
+
 // The host's virtual key code of a Qt key; 0 for keys it has no code for.
 int hostKeyCode(int key)
 {
@@ -117,62 +166,11 @@ int hostKeyCode(int key)
         return key;
     if (key >= Qt::Key_F1 && key <= Qt::Key_F24)
         return 0x70 + (key - Qt::Key_F1);
-    switch (key) {
-    case Qt::Key_Backspace:
-        return 0x08;
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-        return 0x09;
-    case Qt::Key_Clear:
-        return 0x0C;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        return 0x0D;
-    case Qt::Key_Shift:
-        return 0x10;
-    case Qt::Key_Control:
-        return 0x11;
-    case Qt::Key_Alt:
-        return 0x12;
-    case Qt::Key_Pause:
-        return 0x13;
-    case Qt::Key_CapsLock:
-        return 0x14;
-    case Qt::Key_Escape:
-        return 0x1B;
-    case Qt::Key_Space:
-        return 0x20;
-    case Qt::Key_PageUp:
-        return 0x21;
-    case Qt::Key_PageDown:
-        return 0x22;
-    case Qt::Key_End:
-        return 0x23;
-    case Qt::Key_Home:
-        return 0x24;
-    case Qt::Key_Left:
-        return 0x25;
-    case Qt::Key_Up:
-        return 0x26;
-    case Qt::Key_Right:
-        return 0x27;
-    case Qt::Key_Down:
-        return 0x28;
-    case Qt::Key_Insert:
-        return 0x2D;
-    case Qt::Key_Delete:
-        return 0x2E;
-    case Qt::Key_Plus:
-        return 0xBB;
-    case Qt::Key_Comma:
-        return 0xBC;
-    case Qt::Key_Minus:
-        return 0xBD;
-    case Qt::Key_Period:
-        return 0xBE;
-    default:
-        return 0;
+    for (const KeyCodePair& pair : HostKeyCodes) {
+        if (pair.qtKey == key)
+            return pair.hostCode;
     }
+    return 0;
 }
 
 // Signals reach host code that may throw; nothing may leave an event handler.
@@ -242,13 +240,24 @@ public:
 
     // Layers follow the widget and never shrink, so content survives a
     // shrink-then-grow; new area shows the back colour and picture.
+    // A caller may have assigned another image through drawingLayer().
+    static void normalize(QImage& layer)
+    {
+        if (layer.format() == QImage::Format_RGB32)
+            return;
+        const bool convertible = layer.depth() >= 16 || layer.colorCount() > 0;
+        layer = convertible ? layer.convertToFormat(QImage::Format_RGB32) : QImage();
+    }
+
     void ensureSize()
     {
+        normalize(persistent);
+        normalize(screen);
         const QSize want = q->size().expandedTo(QSize(1, 1));
-        const QSize have = persistent.size();
+        const QSize have = persistent.size().boundedTo(screen.size());
         if (have.width() >= want.width() && have.height() >= want.height())
             return;
-        const QSize grown = have.expandedTo(want);
+        const QSize grown = persistent.size().expandedTo(screen.size()).expandedTo(want);
         const QImage oldPersistent = persistent;
         const QImage oldScreen = screen;
         persistent = QImage(grown, QImage::Format_RGB32);
@@ -774,8 +783,12 @@ void PictureBox::paintEvent(QPaintEvent* event)
 {
     QPainter p(this);
     const QRect area = event->rect();
-    const QRect fromLayer = area.intersected(d->screen.rect());
-    p.drawImage(fromLayer, d->screen, fromLayer);
+    // A layer replaced through drawingLayer() is taken in by the next drawing
+    // call; until then only a proper one is shown.
+    const bool showable = d->screen.format() == QImage::Format_RGB32;
+    const QRect fromLayer = showable ? area.intersected(d->screen.rect()) : QRect();
+    if (!fromLayer.isEmpty())
+        p.drawImage(fromLayer, d->screen, fromLayer);
     // The layers lag behind a pending resize for a moment; fill the rest.
     const QRegion rest = QRegion(area).subtracted(QRegion(fromLayer));
     for (const QRect& r : rest)

@@ -4,6 +4,7 @@
 #include <common/MousePointer.h>
 #include <common/PictureBox.h>
 #include <common/RuntimeError.h>
+#include <limits>
 
 namespace {
 
@@ -233,6 +234,40 @@ private Q_SLOTS:
         QCOMPARE(box->Point(80, 50), qint32(Black));
         QCOMPARE(box->Point(70, 50), qint32(Black));
         QCOMPARE(box->Point(71, 50), qint32(Black));
+    }
+
+    void wildCoordinatesDoNoHarm()
+    {
+        auto box = makeBox();
+        const float nan = std::numeric_limits<float>::quiet_NaN();
+        const float inf = std::numeric_limits<float>::infinity();
+        box->setFillStyle(PictureBox::FillSolid);
+        box->Line(nan, 0, inf, -inf, Red, PictureBox::LineKind::Box);
+        box->Line(-1e30f, 5, 1e30f, 5, Red);
+        QCOMPARE(box->Point(50, 5), qint32(Red));
+        box->Circle(50, 40, 1e30f, Red);
+        box->setDrawMode(PictureBox::NotXorPen);
+        box->Circle(50, 40, 3e6f, Red);
+        box->Polygon(
+            QPolygon({ QPoint(-2000000000, 0), QPoint(2000000000, 10), QPoint(0, 2000000000) }));
+        box->PaintPicture(StdPicture(QImage(4, 4, QImage::Format_RGB32)), 0, 0, 1e30f, nan);
+        box->PSet(inf, nan, Red);
+        QCOMPARE(box->Point(nan, 0), box->Point(0, 0));
+        QCOMPARE(box->Point(1e30f, 0), -1);
+        // A layer a caller swapped for another size and format is taken in.
+        box->setAutoRedraw(true);
+        box->setDrawMode(PictureBox::CopyPen);
+        QImage other(30, 20, QImage::Format_ARGB32);
+        other.fill(Qt::green);
+        box->drawingLayer() = other;
+        box->Line(1, 1, 5, 5, Red);
+        QCOMPARE(box->Point(3, 3), qint32(Red));
+        box->Refresh();
+        QCOMPARE(box->Point(10, 3), qint32(0x00FF00));
+        QCOMPARE(box->Point(50, 50), qint32(White)); // grown back to the widget's size
+        box->drawingLayer() = QImage(100, 80, QImage::Format_Indexed8);
+        box->Line(1, 1, 5, 5);
+        box->Refresh();
     }
 
     void autoRedrawLayers()
