@@ -3,7 +3,6 @@
 #include "OleColor.h"
 
 #include <QString>
-
 #include <functional>
 
 class QWidget;
@@ -34,7 +33,8 @@ MessageBoxHook setMessageBoxHook(MessageBoxHook hook);
 /// Replaces the colour dialog; an empty hook restores the QColorDialog one.
 ColorDialogHook setColorDialogHook(ColorDialogHook hook);
 
-/// Shows a message box through the current hook.
+/// Shows a message box through the current hook. The default hook, without a
+/// QApplication, answers Cancel (or No, or OK for an OK-only box) unseen.
 int MsgBox(const QString& prompt, int style = vbOKOnly, const QString& title = {});
 /// Runs the colour dialog through the current hook.
 bool chooseColor(OLE_COLOR& color, QWidget* parent = nullptr);

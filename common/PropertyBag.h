@@ -26,8 +26,11 @@ public:
     /// The value stored under \a key, or \a defaultValue when there is none.
     QVariant ReadProperty(const QString& key, const QVariant& defaultValue = {}) const;
     /// Stores \a value under \a key, or removes the key when \a value equals
-    /// \a defaultValue.
-    void WriteProperty(const QString& key, const QVariant& value, const QVariant& defaultValue = {});
+    /// \a defaultValue (an empty picture also when there is no default).
+    /// Fonts are stored as copies. A type the bag cannot hold throws
+    /// RuntimeError 13, a NaN or infinite number 380; the bag is then unchanged.
+    void WriteProperty(
+        const QString& key, const QVariant& value, const QVariant& defaultValue = {});
 
     /// Typed reads with the host's conversions; a stored value that cannot be
     /// converted throws RuntimeError 13 (type mismatch) and changes nothing.
@@ -53,8 +56,12 @@ public:
     bool isEmpty() const { return count() == 0; }
     void clear();
 
-    /// The bag as JSON: each key maps to {"type": ..., "value": ...};
-    /// pictures as base64 PNG, fonts as objects.
+    /// The bag as JSON: {"version": 1, "properties": {key: {"type": ...,
+    /// "value": ...}}}. Types String, Boolean, Integer, Long, Single, Double
+    /// (JSON numbers and strings), Color ("&H..." text), Date (ISO text, ""
+    /// for no date), Picture ({"pictureType": "Bitmap"|"Icon"|"None", "png":
+    /// base64}), Font ({"name", "size", "weight", "italic", "underline",
+    /// "strikethrough", "charset"}). Every value reads back exactly.
     QByteArray toJson() const;
     /// Replaces the contents with \a json. A damaged document or a value that
     /// does not match its type leaves the bag unchanged and returns false with
@@ -65,7 +72,8 @@ public:
     static bool sameValue(const QVariant& a, const QVariant& b);
 
 private:
-    struct Entry {
+    struct Entry
+    {
         QString key;
         QVariant value;
     };

@@ -42,7 +42,8 @@ StdFont::StdFont(const QString& name, double size)
 StdFont StdFont::fromQFont(const QFont& font)
 {
     StdFont result;
-    result.d->name = font.family();
+    if (!font.family().isEmpty())
+        result.d->name = font.family();
     double size = font.pointSizeF();
     if (size <= 0)
         size = font.pixelSize() * 72.0 / 96.0;

@@ -3,7 +3,6 @@
 #include <QImage>
 #include <QMetaType>
 #include <QString>
-
 #include <memory>
 
 /// A picture held by reference, as the host's picture objects are: copies
@@ -19,9 +18,9 @@ public:
     /// A picture of \a image; empty when the image is null.
     explicit StdPicture(const QImage& image, Type type = Bitmap);
 
-    /// Loads a picture file (".ico" and ".cur" become icons). Throws
-    /// RuntimeError 53 when the file does not exist and 481 when it is not
-    /// an image.
+    /// Loads a picture file (".ico" and ".cur" become icons); an empty name
+    /// gives the empty picture. Throws RuntimeError 53 when the file does not
+    /// exist, 75 when it cannot be read and 481 when it is not an image.
     static StdPicture LoadPicture(const QString& fileName);
 
     Type type() const;
