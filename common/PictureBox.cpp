@@ -586,8 +586,12 @@ void PictureBox::Line(
         p->drawLine(a, b);
         break;
     case LineKind::FilledBox:
-        if (p->pen().style() != Qt::NoPen)
-            p->fillRect(box, p->pen().color());
+        // Without an outline the classic rectangle stops one pixel short on
+        // the right and bottom; it is still filled in the line colour.
+        if (p->pen().style() == Qt::NoPen)
+            box = box.adjusted(0, 0, -1, -1);
+        if (box.isValid())
+            p->fillRect(box, d->resolve(color.value_or(d->foreColor)));
         break;
     case LineKind::Box: {
         if (d->drawStyle == InsideSolid && d->drawWidth > 1) {
@@ -599,7 +603,8 @@ void PictureBox::Line(
         if (p->brush().style() != Qt::NoBrush) {
             // The fill stops where the outline begins, so no pixel is drawn twice.
             const int in = hasPen ? d->drawWidth / 2 + 1 : 0;
-            const QRect inside = box.adjusted(in, in, -in, -in);
+            const QRect inside
+                = hasPen ? box.adjusted(in, in, -in, -in) : box.adjusted(0, 0, -1, -1);
             if (inside.isValid())
                 p->fillRect(inside, p->brush());
         }

@@ -128,7 +128,10 @@ private Q_SLOTS:
         box->setDrawStyle(PictureBox::Invisible);
         box->Line(75, 10, 90, 20, Red, PictureBox::LineKind::Box);
         QCOMPARE(countColour(*box, Red, QRect(74, 9, 18, 13)), 0);
-        QVERIFY(countColour(*box, Blue, QRect(74, 9, 18, 13)) > 0);
+        QCOMPARE(countColour(*box, Blue, QRect(74, 9, 18, 13)),
+            15 * 10); // right and bottom edges left out
+        box->Line(75, 30, 90, 40, Red, PictureBox::LineKind::FilledBox);
+        QCOMPARE(countColour(*box, Red, QRect(74, 29, 18, 13)), 15 * 10);
     }
 
     void dottedAndWideOutlines()
