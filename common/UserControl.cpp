@@ -21,6 +21,7 @@ void UserControl::setUserMode(bool New_UserMode)
         return;
     m_userMode = New_UserMode;
     Q_EMIT userModeChanged(m_userMode);
+    Q_EMIT ambientChanged(QStringLiteral("UserMode"));
 }
 
 StdFont UserControl::AmbientFont() const
@@ -30,7 +31,10 @@ StdFont UserControl::AmbientFont() const
 
 void UserControl::setAmbientFont(const StdFont& font)
 {
+    if (m_ambientFont.isSameObject(font))
+        return;
     m_ambientFont = font;
+    Q_EMIT ambientChanged(QStringLiteral("Font"));
 }
 
 void UserControl::saveProperties(PropertyBag& bag)

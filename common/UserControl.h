@@ -49,6 +49,8 @@ Q_SIGNALS:
     /// A persisted property changed; \a key is its persistence key.
     void propertyChanged(const QString& key);
     void userModeChanged(bool userMode);
+    /// An ambient property the host supplies changed ("UserMode", "Font").
+    void ambientChanged(const QString& name);
 
 protected:
     /// Marks the property stored under \a key changed and notifies the host.

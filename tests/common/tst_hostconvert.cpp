@@ -326,6 +326,8 @@ void TestHostConvert::dates_data()
                                    << "2/30/26" << QDate();
     QTest::newRow("US empty") << "en_US"
                               << "" << QDate();
+    QTest::newRow("C locale ISO") << "C"
+                                  << "2026-12-08" << QDate(2026, 12, 8);
     QTest::newRow("German short") << "de_DE"
                                   << "08.12.26" << QDate(2026, 12, 8);
     QTest::newRow("German full year") << "de_DE"

@@ -121,9 +121,12 @@ void TestUserControl::userMode()
     UserControl control;
     QVERIFY(control.UserMode());
     QSignalSpy spy(&control, &UserControl::userModeChanged);
+    QSignalSpy ambient(&control, &UserControl::ambientChanged);
     control.setUserMode(false);
     control.setUserMode(false);
     QCOMPARE(spy.count(), 1);
+    QCOMPARE(ambient.count(), 1);
+    QCOMPARE(ambient.at(0).at(0).toString(), u"UserMode"_qs);
     QCOMPARE(spy.at(0).at(0).toBool(), false);
     QCOMPARE(control.property("UserMode").toBool(), false);
 }
@@ -132,8 +135,13 @@ void TestUserControl::ambientFont()
 {
     UserControl control;
     QCOMPARE(control.AmbientFont().Name(), u"MS Sans Serif"_qs);
+    QSignalSpy ambient(&control, &UserControl::ambientChanged);
     StdFont hostFont(u"Tahoma"_qs, 8);
     control.setAmbientFont(hostFont);
+    control.setAmbientFont(hostFont);
+    QCOMPARE(ambient.count(), 1);
+    QCOMPARE(ambient.at(0).at(0).toString(), u"Font"_qs);
+    // The control holds the host's object: the host's edits show through.
     hostFont.setBold(true);
     QVERIFY(control.AmbientFont().Bold());
 }
