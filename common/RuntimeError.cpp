@@ -34,6 +34,8 @@ QString RuntimeError::standardDescription(int number)
         return QStringLiteral("File not found");
     case 75:
         return QStringLiteral("Path/File access error");
+    case 91:
+        return QStringLiteral("Object variable or With block variable not set");
     case InvalidPropertyValue:
         return QStringLiteral("Invalid property value");
     case InvalidPropertyArrayIndex:
