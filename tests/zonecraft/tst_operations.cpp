@@ -1,0 +1,234 @@
+// The host's figure operations, their refusals and their events.
+
+#include "ZonecraftTestSupport.h"
+
+#include <QTest>
+
+class TestOperations : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void adjustSizeRules();
+    void adjustSizeRefusals_data();
+    void adjustSizeRefusals();
+    void unknownNumbers();
+    void cutAndPaste();
+    void convertKinds();
+    void moveRefusesBadTextAndKeepsTheFigure();
+    void lockKeyColourAndFocus();
+    void clearRemovesEverything();
+};
+
+void TestOperations::adjustSizeRules()
+{
+    ZonecraftFixture fx;
+    Zonecraft& z = fx.z();
+    z.DrawNewRectangle(10, 10, 60, 40);
+    z.FigureAdjustSize(Zonecraft::fig_X1, 100, 1);
+    QCOMPARE(z.ExtractCordinates(1), QStringLiteral("100,10,150,40")); // width kept
+    z.FigureAdjustSize(Zonecraft::fig_Y2, 10, 1); // equal to the top: allowed
+    QCOMPARE(z.ExtractCordinates(1), QStringLiteral("100,10,150,10"));
+
+    z.DrawNewCircle(100, 100, 20); // box 80..120
+    z.FigureAdjustSize(Zonecraft::fig_X2, 140, 2);
+    QCOMPARE(z.SupportCoordinates(2), QStringLiteral("80,80,140,140")); // stays square
+    z.FigureAdjustSize(Zonecraft::fig_Y1, 0, 2);
+    QCOMPARE(z.SupportCoordinates(2), QStringLiteral("80,0,140,60"));
+
+    z.DrawNewPolygon(QStringLiteral("10,10,50,10,30,40"));
+    QSignalSpy moved(&z, &Zonecraft::HotspotMoved);
+    z.FigureAdjustSize(Zonecraft::fig_X1, 110, 3);
+    QCOMPARE(z.ExtractCordinates(3), QStringLiteral("110,10,150,10,130,40"));
+    QCOMPARE(z.FigureAt(130, 20), 3); // the hit test follows the move
+    z.FigureAdjustSize(Zonecraft::fig_X2, 500, 3); // no effect on polygons
+    QCOMPARE(z.ExtractCordinates(3), QStringLiteral("110,10,150,10,130,40"));
+    QCOMPARE(moved.count(), 2);
+    // Index 0: the selected figure (the polygon).
+    z.FigureAdjustSize(Zonecraft::fig_Y1, 20);
+    QCOMPARE(z.ExtractCordinates(3), QStringLiteral("110,20,150,20,130,50"));
+}
+
+void TestOperations::adjustSizeRefusals_data()
+{
+    QTest::addColumn<bool>("circle");
+    QTest::addColumn<int>("coordinate");
+    QTest::newRow("rectangle right edge left of left") << false << int(Zonecraft::fig_X2);
+    QTest::newRow("rectangle bottom above top") << false << int(Zonecraft::fig_Y2);
+    QTest::newRow("circle right edge left of left") << true << int(Zonecraft::fig_X2);
+    QTest::newRow("circle bottom above top") << true << int(Zonecraft::fig_Y2);
+}
+
+void TestOperations::adjustSizeRefusals()
+{
+    QFETCH(bool, circle);
+    QFETCH(int, coordinate);
+    ZonecraftFixture fx;
+    Zonecraft& z = fx.z();
+    if (circle)
+        z.DrawNewCircle(100, 100, 20);
+    else
+        z.DrawNewRectangle(80, 80, 120, 110);
+    const QString before = z.SupportCoordinates(1);
+    EventLog log(z);
+    QSignalSpy error(&z, &Zonecraft::ErrorTracer);
+    z.FigureAdjustSize(Zonecraft::FigureCord(coordinate), 79, 1);
+    QCOMPARE(error.count(), 1);
+    QCOMPARE(error.at(0).at(0).toInt(), 1005);
+    QCOMPARE(z.SupportCoordinates(1), before);
+    QCOMPARE(log.take(), (QStringList { "ErrorTracer", "HotspotMoved" }));
+}
+
+void TestOperations::unknownNumbers()
+{
+    ZonecraftFixture fx;
+    Zonecraft& z = fx.z();
+    z.DrawNewRectangle(0, 0, 10, 10);
+    QSignalSpy error(&z, &Zonecraft::ErrorTracer);
+    QSignalSpy lock(&z, &Zonecraft::ObjectLock);
+    z.ActivateHotspot(7);
+    QCOMPARE(error.count(), 1);
+    QCOMPARE(error.at(0).at(0).toInt(), 1006);
+    QCOMPARE(z.SelectedIndex(), 1);
+    QCOMPARE(lock.count(), 0);
+
+    const auto fails = [&](const std::function<void()>& call) {
+        try {
+            call();
+        } catch (const RuntimeError& e) {
+            return e.number() == 5;
+        }
+        return false;
+    };
+    QVERIFY(fails([&] { z.DeleteFigure(7); }));
+    QVERIFY(fails([&] { z.FigureMove(7, QStringLiteral("1,2,3,4")); }));
+    QVERIFY(fails([&] { z.FigureRotate(30, 7); }));
+    QVERIFY(fails([&] { z.FigureConvert(Zonecraft::ZELCIRCLE, 7); }));
+    QVERIFY(fails([&] { z.FigureAdjustSize(Zonecraft::fig_X1, 3, 7); }));
+    QVERIFY(fails([&] { z.FigureColor(255, 7); }));
+    QVERIFY(fails([&] { z.FigureCut(7); }));
+    QCOMPARE(z.CountFigures(), 1);
+    z.RemoveFigure(7); // ignored
+    z.SetKey(QStringLiteral("x"), 7); // ignored
+    QCOMPARE(z.CountFigures(), 1);
+
+    z.PictureGetFocus();
+    QVERIFY(fails([&] { z.DeleteFigure(); })); // nothing selected
+    z.FigureLock(true); // ignored without a selection
+    QCOMPARE(lock.count(), 0);
+}
+
+void TestOperations::cutAndPaste()
+{
+    ZonecraftFixture fx;
+    Zonecraft& z = fx.z();
+    z.DrawNewRectangle(10, 10, 60, 40);
+    QSignalSpy click(&z, &Zonecraft::PictureClick);
+    z.FigureCut();
+    QCOMPARE(z.CountFigures(), 0);
+    QCOMPARE(click.count(), 1);
+    z.FigurePaste(200, 200);
+    QCOMPARE(z.SupportCoordinates(1), QStringLiteral("200,200,60,40")); // no corner ordering
+    z.Undo(); // the paste is recorded
+    QCOMPARE(z.CountFigures(), 0);
+
+    z.DrawNewCircle(50, 50, 10);
+    z.FigureCut(0);
+    z.FigurePaste(5, 5); // only rectangles are pasted
+    QCOMPARE(z.CountFigures(), 0);
+    z.DrawNewPolygon(QStringLiteral("1,1,9,1,5,9"));
+    z.FigureCut(1);
+    z.FigurePaste(5, 5);
+    QCOMPARE(z.CountFigures(), 0);
+}
+
+void TestOperations::convertKinds()
+{
+    ZonecraftFixture fx;
+    Zonecraft& z = fx.z();
+    z.DrawNewRectangle(10, 20, 50, 80, QStringLiteral("r"), QStringLiteral("255"), true);
+    z.FigureConvert(Zonecraft::ZELCIRCLE, 1);
+    QCOMPARE(z.ExtractFigure(1), QStringLiteral("Circle"));
+    QCOMPARE(z.SupportCoordinates(1), QStringLiteral("10,20,50,60")); // diameter = old width
+    QCOMPARE(z.ExtractKey(1), QStringLiteral("r"));
+    z.FigureConvert(Zonecraft::zelpolygon, 1);
+    QCOMPARE(z.ExtractCordinates(1), QStringLiteral("30,20,10,40,30,60,50,40"));
+    z.FigureConvert(Zonecraft::zelpolygon, 1); // polygon to polygon: nothing
+    QCOMPARE(z.ExtractCordinates(1), QStringLiteral("30,20,10,40,30,60,50,40"));
+    z.DrawNewRectangle(0, 0, 10, 20);
+    z.FigureConvert(Zonecraft::zelpolygon, 2);
+    QCOMPARE(z.ExtractCordinates(2), QStringLiteral("0,0,0,20,10,20,10,0"));
+    QVERIFY_THROWS_EXCEPTION(RuntimeError, z.FigureConvert(Zonecraft::DrawFigure(9), 2));
+    QCOMPARE(z.ExtractFigure(2), QStringLiteral("Polygon"));
+    // The selection follows the converted figure.
+    z.ActivateHotspot(2);
+    z.FigureConvert(Zonecraft::zelrectangle);
+    QCOMPARE(z.SelectedIndex(), 2);
+    QCOMPARE(z.GetFigureIndex(), 2);
+}
+
+void TestOperations::moveRefusesBadTextAndKeepsTheFigure()
+{
+    ZonecraftFixture fx;
+    Zonecraft& z = fx.z();
+    z.DrawNewRectangle(10, 10, 60, 40, QStringLiteral("k"));
+    QVERIFY_THROWS_EXCEPTION(RuntimeError, z.FigureMove(1, QStringLiteral("1,2")));
+    QVERIFY_THROWS_EXCEPTION(RuntimeError, z.FigureMove(1, QStringLiteral("1,2,x,4")));
+    QCOMPARE(z.ExtractCordinates(1), QStringLiteral("10,10,60,40"));
+    QCOMPARE(z.ExtractKey(1), QStringLiteral("k"));
+    QSignalSpy moved(&z, &Zonecraft::HotspotMoved);
+    z.FigureMove(1, QStringLiteral("20,20,70,50"));
+    QCOMPARE(moved.count(), 1);
+    QCOMPARE(z.ExtractKey(1), QStringLiteral("k"));
+}
+
+void TestOperations::lockKeyColourAndFocus()
+{
+    ZonecraftFixture fx;
+    Zonecraft& z = fx.z();
+    z.DrawNewRectangle(0, 0, 10, 10);
+    z.DrawNewRectangle(20, 20, 30, 30);
+    QSignalSpy lock(&z, &Zonecraft::ObjectLock);
+    z.FigureLock(true);
+    QCOMPARE(lock.count(), 1);
+    QVERIFY(lock.at(0).at(0).toBool());
+    z.ActivateHotspot(2);
+    QCOMPARE(lock.count(), 2);
+    QVERIFY(lock.at(1).at(0).toBool()); // figure 2 is the locked one
+    z.RemoveFigure(1);
+    z.DrawNewRectangle(0, 0, 1, 1); // number 1 again, but last in the collection
+    z.SetKey(QStringLiteral("by position"), 1);
+    QCOMPARE(z.ExtractKey(2), QStringLiteral("by position"));
+    z.SetKey(QStringLiteral("selected"));
+    QCOMPARE(z.ExtractKey(1), QStringLiteral("selected"));
+    z.FigureColor(0xFF, 1);
+    QSignalSpy activate(&z, &Zonecraft::HotspotActivate);
+    z.ActivateHotspot(1);
+    QCOMPARE(activate.at(0).at(0).value<ShapeFigure>().Color, 0xFF);
+    QSignalSpy click(&z, &Zonecraft::PictureClick);
+    z.PictureGetFocus(false);
+    z.PictureGetFocus(true);
+    QCOMPARE(click.count(), 1);
+    QCOMPARE(z.SelectedIndex(), 0);
+    QVERIFY(!z.LockAll());
+    z.ChangePolygonValue(2);
+    QCOMPARE(z.CountFigures(), 2);
+}
+
+void TestOperations::clearRemovesEverything()
+{
+    ZonecraftFixture fx;
+    Zonecraft& z = fx.z();
+    for (int i = 0; i < 5; ++i)
+        z.DrawNewCircle(50 * i + 20, 50, 10);
+    EventLog log(z);
+    z.Clear();
+    QCOMPARE(z.CountFigures(), 0);
+    QCOMPARE(z.SelectedIndex(), 0);
+    QCOMPARE(log.take(), (QStringList { "VisibleObject", "PictureClick" }));
+    z.DrawNewCircle(0, 0, 1);
+    QCOMPARE(z.SelectedIndex(), 1);
+}
+
+QTEST_MAIN(TestOperations)
+#include "tst_operations.moc"
