@@ -219,6 +219,18 @@ public:
     StdPicture mouseIcon;
     bool pressedInside = false;
     bool suppressClick = false;
+    bool notifyingPaint = false;
+
+    // Raises Paint. A receiver that clears or refreshes from its Paint
+    // handler would otherwise raise Paint again without end.
+    void notifyPaint()
+    {
+        if (notifyingPaint)
+            return;
+        notifyingPaint = true;
+        guarded([this] { Q_EMIT q->Paint(); });
+        notifyingPaint = false;
+    }
 
     QColor resolve(OLE_COLOR color) const
     {
@@ -407,7 +419,7 @@ void PictureBox::setBackColor(OLE_COLOR New_BackColor)
     d->ensureSize();
     d->clearPersistent(d->persistent.rect());
     d->restoreScreen();
-    guarded([this] { Q_EMIT Paint(); });
+    d->notifyPaint();
 }
 
 OLE_COLOR PictureBox::ForeColor() const
@@ -515,7 +527,7 @@ void PictureBox::setPicture(const StdPicture& New_Picture)
     d->ensureSize();
     d->clearPersistent(d->persistent.rect());
     d->restoreScreen();
-    guarded([this] { Q_EMIT Paint(); });
+    d->notifyPaint();
 }
 
 qint16 PictureBox::MousePointer() const
@@ -557,14 +569,14 @@ void PictureBox::Cls()
         return;
     }
     d->restoreScreen();
-    guarded([this] { Q_EMIT Paint(); });
+    d->notifyPaint();
 }
 
 void PictureBox::Refresh()
 {
     d->ensureSize();
     d->restoreScreen();
-    guarded([this] { Q_EMIT Paint(); });
+    d->notifyPaint();
 }
 
 void PictureBox::Line(

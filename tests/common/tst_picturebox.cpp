@@ -312,6 +312,34 @@ private Q_SLOTS:
         QCOMPARE(box->Point(200, 8), -1);
     }
 
+    void paintHandlerMayClearAndRefresh()
+    {
+        auto box = makeBox();
+        int paints = 0;
+        connect(box.get(), &PictureBox::Paint, this, [&] {
+            ++paints;
+            box->Cls();
+            box->Refresh();
+            box->PSet(1, 1, Red);
+        });
+        box->Refresh();
+        QCOMPARE(paints, 1);
+        QCOMPARE(box->Point(1, 1), qint32(Red));
+    }
+
+    void customPointer()
+    {
+        PictureBox box;
+        QImage icon(16, 16, QImage::Format_ARGB32);
+        icon.fill(Qt::red);
+        box.setMousePointer(Zel::PointerCustom);
+        box.setMouseIcon(StdPicture(icon, StdPicture::Icon));
+        QCOMPARE(box.cursor().shape(), Qt::BitmapCursor);
+        QCOMPARE(box.cursor().pixmap().size(), QSize(16, 16));
+        box.setMousePointer(Zel::PointerSizeNS);
+        QCOMPARE(box.cursor().shape(), Qt::SizeVerCursor);
+    }
+
     void pictureLiesUnderCls()
     {
         auto box = makeBox();
