@@ -73,13 +73,13 @@ QString normalizeEntities(const QString& text)
     return s;
 }
 
-QString tagId(const QString& tag)
+QString tagId(const QString& text)
 {
+    const QString tag = text.trimmed();
     const qsizetype space = tag.indexOf(u' ');
     QString id;
     if (space < 0) {
-        const QString t = tag.trimmed();
-        id = t.size() >= 2 ? t.mid(1, t.size() - 2) : QString();
+        id = tag.size() >= 2 ? tag.mid(1, tag.size() - 2) : QString();
     } else {
         id = tag.mid(1, space - 1);
     }
@@ -117,9 +117,9 @@ void tokenizeTag(const QString& tag, QList<CodeToken>& tokens)
             append(tokens, tag.mid(tailStart), Zel_CodeBox::ElementTag);
             return;
         }
-        // The name starts at the space before it, but never inside text
-        // already turned into tokens.
-        const qsizetype nameStart = std::max(tag.lastIndexOf(u' ', eq), pos);
+        // The name runs from where the last value ended, so words without a
+        // value before it (such as "disabled") are shown with it.
+        const qsizetype nameStart = pos;
         const QString name = tag.mid(nameStart, eq - nameStart + 1);
         append(tokens, name, Zel_CodeBox::AttributeName);
         const bool source = name.trimmed().toUpper() == QLatin1String("SRC=");

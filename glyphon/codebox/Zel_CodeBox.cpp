@@ -62,6 +62,7 @@ CodeSurface::CodeSurface(Zel_CodeBoxPrivate* d, QWidget* parent)
 
 void CodeSurface::paintEvent(QPaintEvent* event)
 {
+    d->syncGeometry();
     const qreal dpr = devicePixelRatioF();
     const QSize size = this->size() * dpr;
     if (d->frame.size() != size || d->frameStale) {
@@ -253,11 +254,22 @@ void Zel_CodeBoxPrivate::setTextWidth(qint32 width)
     ++layoutStamp; // wrapped heights follow the text width
 }
 
+void Zel_CodeBoxPrivate::syncGeometry() const
+{
+    // A hidden box gets its resize event only when shown: follow its size here.
+    const int margin = borderStyle == Zel_CodeBox::Border ? 2 : 0;
+    const QRect wanted = q->rect().adjusted(margin, margin, -margin, -margin);
+    if (surface->geometry() != wanted)
+        const_cast<Zel_CodeBoxPrivate*>(this)->relayout();
+}
+
 void Zel_CodeBoxPrivate::relayout()
 {
     if (inRelayout)
         return;
     inRelayout = true;
+    const int margin = borderStyle == Zel_CodeBox::Border ? 2 : 0;
+    surface->setGeometry(q->rect().adjusted(margin, margin, -margin, -margin));
     const qint32 oldTop = firstVisible();
     const qint32 width = areaWidth();
     setTextWidth(width);
@@ -460,6 +472,7 @@ void Zel_CodeBoxPrivate::chooseRowAt(qint32 y)
 
 void Zel_CodeBoxPrivate::mousePress(QMouseEvent* event)
 {
+    syncGeometry();
     const qint16 button = buttonCode(event->button());
     const QPointF pos = event->position();
     if (button != 2) {
@@ -519,6 +532,7 @@ void Zel_CodeBoxPrivate::mouseDoubleClick(QMouseEvent* event)
 
 void Zel_CodeBoxPrivate::keyPress(QKeyEvent* event)
 {
+    syncGeometry();
     Q_EMIT q->KeyDown(keyCode(event->key()), shiftCode(event->modifiers()));
     const QString text = event->text();
     if (!text.isEmpty() && text.at(0).unicode() < 0x8000)
@@ -557,6 +571,7 @@ void Zel_CodeBoxPrivate::keyPress(QKeyEvent* event)
 
 void Zel_CodeBoxPrivate::keyRelease(QKeyEvent* event)
 {
+    syncGeometry();
     if (event->isAutoRepeat())
         return;
     Q_EMIT q->KeyUp(keyCode(event->key()), shiftCode(event->modifiers()));
@@ -596,6 +611,7 @@ Zel_CodeBox::Zel_CodeBox(QWidget* parent)
         Q_EMIT Scroll();
         Q_EMIT TopIndexChange();
     });
+    connect(this, &UserControl::userModeChanged, this, [this] { d->invalidate(); });
     setFocusProxy(d->surface);
     setFocusPolicy(Qt::StrongFocus);
     setBorderStyle(Border);
@@ -611,8 +627,6 @@ Zel_CodeBox::~Zel_CodeBox()
 void Zel_CodeBox::resizeEvent(QResizeEvent* event)
 {
     UserControl::resizeEvent(event);
-    const int margin = d->borderStyle == Border ? 2 : 0;
-    d->surface->setGeometry(rect().adjusted(margin, margin, -margin, -margin));
     d->relayout();
 }
 
@@ -784,6 +798,7 @@ QString Zel_CodeBox::mstrTagID(const QString& strTag)
 
 CodeRow Zel_CodeBox::Row(qint32 index) const
 {
+    d->syncGeometry();
     if (index < 0 || index >= d->store.size())
         throw RuntimeError(RuntimeError::SubscriptOutOfRange);
     const StoredRow& r = d->store.at(index);
@@ -831,6 +846,7 @@ void Zel_CodeBox::LineLock(const QString& Key, bool Locked, bool RefreshScreen)
 
 qint32 Zel_CodeBox::Calculate_MouseY(qint32 NewListItem) const
 {
+    d->syncGeometry();
     qint64 sum = 0;
     const qint32 height = d->areaHeight();
     for (qint32 i = d->firstVisible(); i < std::min(NewListItem, d->store.size()); ++i) {
@@ -898,6 +914,7 @@ void Zel_CodeBox::CheckVisibleRows()
 
 qint32 Zel_CodeBox::Calculate_ScrollerValue() const
 {
+    d->syncGeometry();
     return qint32(std::min<qint64>(d->heightOf(0, d->firstVisible()), INT_MAX));
 }
 
@@ -914,16 +931,19 @@ void Zel_CodeBox::Refresh()
 
 qint32 Zel_CodeBox::TopIndex() const
 {
+    d->syncGeometry();
     return d->firstVisible();
 }
 
 void Zel_CodeBox::setTopIndex(qint32 row)
 {
+    d->syncGeometry();
     d->setTop(row);
 }
 
 qint32 Zel_CodeBox::VisibleRowSpan() const
 {
+    d->syncGeometry();
     return d->span;
 }
 
@@ -936,6 +956,7 @@ qint32 Zel_CodeBox::ListIndex() const
 
 void Zel_CodeBox::setListIndex(qint32 New_ListIndex)
 {
+    d->syncGeometry();
     if (New_ListIndex > d->store.size() - 1 || New_ListIndex < -1)
         throw RuntimeError(RuntimeError::InvalidPropertyValue);
     const qint32 old = d->listIndex;
@@ -1085,8 +1106,6 @@ void Zel_CodeBox::setBorderStyle(qint32 New_BorderStyle)
     if (New_BorderStyle != NoBorder && New_BorderStyle != Border)
         return;
     d->borderStyle = EnumBorderStyle(New_BorderStyle);
-    const int margin = d->borderStyle == Border ? 2 : 0;
-    d->surface->setGeometry(rect().adjusted(margin, margin, -margin, -margin));
     d->relayout();
     update();
 }
@@ -1141,6 +1160,7 @@ void Zel_CodeBox::setRenderControl(bool New_RenderControl)
 
 bool Zel_CodeBox::Scroll_Visible() const
 {
+    d->syncGeometry();
     return d->scrollVisible;
 }
 
@@ -1156,11 +1176,13 @@ void Zel_CodeBox::setCount_TotalLines(qint32 New_Count_TotalLines)
 
 qint32 Zel_CodeBox::AreaTextHeight() const
 {
+    d->syncGeometry();
     return d->areaHeight();
 }
 
 qint32 Zel_CodeBox::AreaTextWidth() const
 {
+    d->syncGeometry();
     return d->areaWidth();
 }
 

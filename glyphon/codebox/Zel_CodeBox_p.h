@@ -102,6 +102,8 @@ public:
     qint32 rowTop(qint32 row) const;
 
     void setTextWidth(qint32 width);
+    /// Lays out again when the box's size changed while it was hidden.
+    void syncGeometry() const;
     void relayout();
     void setTop(qint32 row);
     /// Scrolls so \a row is fully visible.

@@ -1,0 +1,436 @@
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTest>
+#include <common/PropertyBag.h>
+#include <common/RuntimeError.h>
+#include <glyphon/Zel_CodeBox.h>
+
+using ReturnKeySignal = void (Zel_CodeBox::*)(const QString&, const QString&);
+static constexpr ReturnKeySignal returnKeySignal = &Zel_CodeBox::ReturnKey;
+
+#define QVERIFY_RUNTIME_ERROR(expression, expected)                                                \
+    do {                                                                                           \
+        int number_ = 0;                                                                           \
+        try {                                                                                      \
+            expression;                                                                            \
+        } catch (const RuntimeError& e) {                                                          \
+            number_ = e.number();                                                                  \
+        }                                                                                          \
+        QCOMPARE(number_, expected);                                                               \
+    } while (false)
+
+class TestCodeBox : public QObject
+{
+    Q_OBJECT
+
+    static QStringList lineNumbers(const Zel_CodeBox& box)
+    {
+        QStringList out;
+        for (qint32 i = 0; i <= box.Count().toInt(); ++i) {
+            const CodeRow row = box.Row(i);
+            out << row.Key + u'=' + QString::number(row.LineNumber);
+        }
+        return out;
+    }
+
+    static QWidget* surface(Zel_CodeBox& box)
+    {
+        return box.findChild<QWidget*>(QStringLiteral("Picture1"));
+    }
+
+private Q_SLOTS:
+    void countAndValues()
+    {
+        Zel_CodeBox box;
+        QCOMPARE(box.Count().toInt(), -1);
+        box.AddText(QStringLiteral("a &lt; b\tc"), QStringLiteral("k"), QString());
+        QCOMPARE(box.Count().toInt(), 0);
+        QCOMPARE(box.ItemValue(0).toString(), QStringLiteral("a &#060; b c"));
+        QCOMPARE(box.ExtractRow(0), QStringLiteral("a &#060; b c"));
+        QCOMPARE(box.ItemKey(0).toString(), QStringLiteral("k"));
+        QCOMPARE(box.Count_TotalLines(), 1);
+        // The spare slot behind the last row reads empty; beyond it is out of range.
+        QCOMPARE(box.ExtractRow(1), QString());
+        QVERIFY_RUNTIME_ERROR(box.ExtractRow(2), 9);
+        QVERIFY_RUNTIME_ERROR(box.ItemValue(-1), 9);
+        QVERIFY_RUNTIME_ERROR(box.ItemKey(7), 9);
+    }
+
+    void headerRowsAreStoredAsPassed()
+    {
+        Zel_CodeBox box;
+        box.AddText(QStringLiteral("Head &lt;"), QStringLiteral("h"), QString(), StdPicture(),
+            Zel_CodeBox::Header);
+        box.AddText(QStringLiteral("<p>"), QStringLiteral("c"), QString());
+        const CodeRow header = box.Row(0);
+        QCOMPARE(header.Value, QStringLiteral("Head &lt;"));
+        QVERIFY(header.Tokens.isEmpty());
+        QCOMPARE(header.LineNumber, 0);
+        QVERIFY(header.Height > 4);
+        QCOMPARE(box.Row(1).LineNumber, 1); // headers do not take a number
+        QVERIFY(box.Row(1).Tokens.size() == 1);
+    }
+
+    void keysIgnoreCase()
+    {
+        Zel_CodeBox box;
+        QSignalSpy errors(&box, &Zel_CodeBox::Error);
+        box.AddText(QStringLiteral("one"), QStringLiteral("row1"), QString());
+        box.AddText(QStringLiteral("two"), QStringLiteral("ROW1"), QString());
+        box.AddText(QStringLiteral("three"), QString(), QString());
+        QCOMPARE(errors.count(), 2);
+        QCOMPARE(errors.at(0).at(0).toInt(), 1);
+        QCOMPARE(box.Count().toInt(), 0);
+        QVERIFY(!box.CheckKeyOK(QStringLiteral("Row1")));
+        QVERIFY(!box.CheckKeyOK(QString()));
+        QVERIFY(box.CheckKeyOK(QStringLiteral("row2")));
+        QCOMPARE(box.ReturnKey(QStringLiteral("RoW1")), 0);
+        QCOMPARE(box.ReturnKey(QStringLiteral("nope")), -1);
+
+        box.AddText(QStringLiteral("two"), QStringLiteral("row2"), QString());
+        box.ChangeKey(QStringLiteral("ROW2"), QStringLiteral("row1"));
+        QCOMPARE(errors.count(), 3);
+        box.ChangeKey(QStringLiteral("ROW2"), QStringLiteral("second"));
+        QCOMPARE(box.ReturnKey(QStringLiteral("SECOND")), 1);
+        QCOMPARE(box.ReturnKey(QStringLiteral("row2")), -1);
+        QVERIFY(box.CheckKeyOK(QStringLiteral("row2")));
+    }
+
+    void insertionByCategory()
+    {
+        Zel_CodeBox box;
+        box.AddText(QStringLiteral("a1"), QStringLiteral("a1"), QStringLiteral("A"));
+        box.AddText(QStringLiteral("a2"), QStringLiteral("a2"), QStringLiteral("A"));
+        box.AddText(QStringLiteral("b1"), QStringLiteral("b1"), QStringLiteral("B"));
+        box.AddText(QStringLiteral("b2"), QStringLiteral("b2"), QStringLiteral("B"));
+        box.AddText(QStringLiteral("a3"), QStringLiteral("a3"), QStringLiteral("a"));
+        QCOMPARE(lineNumbers(box), QStringList({ "a1=1", "a2=2", "a3=3", "b1=4", "b2=5" }));
+        for (qint32 i = 0; i <= 4; ++i)
+            QCOMPARE(box.Row(i).Index, i);
+        QVERIFY(box.CategoryExist(QStringLiteral("b")));
+        QVERIFY(!box.CategoryExist(QStringLiteral("C")));
+        // An uncategorised row and a new category append, and numbering continues.
+        box.AddText(QStringLiteral("x"), QStringLiteral("x"), QString());
+        box.AddText(QStringLiteral("c1"), QStringLiteral("c1"), QStringLiteral("C"));
+        QCOMPARE(box.Row(5).LineNumber, 6);
+        QCOMPARE(box.Row(6).Key, QStringLiteral("c1"));
+        QCOMPARE(box.Row(6).LineNumber, 7);
+        QCOMPARE(box.Row(6).Category, QStringLiteral("C"));
+    }
+
+    void insertionBehindHeaderSection()
+    {
+        // Sections as the studio builds them: a header row then its lines.
+        Zel_CodeBox box;
+        box.AddText(QStringLiteral("Head"), QStringLiteral("h1"), QStringLiteral("head"),
+            StdPicture(), Zel_CodeBox::Header);
+        box.AddText(QStringLiteral("<head>"), QStringLiteral("l1"), QStringLiteral("head"));
+        box.AddText(QStringLiteral("Body"), QStringLiteral("h2"), QStringLiteral("body"),
+            StdPicture(), Zel_CodeBox::Header);
+        box.AddText(QStringLiteral("<body>"), QStringLiteral("l2"), QStringLiteral("body"));
+        box.AddText(QStringLiteral("<title>"), QStringLiteral("l3"), QStringLiteral("head"));
+        QCOMPARE(lineNumbers(box), QStringList({ "h1=0", "l1=1", "l3=2", "h2=0", "l2=3" }));
+        box.AddText(QStringLiteral("</body>"), QStringLiteral("l4"), QString());
+        QCOMPARE(box.Row(5).LineNumber, 4);
+    }
+
+    void currentRowFollowsInsertion()
+    {
+        Zel_CodeBox box;
+        box.AddText(QStringLiteral("a"), QStringLiteral("a"), QStringLiteral("A"));
+        box.AddText(QStringLiteral("b"), QStringLiteral("b"), QStringLiteral("B"));
+        box.setListIndex(1);
+        box.AddText(QStringLiteral("a2"), QStringLiteral("a2"), QStringLiteral("A"));
+        QCOMPARE(box.ListIndex(), 2);
+        QCOMPARE(box.ItemKey(box.ListIndex()).toString(), QStringLiteral("b"));
+    }
+
+    void eraseRenumbers()
+    {
+        Zel_CodeBox box;
+        box.AddText(
+            QStringLiteral("H"), QStringLiteral("h"), QString(), StdPicture(), Zel_CodeBox::Header);
+        for (int i = 1; i <= 4; ++i)
+            box.AddText(QStringLiteral("r"), QStringLiteral("r%1").arg(i), QString());
+        box.setListIndex(2);
+        box.EraseRow(QStringLiteral("R2"));
+        QCOMPARE(lineNumbers(box), QStringList({ "h=0", "r1=1", "r3=2", "r4=3" }));
+        QCOMPARE(box.ListIndex(), -1);
+        QCOMPARE(box.Count_TotalLines(), 4);
+        box.EraseRow(QStringLiteral("unknown"));
+        QCOMPARE(box.Count().toInt(), 3);
+        box.AddText(QStringLiteral("r"), QStringLiteral("r5"), QString());
+        QCOMPARE(box.Row(4).LineNumber, 4);
+        QCOMPARE(box.ReturnKey(QStringLiteral("r5")), 4);
+        QCOMPARE(box.ReturnKey(QStringLiteral("r4")), 3);
+        // DeleteRow removes too.
+        box.DeleteRow(QStringLiteral("r1"));
+        QCOMPARE(lineNumbers(box), QStringList({ "h=0", "r3=1", "r4=2", "r5=3" }));
+    }
+
+    void clearRestarts()
+    {
+        Zel_CodeBox box;
+        box.AddText(QStringLiteral("a"), QStringLiteral("a"), QStringLiteral("A"));
+        box.AddText(QStringLiteral("b"), QStringLiteral("b"), QString());
+        box.setListIndex(1);
+        box.Clear();
+        QCOMPARE(box.Count().toInt(), -1);
+        QCOMPARE(box.ListIndex(), -1);
+        QCOMPARE(box.Count_TotalLines(), 0);
+        QVERIFY(!box.CategoryExist(QStringLiteral("A")));
+        QVERIFY(box.CheckKeyOK(QStringLiteral("a")));
+        box.AddText(QStringLiteral("a"), QStringLiteral("a"), QString());
+        QCOMPARE(box.Row(0).LineNumber, 1);
+    }
+
+    void changeAndModify()
+    {
+        Zel_CodeBox box;
+        QVERIFY_RUNTIME_ERROR(box.ModifyItem(0, QStringLiteral("x")), 381);
+        box.AddText(QStringLiteral("<b>x</b>"), QStringLiteral("k"), QString());
+        box.ChangeRow(QStringLiteral("K"), QStringLiteral("<i>&lt;</i>"));
+        QCOMPARE(box.ExtractRow(0), QStringLiteral("<i>&lt;</i>")); // not normalised
+        QCOMPARE(box.Row(0).Tokens.size(), 3);
+        box.ChangeRow(QStringLiteral("unknown"), QStringLiteral("y"));
+        box.ModifyItem(0, 0);
+        QCOMPARE(box.ExtractRow(0), QStringLiteral("<i>&lt;</i>"));
+        box.ModifyItem(0, 42);
+        QCOMPARE(box.ExtractRow(0), QStringLiteral("42"));
+        box.ModifyItem(0, QStringLiteral("<p>"));
+        QCOMPARE(box.Row(0).Tokens.at(0).Text, QStringLiteral("<p>"));
+        QVERIFY_RUNTIME_ERROR(box.ModifyItem(1, QStringLiteral("spare")), 381);
+        QVERIFY_RUNTIME_ERROR(box.ModifyItem(-1, QStringLiteral("x")), 381);
+    }
+
+    void listIndexAndSelectItem()
+    {
+        Zel_CodeBox box;
+        QVERIFY_RUNTIME_ERROR(box.setListIndex(0), 380);
+        box.AddText(QStringLiteral("a"), QStringLiteral("a"), QStringLiteral("cat"));
+        box.AddText(QStringLiteral("b"), QStringLiteral("b"), QStringLiteral("cat"));
+        QSignalSpy changes(&box, &Zel_CodeBox::ListIndexChange);
+        QSignalSpy returned(&box, returnKeySignal);
+        box.setListIndex(1);
+        QCOMPARE(box.ListIndex(), 1);
+        QVERIFY_RUNTIME_ERROR(box.setListIndex(2), 380);
+        QVERIFY_RUNTIME_ERROR(box.setListIndex(-2), 380);
+        QCOMPARE(box.ListIndex(), 1);
+        box.setListIndex(-1);
+        QCOMPARE(box.ListIndex(), -1);
+        QCOMPARE(changes.count(), 2);
+        QCOMPARE(returned.count(), 0);
+
+        box.SelectItem(QStringLiteral("A"));
+        QCOMPARE(box.ListIndex(), 0);
+        QCOMPARE(returned.count(), 0);
+        box.SelectItem(QStringLiteral("B"), true);
+        QCOMPARE(returned.count(), 1);
+        QCOMPARE(returned.at(0).at(0).toString(), QStringLiteral("b"));
+        QCOMPARE(returned.at(0).at(1).toString(), QStringLiteral("cat"));
+        QVERIFY_RUNTIME_ERROR(box.SelectItem(QStringLiteral("zz")), 9);
+        QVERIFY_RUNTIME_ERROR(box.LineLock(QStringLiteral("zz"), true), 9);
+        box.LineLock(QStringLiteral("a"), true);
+        QVERIFY(box.Row(0).Locked);
+        box.LineLock(QStringLiteral("a"), false, true);
+        QVERIFY(!box.Row(0).Locked);
+        QVERIFY(box.Row(0).Dirty);
+    }
+
+    void keysMoveListIndex()
+    {
+        Zel_CodeBox box;
+        box.resize(400, 200);
+        for (int i = 0; i < 100; ++i)
+            box.AddText(QStringLiteral("<p>row %1</p>").arg(i), QStringLiteral("k%1").arg(i),
+                QStringLiteral("c"));
+        box.setAutoRender(true);
+        QWidget* s = surface(box);
+        QSignalSpy returned(&box, returnKeySignal);
+
+        // No current row: keys do nothing.
+        QTest::keyClick(s, Qt::Key_Down);
+        QCOMPARE(box.ListIndex(), -1);
+        QCOMPARE(returned.count(), 0);
+
+        box.setListIndex(0);
+        QTest::keyPress(s, Qt::Key_Up);
+        QCOMPARE(box.ListIndex(), 0);
+        QCOMPARE(returned.count(), 0); // not on key down
+        QTest::keyRelease(s, Qt::Key_Up);
+        QCOMPARE(returned.count(), 1); // the release reports the current row
+        QCOMPARE(returned.at(0).at(0).toString(), QStringLiteral("k0"));
+
+        QTest::keyClick(s, Qt::Key_Down);
+        QCOMPARE(box.ListIndex(), 1);
+        QCOMPARE(returned.last().at(0).toString(), QStringLiteral("k1"));
+        const qint32 span = box.VisibleRowSpan();
+        QVERIFY(span > 2 && span < 20);
+        QTest::keyClick(s, Qt::Key_PageDown);
+        QCOMPARE(box.ListIndex(), 1 + span);
+        // The current row is scrolled into view.
+        QVERIFY(box.TopIndex() <= box.ListIndex());
+        QVERIFY(box.ListIndex() < box.TopIndex() + box.VisibleRowSpan());
+        QTest::keyClick(s, Qt::Key_End);
+        QCOMPARE(box.ListIndex(), 99);
+        QVERIFY(box.TopIndex() + box.VisibleRowSpan() > 99);
+        QTest::keyClick(s, Qt::Key_Down);
+        QCOMPARE(box.ListIndex(), 99);
+        QTest::keyClick(s, Qt::Key_PageUp);
+        QCOMPARE(box.ListIndex(), 99 - span);
+        QTest::keyClick(s, Qt::Key_Home);
+        QCOMPARE(box.ListIndex(), 0);
+        QCOMPARE(box.TopIndex(), 0);
+        QTest::keyClick(s, Qt::Key_PageUp);
+        QCOMPARE(box.ListIndex(), 0);
+        // Other keys report nothing.
+        const auto before = returned.count();
+        QTest::keyClick(s, Qt::Key_A);
+        QCOMPARE(returned.count(), before);
+    }
+
+    void mouseChoosesRows()
+    {
+        Zel_CodeBox box;
+        box.resize(400, 300);
+        box.AddText(QStringLiteral("Section"), QStringLiteral("h"), QStringLiteral("s"),
+            StdPicture(), Zel_CodeBox::Header);
+        box.AddText(QStringLiteral("<p>one</p>"), QStringLiteral("one"), QStringLiteral("s"));
+        box.AddText(QStringLiteral("<p>two</p>"), QStringLiteral("two"), QStringLiteral("s"));
+        box.setAutoRender(true);
+        QWidget* s = surface(box);
+        QSignalSpy returned(&box, returnKeySignal);
+        QList<QString> order;
+        connect(&box, &Zel_CodeBox::MouseDown, this, [&] { order << QStringLiteral("MouseDown"); });
+        connect(&box, &Zel_CodeBox::MouseUp, this, [&] { order << QStringLiteral("MouseUp"); });
+        connect(&box, &Zel_CodeBox::ItemMouseUp, this,
+            [&](qint16 button, qint32 index, const QString& key, const QString& category) {
+                order << QStringLiteral("ItemMouseUp %1 %2 %3 %4")
+                             .arg(button)
+                             .arg(index)
+                             .arg(key, category);
+            });
+        connect(&box, &Zel_CodeBox::Click, this, [&] { order << QStringLiteral("Click"); });
+        connect(&box, returnKeySignal, this, [&](const QString& key, const QString&) {
+            order << QStringLiteral("ReturnKey ") + key;
+        });
+
+        // A click on the header bar chooses the row below it.
+        const int headerMiddle = box.Row(0).Height / 2;
+        QTest::mouseClick(s, Qt::LeftButton, {}, QPoint(100, headerMiddle));
+        QCOMPARE(box.ListIndex(), 1);
+        QCOMPARE(order,
+            QStringList(
+                { "ReturnKey one", "MouseDown", "MouseUp", "ItemMouseUp 1 1 one s", "Click" }));
+
+        const int twoY = box.Row(0).Height + box.Row(1).Height + 2;
+        QCOMPARE(box.Calculate_MouseY(2), twoY - 1);
+        QTest::mouseClick(s, Qt::LeftButton, {}, QPoint(100, twoY));
+        QCOMPARE(box.ListIndex(), 2);
+        QCOMPARE(returned.last().at(0).toString(), QStringLiteral("two"));
+
+        // The right button does not choose; below the last row nothing is chosen.
+        order.clear();
+        QTest::mousePress(s, Qt::RightButton, {}, QPoint(100, headerMiddle));
+        QCOMPARE(box.ListIndex(), 2);
+        QCOMPARE(order, QStringList({ "MouseDown" }));
+        QTest::mouseRelease(s, Qt::RightButton, {}, QPoint(100, headerMiddle));
+        QTest::mouseClick(s, Qt::LeftButton, {}, QPoint(100, 250));
+        QCOMPARE(box.ListIndex(), 2);
+
+        QSignalSpy dbl(&box, &Zel_CodeBox::RowDblClick);
+        QSignalSpy extract(&box, &Zel_CodeBox::ExtractKey);
+        QTest::mouseDClick(s, Qt::LeftButton, {}, QPoint(100, twoY));
+        QCOMPARE(dbl.count(), 1);
+        QCOMPARE(dbl.at(0).at(0).toInt(), 2);
+        QCOMPARE(extract.count(), 1);
+        QCOMPARE(extract.at(0).at(0).toString(), QStringLiteral("two"));
+    }
+
+    void hostErrorsInSlotsDoNotEscape()
+    {
+        Zel_CodeBox box;
+        box.AddText(QStringLiteral("a"), QStringLiteral("a"), QString());
+        box.setAutoRender(true);
+        connect(&box, returnKeySignal, this, [&] { box.SelectItem(QStringLiteral("missing")); });
+        QTest::mouseClick(surface(box), Qt::LeftButton, {}, QPoint(100, 3));
+        QCOMPARE(box.ListIndex(), 0);
+    }
+
+    void persistence()
+    {
+        Zel_CodeBox box;
+        box.InitProperties();
+        QCOMPARE(box.ColorComment(), OLE_COLOR(0));
+        QVERIFY(box.KeepFocus());
+        box.setKeepFocus(false);
+        box.setColorComment(0x008000);
+        box.setColorElementName(0x800000);
+        box.setColorAttributeName(0xFF);
+        box.setColorAttributeValue(0x80000008);
+        box.setGutterColor(0xC0C0C0);
+        box.setVisualStyle(true);
+        box.setGutterFontColor(0x808080);
+        QImage lock(8, 8, QImage::Format_RGB32);
+        lock.fill(Qt::red);
+        box.setLockPicture(StdPicture(lock));
+
+        PropertyBag bag;
+        box.WriteProperties(bag);
+        PropertyBag reloaded;
+        QVERIFY(reloaded.loadJson(bag.toJson()));
+        Zel_CodeBox copy;
+        copy.ReadProperties(reloaded);
+        QCOMPARE(copy.KeepFocus(), false);
+        QCOMPARE(copy.ColorComment(), OLE_COLOR(0x008000));
+        QCOMPARE(copy.ColorElementName(), OLE_COLOR(0x800000));
+        QCOMPARE(copy.ColorAttributeName(), OLE_COLOR(0xFF));
+        QCOMPARE(copy.ColorAttributeValue(), OLE_COLOR(0x80000008));
+        QCOMPARE(copy.GutterColor(), OLE_COLOR(0xC0C0C0));
+        QCOMPARE(copy.VisualStyle(), true);
+        QCOMPARE(copy.GutterFontColor(), OLE_COLOR(0x808080));
+        QCOMPARE(copy.LockPicture().Width(), 8);
+
+        // Nothing stored: the read defaults.
+        Zel_CodeBox fresh;
+        fresh.ReadProperties(PropertyBag());
+        QCOMPARE(fresh.KeepFocus(), true);
+        QCOMPARE(fresh.ColorComment(), OLE_COLOR(5));
+        QCOMPARE(fresh.ColorElementName(), OLE_COLOR(1));
+        QCOMPARE(fresh.ColorAttributeName(), OLE_COLOR(2));
+        QCOMPARE(fresh.ColorAttributeValue(), OLE_COLOR(3));
+        QVERIFY(fresh.LockPicture().isNull());
+        // True is written even though the stored default is 1.
+        PropertyBag defaults;
+        fresh.WriteProperties(defaults);
+        QVERIFY(defaults.contains(QStringLiteral("KeepFocus")));
+        QVERIFY(!defaults.contains(QStringLiteral("ColorComment")));
+        QVERIFY(!defaults.contains(QStringLiteral("LockPicture")));
+    }
+
+    void damagedBagKeepsOtherProperties()
+    {
+        PropertyBag bag;
+        bag.WriteProperty(QStringLiteral("GutterColor"), QStringLiteral("not a colour"));
+        bag.writeColor(QStringLiteral("ColorComment"), 0x1234, 5);
+        Zel_CodeBox box;
+        QVERIFY_RUNTIME_ERROR(box.ReadProperties(bag), 13);
+        QCOMPARE(box.ColorComment(), OLE_COLOR(0x1234));
+        QCOMPARE(box.GutterColor(), OLE_COLOR(0));
+    }
+
+    void borderStyle()
+    {
+        Zel_CodeBox box;
+        box.setBorderStyle(Zel_CodeBox::NoBorder);
+        QCOMPARE(box.BorderStyle(), Zel_CodeBox::NoBorder);
+        box.setBorderStyle(7);
+        QCOMPARE(box.BorderStyle(), Zel_CodeBox::NoBorder);
+        QCOMPARE(box.AreaTextWidth(), box.width());
+        box.setBorderStyle(Zel_CodeBox::Border);
+        QCOMPARE(box.AreaTextWidth(), box.width() - 4);
+    }
+};
+
+QTEST_MAIN(TestCodeBox)
+#include "tst_codebox.moc"
