@@ -250,8 +250,6 @@ public:
             p.drawImage(QPoint(0, 0), picture.image());
     }
 
-    // Layers follow the widget and never shrink, so content survives a
-    // shrink-then-grow; new area shows the back colour and picture.
     // A caller may have assigned another image through drawingLayer().
     static void normalize(QImage& layer)
     {
@@ -261,6 +259,8 @@ public:
         layer = convertible ? layer.convertToFormat(QImage::Format_RGB32) : QImage();
     }
 
+    // Layers follow the widget and never shrink, so content survives a
+    // shrink-then-grow; new area shows the back colour and picture.
     void ensureSize()
     {
         normalize(persistent);
@@ -348,9 +348,10 @@ public:
         return p;
     }
 
-    // Fills \a fill and strokes \a outline so that, in the raster-operation
-    // modes, no pixel is changed twice (the stroke's pixels are kept out of
-    // the fill); a not-xor figure drawn twice then vanishes completely.
+    // Fills and outlines \a shape with the painter's brush and pen. In the
+    // raster-operation modes no pixel may change twice, so the outline's
+    // pixels are kept out of the fill; a not-xor figure drawn twice then
+    // vanishes completely.
     void fillAndStroke(QPainter& p, const QPainterPath& shape, const QRect& bounds)
     {
         const QPen outline = p.pen();
