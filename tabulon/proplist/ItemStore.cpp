@@ -4,16 +4,85 @@
 
 namespace Tabulon {
 
-int ItemStore::takeSlot(const Item& item)
+quint32 ItemStore::keyHash(const QString& key)
+{
+    // Qt's string hash over the case-folded characters; short keys are folded
+    // on the stack, ASCII without a table.
+    const qsizetype n = key.size();
+    if (n > 128)
+        return quint32(qHash(key.toCaseFolded(), 0));
+    char16_t folded[128];
+    const QChar* text = key.constData();
+    for (qsizetype i = 0; i < n; ++i) {
+        char16_t u = text[i].unicode();
+        if (u < 0x80) {
+            if (u >= 'A' && u <= 'Z')
+                u += 'a' - 'A';
+        } else {
+            u = text[i].toCaseFolded().unicode();
+        }
+        folded[i] = u;
+    }
+    return quint32(qHash(QStringView(folded, n), 0));
+}
+
+qsizetype ItemStore::findKey(const QString& key, quint32 hash) const
+{
+    if (m_keys.empty())
+        return -1;
+    const size_t mask = m_keys.size() - 1;
+    for (size_t i = hash & mask;; i = (i + 1) & mask) {
+        const KeyEntry& e = m_keys[i];
+        if (e.slot == EmptyEntry)
+            return -1;
+        if (e.slot >= 0 && e.hash == hash && sameKey(m_slots[e.slot].item.Key, key))
+            return qsizetype(i);
+    }
+}
+
+void ItemStore::growKeys()
+{
+    size_t capacity = 64;
+    while (capacity * 7 < size_t(m_order.size() + 1) * 20)
+        capacity *= 2;
+    std::vector<KeyEntry> old(capacity);
+    old.swap(m_keys);
+    m_keysUsed = 0;
+    const size_t mask = capacity - 1;
+    for (const KeyEntry& e : old) {
+        if (e.slot < 0)
+            continue;
+        size_t i = e.hash & mask;
+        while (m_keys[i].slot != EmptyEntry)
+            i = (i + 1) & mask;
+        m_keys[i] = e;
+        ++m_keysUsed;
+    }
+}
+
+void ItemStore::addKey(quint32 hash, int slot)
+{
+    if (size_t(m_keysUsed + 1) * 10 > m_keys.size() * 7)
+        growKeys();
+    const size_t mask = m_keys.size() - 1;
+    size_t i = hash & mask;
+    while (m_keys[i].slot >= 0)
+        i = (i + 1) & mask;
+    if (m_keys[i].slot == EmptyEntry)
+        ++m_keysUsed;
+    m_keys[i] = KeyEntry { hash, slot };
+}
+
+int ItemStore::takeSlot(Item&& item)
 {
     int slot;
     if (!m_freeSlots.empty()) {
         slot = m_freeSlots.back();
         m_freeSlots.pop_back();
-        m_slots[slot] = Slot { item };
+        m_slots[slot] = Slot { std::move(item) };
     } else {
         slot = int(m_slots.size());
-        m_slots.push_back(Slot { item });
+        m_slots.push_back(Slot { std::move(item) });
         m_positionOfSlot.push_back(-1);
     }
     return slot;
@@ -31,41 +100,41 @@ void ItemStore::positionsShiftedFrom(int position)
     m_validBelow = std::min(m_validBelow, position);
 }
 
-int ItemStore::append(const Item& item)
+int ItemStore::append(Item item)
 {
-    const QString folded = foldKey(item.Key);
-    if (m_keys.contains(folded))
+    const quint32 hash = keyHash(item.Key);
+    if (findKey(item.Key, hash) >= 0)
         throw RuntimeError(RuntimeError::KeyAlreadyAssociated);
-    const int slot = takeSlot(item);
+    const int slot = takeSlot(std::move(item));
+    addKey(hash, slot);
     const int position = count();
     m_order.push_back(slot);
-    m_keys.insert(folded, slot);
     m_positionOfSlot[slot] = position;
     if (m_validBelow == position)
         m_validBelow = position + 1;
     return position;
 }
 
-void ItemStore::insert(int position, const Item& item)
+void ItemStore::insert(int position, Item item)
 {
     Q_ASSERT(position >= 0 && position <= count());
-    const QString folded = foldKey(item.Key);
-    if (m_keys.contains(folded))
+    const quint32 hash = keyHash(item.Key);
+    if (findKey(item.Key, hash) >= 0)
         throw RuntimeError(RuntimeError::KeyAlreadyAssociated);
-    const int slot = takeSlot(item);
+    const int slot = takeSlot(std::move(item));
+    addKey(hash, slot);
     m_order.insert(m_order.begin() + position, slot);
-    m_keys.insert(folded, slot);
     positionsShiftedFrom(position);
 }
 
 int ItemStore::remove(const QString& key)
 {
-    const auto found = m_keys.constFind(foldKey(key));
-    if (found == m_keys.constEnd())
+    const qsizetype entry = findKey(key, keyHash(key));
+    if (entry < 0)
         throw RuntimeError(RuntimeError::InvalidProcedureCall);
-    const int slot = found.value();
-    const int position = indexOf(key);
-    m_keys.erase(found);
+    const int slot = m_keys[entry].slot;
+    const int position = positionOfSlot(slot);
+    m_keys[entry].slot = RemovedEntry;
     if (m_slots[slot].selected)
         --m_selectedCount;
     m_order.erase(m_order.begin() + position);
@@ -80,6 +149,7 @@ void ItemStore::clear()
     m_freeSlots.clear();
     m_order.clear();
     m_keys.clear();
+    m_keysUsed = 0;
     m_positionOfSlot.clear();
     m_validBelow = 0;
     m_selectedCount = 0;
@@ -87,9 +157,12 @@ void ItemStore::clear()
 
 int ItemStore::indexOf(const QString& key) const
 {
-    const int slot = m_keys.value(foldKey(key), -1);
-    if (slot < 0)
-        return -1;
+    const qsizetype entry = findKey(key, keyHash(key));
+    return entry < 0 ? -1 : positionOfSlot(m_keys[entry].slot);
+}
+
+int ItemStore::positionOfSlot(int slot) const
+{
     const int cached = m_positionOfSlot[slot];
     if (cached >= 0 && cached < m_validBelow && m_order[cached] == slot)
         return cached;
@@ -103,7 +176,7 @@ int ItemStore::indexOf(const QString& key) const
 
 bool ItemStore::containsKey(const QString& key) const
 {
-    return m_keys.contains(foldKey(key));
+    return findKey(key, keyHash(key)) >= 0;
 }
 
 void ItemStore::setSelected(int position, bool selected)

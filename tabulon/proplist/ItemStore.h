@@ -2,7 +2,6 @@
 
 #include "PropItem.h"
 
-#include <QHash>
 #include <QString>
 #include <vector>
 
@@ -23,10 +22,10 @@ public:
     bool isEmpty() const { return m_order.empty(); }
 
     /// Appends \a item; throws RuntimeError 457 when its key is taken.
-    int append(const Item& item);
+    int append(Item item);
     /// Inserts \a item before \a position (0 .. count()); throws 457 when
     /// its key is taken. The new selection flag is false.
-    void insert(int position, const Item& item);
+    void insert(int position, Item item);
     /// Removes the item with \a key and returns its former position; throws
     /// RuntimeError 5 when no item has that key.
     int remove(const QString& key);
@@ -50,8 +49,12 @@ public:
         m_slots[m_order[position]].iconHandle = handle;
     }
 
-    /// The key index folds keys this way.
-    static QString foldKey(const QString& key) { return key.toCaseFolded(); }
+    /// The hash of a key without regard to letter case.
+    static quint32 keyHash(const QString& key);
+    static bool sameKey(const QString& a, const QString& b)
+    {
+        return a.size() == b.size() && a.compare(b, Qt::CaseInsensitive) == 0;
+    }
 
 private:
     struct Slot
@@ -61,14 +64,29 @@ private:
         qint16 iconHandle = 0;
     };
 
-    int takeSlot(const Item& item);
+    /// An entry of the key index: the key's hash and its slot.
+    struct KeyEntry
+    {
+        quint32 hash = 0;
+        qint32 slot = EmptyEntry;
+    };
+    static constexpr qint32 EmptyEntry = -1;
+    static constexpr qint32 RemovedEntry = -2;
+
+    int takeSlot(Item&& item);
+    qsizetype findKey(const QString& key, quint32 hash) const;
+    void addKey(quint32 hash, int slot);
+    void growKeys();
+    int positionOfSlot(int slot) const;
     void releaseSlot(int slot);
     void positionsShiftedFrom(int position);
 
     std::vector<Slot> m_slots;
     std::vector<int> m_freeSlots;
     std::vector<int> m_order; // position -> slot
-    QHash<QString, int> m_keys; // folded key -> slot
+    // Open addressing with the hashes stored, so growing never reads key text.
+    std::vector<KeyEntry> m_keys;
+    qsizetype m_keysUsed = 0; // live and removed entries
     mutable std::vector<int> m_positionOfSlot; // cache, valid below m_validBelow
     mutable int m_validBelow = 0;
     int m_selectedCount = 0;

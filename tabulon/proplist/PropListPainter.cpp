@@ -110,10 +110,9 @@ void paintHeaderBackground(
             = PropListPainter::shade(c.enabled ? c.visualColor : c.buttonFaceRgb, 48, true);
         const int height = r.bottom - r.top;
         int k = 1;
-        for (int y = r.top; y < r.bottom; ++y, ++k) {
-            painter.setPen(fromRgbValue(PropListPainter::gradientLine(base, k, height)));
-            line(painter, r.left + 1, y, r.right, y);
-        }
+        for (int y = r.top; y < r.bottom; ++y, ++k)
+            painter.fillRect(QRect(r.left + 1, y, r.right - r.left - 1, 1),
+                fromRgbValue(PropListPainter::gradientLine(base, k, height)));
         painter.setPen(c.buttonFace);
         line(painter, r.left, r.top, r.right, r.top);
     } else if (!c.headerBackPicture.isNull()) {
