@@ -10,20 +10,30 @@
 #include <QScrollArea>
 #include <QSplitter>
 #include <QStatusBar>
-#include <common/PictureBox.h>
 #include <common/RuntimeError.h>
-#include <common/StdPicture.h>
 
 namespace {
 
 const char* const SampleResource = ":/sample/sample.png";
+
+// The picture box in a scroll area, centred on a dark background.
+QScrollArea* makePictureScrollArea(PictureBox* pictureBox)
+{
+    auto* scrollArea = new QScrollArea;
+    scrollArea->setObjectName(QStringLiteral("pictureScrollArea"));
+    scrollArea->setWidget(pictureBox);
+    scrollArea->setWidgetResizable(false);
+    scrollArea->setAlignment(Qt::AlignCenter);
+    scrollArea->setBackgroundRole(QPalette::Dark);
+    return scrollArea;
+}
 
 } // namespace
 
 StudioWindow::StudioWindow(QWidget* parent)
     : QMainWindow(parent)
     , m_mainSplitter(new QSplitter(Qt::Horizontal, this))
-    , m_scrollArea(new QScrollArea(m_mainSplitter))
+    , m_picturePanel(nullptr)
     , m_pictureBox(new PictureBox)
     , m_sideSplitter(new QSplitter(Qt::Vertical, m_mainSplitter))
     , m_propertyPanel(makePlaceholder(QStringLiteral("propertyPanelPlaceholder"), tr("Properties")))
@@ -33,20 +43,15 @@ StudioWindow::StudioWindow(QWidget* parent)
     setWindowTitle(tr("Zel Studio"));
     m_mainSplitter->setObjectName(QStringLiteral("mainSplitter"));
     m_sideSplitter->setObjectName(QStringLiteral("sideSplitter"));
-    m_scrollArea->setObjectName(QStringLiteral("pictureScrollArea"));
     m_pictureBox->setObjectName(QStringLiteral("pictureBox"));
-
-    m_scrollArea->setWidget(m_pictureBox);
-    m_scrollArea->setWidgetResizable(false);
-    m_scrollArea->setAlignment(Qt::AlignCenter);
-    m_scrollArea->setBackgroundRole(QPalette::Dark);
+    m_picturePanel = makePictureScrollArea(m_pictureBox);
 
     m_sideSplitter->addWidget(m_propertyPanel);
     m_sideSplitter->addWidget(m_codePanel);
     m_sideSplitter->setStretchFactor(0, 3);
     m_sideSplitter->setStretchFactor(1, 2);
 
-    m_mainSplitter->addWidget(m_scrollArea);
+    m_mainSplitter->addWidget(m_picturePanel);
     m_mainSplitter->addWidget(m_sideSplitter);
     m_mainSplitter->setStretchFactor(0, 3);
     m_mainSplitter->setStretchFactor(1, 1);
@@ -87,30 +92,38 @@ bool StudioWindow::openPicture(const QString& fileName, QString* error)
 
 void StudioWindow::showPicture(const StdPicture& picture, const QString& title)
 {
-    const QSize size(std::max(1, picture.Width()), std::max(1, picture.Height()));
-    m_pictureBox->resize(size);
-    m_pictureBox->setPicture(picture);
+    m_picture = picture;
+    if (m_pictureBox) {
+        m_pictureBox->resize(std::max(1, picture.Width()), std::max(1, picture.Height()));
+        m_pictureBox->setPicture(picture);
+    }
     setWindowTitle(tr("%1 - Zel Studio").arg(title));
     m_statusLabel->setText(
-        tr("%1, %2 x %3 pixels").arg(title).arg(size.width()).arg(size.height()));
+        tr("%1, %2 x %3 pixels").arg(title).arg(picture.Width()).arg(picture.Height()));
+    Q_EMIT pictureChanged(picture);
+}
+
+void StudioWindow::setPicturePanel(QWidget* panel)
+{
+    replacePanel(m_mainSplitter, m_picturePanel, panel);
 }
 
 void StudioWindow::setPropertyPanel(QWidget* panel)
 {
-    replacePanel(m_propertyPanel, panel);
+    replacePanel(m_sideSplitter, m_propertyPanel, panel);
 }
 
 void StudioWindow::setCodePanel(QWidget* panel)
 {
-    replacePanel(m_codePanel, panel);
+    replacePanel(m_sideSplitter, m_codePanel, panel);
 }
 
-void StudioWindow::replacePanel(QWidget*& slot, QWidget* panel)
+void StudioWindow::replacePanel(QSplitter* splitter, QWidget*& slot, QWidget* panel)
 {
     if (!panel || panel == slot)
         return;
-    const int index = m_sideSplitter->indexOf(slot);
-    QWidget* old = m_sideSplitter->replaceWidget(index, panel);
+    const int index = splitter->indexOf(slot);
+    QWidget* old = splitter->replaceWidget(index, panel);
     slot = panel;
     delete old;
 }

@@ -1,12 +1,12 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
+#include <common/PictureBox.h>
+#include <common/StdPicture.h>
 
-class PictureBox;
 class QLabel;
-class QScrollArea;
 class QSplitter;
-class StdPicture;
 
 /// The studio's main window: the picture in the middle, in a scroll area, and
 /// beside it a property panel (top) and a code panel (bottom).
@@ -27,8 +27,18 @@ public:
     /// Shows \a picture under \a title.
     void showPicture(const StdPicture& picture, const QString& title);
 
-    /// The surface that shows the picture.
+    /// The picture shown now.
+    StdPicture picture() const { return m_picture; }
+
+    /// The surface that shows the picture; null once a picture panel replaced it.
     PictureBox* pictureBox() const { return m_pictureBox; }
+    /// The middle of the window: the scroll area with the picture box until
+    /// one is set.
+    QWidget* picturePanel() const { return m_picturePanel; }
+    /// Replaces the middle of the window (the window takes ownership; the old
+    /// panel and its picture box are deleted). Connect pictureChanged to feed
+    /// the new panel the pictures the user opens.
+    void setPicturePanel(QWidget* panel);
     /// The panel beside the picture, top; a placeholder until one is set.
     QWidget* propertyPanel() const { return m_propertyPanel; }
     /// Replaces the property panel (the window takes ownership; the old one is deleted).
@@ -38,16 +48,21 @@ public:
     /// Replaces the code panel (the window takes ownership; the old one is deleted).
     void setCodePanel(QWidget* panel);
 
+Q_SIGNALS:
+    /// A picture was opened (from the command line, the sample or the File menu).
+    void pictureChanged(const StdPicture& picture);
+
 private:
     void openFromDialog();
-    void replacePanel(QWidget*& slot, QWidget* panel);
+    void replacePanel(QSplitter* splitter, QWidget*& slot, QWidget* panel);
     static QWidget* makePlaceholder(const QString& objectName, const QString& text);
 
     QSplitter* m_mainSplitter;
-    QScrollArea* m_scrollArea;
-    PictureBox* m_pictureBox;
+    QWidget* m_picturePanel;
+    QPointer<PictureBox> m_pictureBox;
     QSplitter* m_sideSplitter;
     QWidget* m_propertyPanel;
     QWidget* m_codePanel;
     QLabel* m_statusLabel;
+    StdPicture m_picture;
 };
