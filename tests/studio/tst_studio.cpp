@@ -1,6 +1,10 @@
+#include "StudioWindow.h"
+
 #include <QFile>
 #include <QImage>
+#include <QPointer>
 #include <QProcess>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -80,6 +84,31 @@ private Q_SLOTS:
         QCOMPARE(countColour(shot, SampleFloor), 0);
     }
 
+    void panelsCanBeReplaced()
+    {
+        StudioWindow window;
+        QPointer<QWidget> placeholder = window.propertyPanel();
+        QVERIFY(placeholder);
+        auto* properties = new QWidget;
+        window.setPropertyPanel(properties);
+        QCOMPARE(window.propertyPanel(), properties);
+        QVERIFY(!placeholder); // deleted
+        auto* code = new QWidget;
+        window.setCodePanel(code);
+        QCOMPARE(window.codePanel(), code);
+        QCOMPARE(code->parentWidget(), properties->parentWidget());
+
+        QSignalSpy changed(&window, &StudioWindow::pictureChanged);
+        QPointer<PictureBox> box = window.pictureBox();
+        window.setPicturePanel(new QWidget);
+        QVERIFY(!box && !window.pictureBox());
+        QImage image(8, 6, QImage::Format_RGB32);
+        image.fill(Qt::red);
+        window.showPicture(StdPicture(image), QStringLiteral("red"));
+        QCOMPARE(changed.count(), 1);
+        QCOMPARE(window.picture().Width(), 8);
+    }
+
     void badPictureFails_data()
     {
         QTest::addColumn<QString>("name");
@@ -108,5 +137,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestStudio)
+QTEST_MAIN(TestStudio)
 #include "tst_studio.moc"
