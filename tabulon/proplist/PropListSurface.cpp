@@ -43,6 +43,11 @@ void PropListSurface::mouseDoubleClickEvent(QMouseEvent* event)
     d->surfaceDoubleClick(event);
 }
 
+void PropListSurface::wheelEvent(QWheelEvent* event)
+{
+    d->surfaceWheel(event);
+}
+
 DescriptionPane::DescriptionPane(ZelPropListPrivate* d, QWidget* parent)
     : QWidget(parent)
     , d(d)

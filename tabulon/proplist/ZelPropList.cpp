@@ -11,6 +11,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
 #include <common/Dialogs.h>
@@ -467,6 +468,15 @@ void ZelPropListPrivate::surfaceDoubleClick(QMouseEvent* event)
     suppressClick = true;
     if (listIndex != -1)
         Q_EMIT q->DblClick();
+}
+
+void ZelPropListPrivate::surfaceWheel(QWheelEvent* event)
+{
+    // The wheel scrolls the list as the scroll bar would.
+    if (barShown && scrollBar->isEnabled())
+        QCoreApplication::sendEvent(scrollBar, event);
+    else
+        event->ignore();
 }
 
 void ZelPropListPrivate::startAutoScroll(int direction)

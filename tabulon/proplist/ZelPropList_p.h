@@ -13,6 +13,7 @@
 
 class QLabel;
 class QMouseEvent;
+class QWheelEvent;
 class QPainter;
 class QScrollBar;
 
@@ -151,6 +152,7 @@ public:
     void surfaceMove(QMouseEvent* event);
     void surfaceRelease(QMouseEvent* event);
     void surfaceDoubleClick(QMouseEvent* event);
+    void surfaceWheel(QWheelEvent* event);
     void startAutoScroll(int direction);
     void autoScrollStep();
     void showDescriptionOf(int row);

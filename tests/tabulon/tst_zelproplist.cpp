@@ -2,6 +2,7 @@
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
+#include <QWheelEvent>
 #include <common/Dialogs.h>
 #include <common/PropertyBag.h>
 #include <common/RuntimeError.h>
@@ -380,6 +381,53 @@ private Q_SLOTS:
         QCOMPARE(list->ListIndex(), 1);
     }
 
+    void scrollBarAndWheelScroll()
+    {
+        auto list = makeList();
+        addRows(*list, 20);
+        list->show();
+        QCoreApplication::processEvents();
+        auto* bar = list->findChild<QScrollBar*>(QStringLiteral("sbUC"));
+        QSignalSpy scrolls(list.get(), &ZelPropList::Scroll);
+        QSignalSpy tops(list.get(), &ZelPropList::TopIndexChange);
+        bar->setValue(5);
+        QCOMPARE(list->TopIndex(), 5);
+        QCOMPARE(scrolls.count(), 1);
+        QCOMPARE(tops.count(), 0);
+        QWidget* surface = surfaceOf(*list);
+        QWheelEvent wheel(QPointF(50, 50), surface->mapToGlobal(QPointF(50, 50)), QPoint(),
+            QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(surface, &wheel);
+        QVERIFY(list->TopIndex() > 5);
+        QCOMPARE(scrolls.count(), 2);
+        // The first visible row is painted from the new top.
+        list->setTopIndex(14);
+        QCOMPARE(list->TopIndex(), 14);
+        QCOMPARE(errorOf([&] { list->setTopIndex(15); }), 380);
+        QCOMPARE(errorOf([&] { list->setTopIndex(-1); }), 380);
+    }
+
+    void doubleClickRaisesOneClickAndOneDblClick()
+    {
+        auto list = makeList();
+        addRows(*list, 3);
+        list->show();
+        QSignalSpy clicks(list.get(), &ZelPropList::Click);
+        QSignalSpy doubles(list.get(), &ZelPropList::DblClick);
+        // What a window system delivers: press, release, double-click, release.
+        QWidget* surface = surfaceOf(*list);
+        const QPointF at = rowCentre(*list, 2);
+        QTest::mousePress(surface, Qt::LeftButton, {}, at.toPoint());
+        QTest::mouseRelease(surface, Qt::LeftButton, {}, at.toPoint());
+        QMouseEvent dbl(QEvent::MouseButtonDblClick, at, surface->mapToGlobal(at), Qt::LeftButton,
+            Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(surface, &dbl);
+        QTest::mouseRelease(surface, Qt::LeftButton, {}, at.toPoint());
+        QCOMPARE(list->ListIndex(), 2);
+        QCOMPARE(doubles.count(), 1);
+        QCOMPARE(clicks.count(), 1);
+    }
+
     // --- properties ---
 
     void propertyClamping()
@@ -534,6 +582,66 @@ private Q_SLOTS:
         list->Refresh();
         image = surfaceOf(*list)->grab().toImage();
         QCOMPARE(image.pixelColor(20, 20), Zel::toQColor(list->BackNormal()));
+    }
+
+    void iconsHeadersAndTheDisabledLook()
+    {
+        auto list = makeList(200);
+        QImage icon(16, 16, QImage::Format_ARGB32);
+        icon.fill(QColor(0, 0, 255));
+        list->AddItem(QStringLiteral("h"), QStringLiteral("Group"), propHeader, QString(),
+            QString(), StdPicture(icon));
+        list->AddItem(QStringLiteral("i"), QStringLiteral("Icon"), propString, QStringLiteral("v"),
+            QString(), StdPicture(icon));
+        list->AddItem(QStringLiteral("s"), QStringLiteral("Name"), propString, QStringLiteral("x"),
+            QString());
+        list->setListIndex(2);
+        list->show();
+        QImage image = surfaceOf(*list)->grab().toImage();
+        QCOMPARE(image.pixelColor(10, 10), QColor(0, 0, 255)); // header icon at (2, 2)
+        QCOMPARE(image.pixelColor(250, 10), Zel::toQColor(Zel::ButtonFaceColor)); // Standard header
+        QCOMPARE(image.pixelColor(110, 30), QColor(0, 0, 255)); // item icon in the value column
+        list->setEnabled(false);
+        image = surfaceOf(*list)->grab().toImage();
+        QCOMPARE(image.pixelColor(60, 50), Zel::toQColor(Zel::ButtonShadowColor));
+    }
+
+    void singleLineModeKeepsTheValueColumn()
+    {
+        auto list = makeList(200);
+        list->setWordWrap(false);
+        list->setShowGridLines(GridLines::None);
+        list->AddItem(QStringLiteral("a"), QStringLiteral("Caption\nsecond line"), propString,
+            QStringLiteral("WWWWWWWW"), QString());
+        list->show();
+        const QImage image = surfaceOf(*list)->grab().toImage();
+        const QColor back = Zel::toQColor(list->BackNormal());
+        int valueInk = 0;
+        int outsideRow = 0;
+        for (int x = 103; x < 200; ++x)
+            for (int y = 0; y < 20; ++y)
+                valueInk += image.pixelColor(x, y) != back;
+        for (int x = 0; x < 300; ++x)
+            outsideRow += image.pixelColor(x, 25) != back;
+        QVERIFY(valueInk > 0);
+        QCOMPARE(outsideRow, 0); // the caption's second line is not drawn below the row
+    }
+
+    void designTimeShowsTheNameOnly()
+    {
+        auto list = makeList(200);
+        list->setObjectName(QStringLiteral("PropList1"));
+        list->setBackSelected(Zel::rgb(0, 0, 160));
+        addRows(*list, 3);
+        list->setListIndex(1);
+        list->setUserMode(false);
+        list->show();
+        const QImage image = surfaceOf(*list)->grab().toImage();
+        QCOMPARE(image.pixelColor(60, 30), Zel::toQColor(list->BackNormal()));
+        int dots = 0;
+        for (int x = 0; x < 40; ++x)
+            dots += image.pixelColor(x, 0) != Zel::toQColor(list->BackNormal());
+        QVERIFY(dots > 5 && dots < 35); // a dotted focus rectangle
     }
 
     // --- description splitter ---
