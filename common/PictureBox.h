@@ -36,6 +36,9 @@ class PictureBox : public QWidget
     Q_PROPERTY(float CurrentX READ CurrentX WRITE setCurrentX)
     Q_PROPERTY(float CurrentY READ CurrentY WRITE setCurrentY)
     Q_PROPERTY(qint16 MousePointer READ MousePointer WRITE setMousePointer)
+    Q_PROPERTY(StdFont Font READ Font WRITE setFont)
+    Q_PROPERTY(StdPicture Picture READ Picture WRITE setPicture)
+    Q_PROPERTY(StdPicture MouseIcon READ MouseIcon WRITE setMouseIcon)
 
 public:
     /// Draw modes (raster operations) the controls use.

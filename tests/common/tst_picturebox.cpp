@@ -73,6 +73,14 @@ private Q_SLOTS:
         QCOMPARE(box.DrawMode(), qint16(PictureBox::CopyPen));
         QCOMPARE(box.DrawWidth(), qint16(1));
 
+        // Every setting is reachable through the meta-object, as designers and hosts use it.
+        QVERIFY(box.setProperty("DrawWidth", QVariant::fromValue(qint16(3))));
+        QCOMPARE(box.DrawWidth(), qint16(3));
+        const StdFont font(QStringLiteral("DejaVu Sans"), 12);
+        QVERIFY(box.setProperty("Font", QVariant::fromValue(font)));
+        QVERIFY(box.Font().isSameObject(font));
+        box.setDrawWidth(1);
+
         box.setMousePointer(Zel::PointerCross);
         QCOMPARE(box.cursor().shape(), Qt::CrossCursor);
         box.setMousePointer(Zel::PointerDefault);
