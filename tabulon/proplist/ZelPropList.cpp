@@ -88,7 +88,7 @@ ZelPropListPrivate::ZelPropListPrivate(ZelPropList* q)
 void ZelPropListPrivate::applyFont()
 {
     // Rows use the font's name and size only; headers add bold.
-    QFont f = font.toQFont();
+    QFont f = props.font.toQFont();
     f.setBold(false);
     f.setItalic(false);
     f.setUnderline(false);
@@ -113,25 +113,26 @@ int ZelPropListPrivate::innerHeight() const
 
 int ZelPropListPrivate::listWidth() const
 {
-    return store.count() > visibleRows ? innerWidth() - scrollBarWidth : innerWidth();
+    return store.count() > visibleRows ? innerWidth() - props.scrollBarWidth : innerWidth();
 }
 
 void ZelPropListPrivate::layout()
 {
-    if (itemHeightAuto) {
+    if (props.itemHeightAuto) {
         rowHeight = Layout::AutoRowHeight;
         textOffset = Layout::autoTextOffset(textHeight);
     } else {
-        rowHeight = Layout::rowHeight(false, itemHeight, textHeight);
+        rowHeight = Layout::rowHeight(false, props.itemHeight, textHeight);
     }
     const QRect inner = q->contentsRect();
     laidOutSize = inner.size();
-    const int listHeight = showDescription ? inner.height() - descriptionHeight : inner.height();
+    const int listHeight
+        = props.showDescription ? inner.height() - descriptionHeight : inner.height();
     visibleRows = Layout::visibleRows(listHeight, rowHeight);
-    const int surfaceHeight = showDescription ? visibleRows * rowHeight : inner.height();
+    const int surfaceHeight = props.showDescription ? visibleRows * rowHeight : inner.height();
     surface->setGeometry(inner.x(), inner.y(), inner.width(), surfaceHeight);
-    scrollBar->setGeometry(
-        inner.x() + inner.width() - scrollBarWidth, inner.y(), scrollBarWidth, surfaceHeight);
+    scrollBar->setGeometry(inner.x() + inner.width() - props.scrollBarWidth, inner.y(),
+        props.scrollBarWidth, surfaceHeight);
     scrollBar->hide();
     barShown = false;
     syncScrollBar();
@@ -150,7 +151,7 @@ void ZelPropListPrivate::ensureLayout()
 
 void ZelPropListPrivate::layoutDescription()
 {
-    if (!showDescription) {
+    if (!props.showDescription) {
         pane->hide();
         label1->clear();
         label2->clear();
@@ -218,39 +219,39 @@ RowPaintContext ZelPropListPrivate::paintContext() const
     c.topIndex = topIndex;
     c.listWidth = listWidth();
     c.surfaceWidth = surface->width();
-    c.columnWidth = listColumWidth;
-    c.itemOffset = itemOffset;
-    c.itemTextLeft = itemTextLeft;
-    c.wordWrap = wordWrap;
+    c.columnWidth = props.listColumWidth;
+    c.itemOffset = props.itemOffset;
+    c.itemTextLeft = props.itemTextLeft;
+    c.wordWrap = props.wordWrap;
     c.enabled = q->isEnabled();
-    c.gridLines = gridLines;
-    c.coolXP = visualStyle == Style::CoolXP;
+    c.gridLines = props.gridLines;
+    c.coolXP = props.visualStyle == Style::CoolXP;
     c.editingRow = editorOpen ? editingRow : -1;
     c.font = listFont;
     c.boldFont = boldFont;
-    c.backNormal = resolved(backNormal);
-    c.backSelected = resolved(backSelected);
-    c.backDisabled = resolved(backDisabled);
-    c.fontNormal = resolved(fontNormal);
-    c.fontSelected = resolved(fontSelected);
-    c.gridColor = resolved(gridColor);
+    c.backNormal = resolved(props.backNormal);
+    c.backSelected = resolved(props.backSelected);
+    c.backDisabled = resolved(props.backDisabled);
+    c.fontNormal = resolved(props.fontNormal);
+    c.fontSelected = resolved(props.fontSelected);
+    c.gridColor = resolved(props.gridColor);
     c.windowBackground = resolved(Zel::WindowBackgroundColor);
     c.buttonFace = resolved(Zel::ButtonFaceColor);
     c.buttonShadow = resolved(Zel::ButtonShadowColor);
-    c.visualColor = std::max(0, Zel::TranslateColor(visualColor));
+    c.visualColor = std::max(0, Zel::TranslateColor(props.visualColor));
     c.buttonFaceRgb = buttonFaceRgb;
-    c.headerBackPicture = headerBackPicture.image();
+    c.headerBackPicture = props.headerBackPicture.image();
     return c;
 }
 
 void ZelPropListPrivate::paintSurface(QPainter& painter, const QRect& exposed) const
 {
-    painter.fillRect(exposed, resolved(backNormal));
+    painter.fillRect(exposed, resolved(props.backNormal));
     if (!q->UserMode()) {
         // Design time: the control's name and a focus rectangle around the first row.
         painter.setFont(listFont);
-        painter.setPen(resolved(fontNormal));
-        painter.drawText(QRect(itemTextLeft, itemOffset, surface->width(), rowHeight),
+        painter.setPen(resolved(props.fontNormal));
+        painter.drawText(QRect(props.itemTextLeft, props.itemOffset, surface->width(), rowHeight),
             Qt::AlignLeft | Qt::AlignTop, q->objectName());
         painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
         painter.drawRect(0, 0, surface->width() - 1, rowHeight - 1);
@@ -289,12 +290,12 @@ void ZelPropListPrivate::applyEnabled()
 
 void ZelPropListPrivate::applyCursor()
 {
-    surface->setCursor(Zel::cursorForPointer(mousePointer, mouseIcon));
+    surface->setCursor(Zel::cursorForPointer(props.mousePointer, props.mouseIcon));
 }
 
 void ZelPropListPrivate::applyBorder()
 {
-    const int margin = borderStyle == BorderS::Border ? 1 : 0;
+    const int margin = props.borderStyle == BorderS::Border ? 1 : 0;
     q->setContentsMargins(margin, margin, margin, margin);
 }
 
@@ -426,7 +427,7 @@ void ZelPropListPrivate::surfaceMove(QMouseEvent* event)
         } else if (y < 0) {
             startAutoScroll(-1);
         } else if (std::floor(double(y) / rowHeight) != std::floor(double(lastY) / rowHeight)
-            && (hoverSelection || event->buttons() != Qt::NoButton)) {
+            && (props.hoverSelection || event->buttons() != Qt::NoButton)) {
             const int row = Layout::rowAt(y, rowHeight, topIndex);
             if (!isSelectable(row))
                 return;
@@ -512,7 +513,7 @@ void ZelPropListPrivate::autoScrollStep()
 
 void ZelPropListPrivate::showDescriptionOf(int row)
 {
-    if (!showDescription || row < 0 || row >= store.count())
+    if (!props.showDescription || row < 0 || row >= store.count())
         return;
     label1->setText(store.at(row).Caption);
     label2->setText(store.at(row).Description);
@@ -550,7 +551,7 @@ void ZelPropListPrivate::paneRelease(QMouseEvent* event)
 
 QRect ZelPropListPrivate::editorRect(int row) const
 {
-    const int x = listColumWidth + (store.at(row).Icon.isNull() ? 1 : Layout::ValueIndent);
+    const int x = props.listColumWidth + (store.at(row).Icon.isNull() ? 1 : Layout::ValueIndent);
     const int top = rowHeight * (listIndex - topIndex) + 1;
     return QRect(x, top, std::max(0, listWidth() - x), std::max(0, rowHeight - 1));
 }
@@ -609,7 +610,7 @@ ZelPropList::ZelPropList(QWidget* parent)
         [this](int value) { d->scrollBarMoved(value); });
 
     d->buttonFaceRgb = std::max(0, Zel::TranslateColor(Zel::ButtonFaceColor));
-    d->font = AmbientFont();
+    d->props.font = AmbientFont();
     d->applyFont();
     d->applyBorder();
     d->applyEnabled();
@@ -681,7 +682,7 @@ bool ZelPropList::ModifyItem(const QString& Key, const QVariant& Value)
     }
     if (number != 0 || text == QLatin1String("0")) {
         d->store.at(position).Value = text;
-        if (!d->lockRedraw)
+        if (!d->props.lockRedraw)
             d->updateRow(position);
     }
     return true;
@@ -733,7 +734,7 @@ void ZelPropList::setItemText(qint32 Index, const QString& New_ItemText)
 {
     d->checkIndex(Index);
     d->store.at(Index).Value = New_ItemText;
-    if (!d->lockRedraw)
+    if (!d->props.lockRedraw)
         d->updateRow(Index);
 }
 
@@ -750,7 +751,7 @@ void ZelPropList::setItemIcon(qint32 Index, qint16 New_ItemIcon)
         throw RuntimeError(
             RuntimeError::InvalidProcedureCall, tr("Item %1 has no icon.").arg(Index));
     d->store.setIconHandle(Index, New_ItemIcon);
-    if (!d->lockRedraw)
+    if (!d->props.lockRedraw)
         d->updateRow(Index);
 }
 
@@ -774,7 +775,7 @@ void ZelPropList::ItemStatus(const QString& Key, Itembehavior Status)
     if (position < 0)
         return;
     d->store.at(position).Status = Status == ItemDisabled ? ItemDisabled : ItemEnabled;
-    if (!d->lockRedraw)
+    if (!d->props.lockRedraw)
         d->updateRow(position);
 }
 
@@ -886,7 +887,7 @@ void ZelPropList::setEnabled(bool New_Enabled)
 
 qint16 ZelPropList::ScrollBarWidth() const
 {
-    return d->scrollBarWidth;
+    return d->props.scrollBarWidth;
 }
 
 void ZelPropList::setScrollBarWidth(qint16 New_ScrollBarWidth)
@@ -894,23 +895,23 @@ void ZelPropList::setScrollBarWidth(qint16 New_ScrollBarWidth)
     qint16 value = New_ScrollBarWidth <= 8 ? qint16(9) : New_ScrollBarWidth;
     if (value > width() / 2)
         value = qint16(width() / 2);
-    if (value == d->scrollBarWidth)
+    if (value == d->props.scrollBarWidth)
         return;
-    d->scrollBarWidth = value;
+    d->props.scrollBarWidth = value;
     PropertyChanged(QStringLiteral("ScrollBarWidth"));
     d->layout();
 }
 
 StdFont ZelPropList::Font() const
 {
-    return d->font;
+    return d->props.font;
 }
 
 void ZelPropList::setFont(const StdFont& New_Font)
 {
-    if (d->font.isSameObject(New_Font))
+    if (d->props.font.isSameObject(New_Font))
         return;
-    d->font = New_Font;
+    d->props.font = New_Font;
     PropertyChanged(QStringLiteral("Font"));
     d->applyFont();
     d->layout();
@@ -919,13 +920,13 @@ void ZelPropList::setFont(const StdFont& New_Font)
 #define ZEL_COLOR_PROPERTY(Name, member, repaint)                                                  \
     OLE_COLOR ZelPropList::Name() const                                                            \
     {                                                                                              \
-        return d->member;                                                                          \
+        return d->props.member;                                                                    \
     }                                                                                              \
     void ZelPropList::set##Name(OLE_COLOR New_##Name)                                              \
     {                                                                                              \
-        if (d->member == New_##Name)                                                               \
+        if (d->props.member == New_##Name)                                                         \
             return;                                                                                \
-        d->member = New_##Name;                                                                    \
+        d->props.member = New_##Name;                                                              \
         PropertyChanged(QStringLiteral(#Name));                                                    \
         if (repaint)                                                                               \
             d->updateVisibleRows();                                                                \
@@ -946,13 +947,13 @@ ZEL_COLOR_PROPERTY(VisualColor, visualColor, true)
 #define ZEL_PLAIN_PROPERTY(Type, Name, member, repaint)                                            \
     Type ZelPropList::Name() const                                                                 \
     {                                                                                              \
-        return d->member;                                                                          \
+        return d->props.member;                                                                    \
     }                                                                                              \
     void ZelPropList::set##Name(Type New_##Name)                                                   \
     {                                                                                              \
-        if (d->member == New_##Name)                                                               \
+        if (d->props.member == New_##Name)                                                         \
             return;                                                                                \
-        d->member = New_##Name;                                                                    \
+        d->props.member = New_##Name;                                                              \
         PropertyChanged(QStringLiteral(#Name));                                                    \
         if (repaint)                                                                               \
             d->updateVisibleRows();                                                                \
@@ -971,28 +972,28 @@ ZEL_PLAIN_PROPERTY(qint32, SpinMaxValue, spinMaxValue, false)
 
 qint16 ZelPropList::BoxOffset() const
 {
-    return d->boxOffset;
+    return d->props.boxOffset;
 }
 
 void ZelPropList::setBoxOffset(qint16 New_BoxOffset)
 {
-    if (New_BoxOffset == d->boxOffset || New_BoxOffset > d->rowHeight / 2)
+    if (New_BoxOffset == d->props.boxOffset || New_BoxOffset > d->rowHeight / 2)
         return;
-    d->boxOffset = New_BoxOffset;
+    d->props.boxOffset = New_BoxOffset;
     PropertyChanged(QStringLiteral("BoxOffset"));
     d->updateVisibleRows();
 }
 
 bool ZelPropList::LockRedraw() const
 {
-    return d->lockRedraw;
+    return d->props.lockRedraw;
 }
 
 void ZelPropList::setLockRedraw(bool New_LockRedraw)
 {
-    if (New_LockRedraw == d->lockRedraw)
+    if (New_LockRedraw == d->props.lockRedraw)
         return;
-    d->lockRedraw = New_LockRedraw;
+    d->props.lockRedraw = New_LockRedraw;
     PropertyChanged(QStringLiteral("LockRedraw"));
     if (!New_LockRedraw)
         d->fullRepaint();
@@ -1000,14 +1001,14 @@ void ZelPropList::setLockRedraw(bool New_LockRedraw)
 
 bool ZelPropList::Focus() const
 {
-    return d->focus;
+    return d->props.focus;
 }
 
 void ZelPropList::setFocus(bool New_Focus)
 {
-    if (New_Focus == d->focus)
+    if (New_Focus == d->props.focus)
         return;
-    d->focus = New_Focus;
+    d->props.focus = New_Focus;
     PropertyChanged(QStringLiteral("Focus"));
     if (!New_Focus)
         d->updateRow(d->listIndex);
@@ -1015,125 +1016,125 @@ void ZelPropList::setFocus(bool New_Focus)
 
 qint16 ZelPropList::ItemHeight() const
 {
-    return qint16(std::max<int>(d->itemHeight, d->textHeight));
+    return qint16(std::max<int>(d->props.itemHeight, d->textHeight));
 }
 
 void ZelPropList::setItemHeight(qint16 New_ItemHeight)
 {
-    if (New_ItemHeight == d->itemHeight)
+    if (New_ItemHeight == d->props.itemHeight)
         return;
-    d->itemHeight = New_ItemHeight;
+    d->props.itemHeight = New_ItemHeight;
     PropertyChanged(QStringLiteral("ItemHeight"));
     d->layout();
 }
 
 bool ZelPropList::ItemHeightAuto() const
 {
-    return d->itemHeightAuto;
+    return d->props.itemHeightAuto;
 }
 
 void ZelPropList::setItemHeightAuto(bool New_ItemHeightAuto)
 {
-    if (New_ItemHeightAuto == d->itemHeightAuto)
+    if (New_ItemHeightAuto == d->props.itemHeightAuto)
         return;
-    d->itemHeightAuto = New_ItemHeightAuto;
+    d->props.itemHeightAuto = New_ItemHeightAuto;
     PropertyChanged(QStringLiteral("ItemHeightAuto"));
     d->layout();
 }
 
 qint16 ZelPropList::ItemOffset() const
 {
-    return d->itemOffset;
+    return d->props.itemOffset;
 }
 
 void ZelPropList::setItemOffset(qint16 New_ItemOffset)
 {
-    if (New_ItemOffset == d->itemOffset || New_ItemOffset > d->rowHeight)
+    if (New_ItemOffset == d->props.itemOffset || New_ItemOffset > d->rowHeight)
         return;
-    d->itemOffset = New_ItemOffset;
+    d->props.itemOffset = New_ItemOffset;
     PropertyChanged(QStringLiteral("ItemOffset"));
     d->updateVisibleRows();
 }
 
 StdPicture ZelPropList::SelectionPicture() const
 {
-    return d->selectionPicture;
+    return d->props.selectionPicture;
 }
 
 void ZelPropList::setSelectionPicture(const StdPicture& New_SelectionPicture)
 {
-    if (d->selectionPicture.isSameObject(New_SelectionPicture))
+    if (d->props.selectionPicture.isSameObject(New_SelectionPicture))
         return;
-    d->selectionPicture = New_SelectionPicture;
+    d->props.selectionPicture = New_SelectionPicture;
     PropertyChanged(QStringLiteral("SelectionPicture"));
 }
 
 qint16 ZelPropList::MousePointer() const
 {
-    return d->mousePointer;
+    return d->props.mousePointer;
 }
 
 void ZelPropList::setMousePointer(qint16 New_MousePointer)
 {
-    if (New_MousePointer == d->mousePointer)
+    if (New_MousePointer == d->props.mousePointer)
         return;
-    d->mousePointer = New_MousePointer;
+    d->props.mousePointer = New_MousePointer;
     PropertyChanged(QStringLiteral("MousePointer"));
     d->applyCursor();
 }
 
 StdPicture ZelPropList::MouseIcon() const
 {
-    return d->mouseIcon;
+    return d->props.mouseIcon;
 }
 
 void ZelPropList::setMouseIcon(const StdPicture& New_MouseIcon)
 {
-    if (d->mouseIcon.isSameObject(New_MouseIcon))
+    if (d->props.mouseIcon.isSameObject(New_MouseIcon))
         return;
-    d->mouseIcon = New_MouseIcon;
+    d->props.mouseIcon = New_MouseIcon;
     PropertyChanged(QStringLiteral("MouseIcon"));
     d->applyCursor();
 }
 
 bool ZelPropList::ShowDescription() const
 {
-    return d->showDescription;
+    return d->props.showDescription;
 }
 
 void ZelPropList::setShowDescription(bool New_ShowDescription)
 {
-    if (New_ShowDescription == d->showDescription)
+    if (New_ShowDescription == d->props.showDescription)
         return;
-    d->showDescription = New_ShowDescription;
+    d->props.showDescription = New_ShowDescription;
     PropertyChanged(QStringLiteral("ShowDescription"));
     d->layout();
 }
 
 StdPicture ZelPropList::HeaderBackPicture() const
 {
-    return d->headerBackPicture;
+    return d->props.headerBackPicture;
 }
 
 void ZelPropList::setHeaderBackPicture(const StdPicture& New_HeaderBackPicture)
 {
-    if (d->headerBackPicture.isSameObject(New_HeaderBackPicture))
+    if (d->props.headerBackPicture.isSameObject(New_HeaderBackPicture))
         return;
-    d->headerBackPicture = New_HeaderBackPicture;
+    d->props.headerBackPicture = New_HeaderBackPicture;
     PropertyChanged(QStringLiteral("HeaderBackPicture"));
     d->updateVisibleRows();
 }
 
 BorderS ZelPropList::BorderStyle() const
 {
-    return d->borderStyle;
+    return d->props.borderStyle;
 }
 
 void ZelPropList::setBorderStyle(BorderS New_BorderStyle)
 {
-    if (New_BorderStyle == d->borderStyle)
+    if (New_BorderStyle == d->props.borderStyle)
         return;
-    d->borderStyle = New_BorderStyle;
+    d->props.borderStyle = New_BorderStyle;
     PropertyChanged(QStringLiteral("BorderStyle"));
     d->applyBorder();
     d->layout();
@@ -1201,8 +1202,8 @@ int ZelPropList::descriptionHeight() const
 
 void ZelPropList::InitProperties()
 {
-    d->font = AmbientFont();
-    d->selectionPicture = StdPicture();
+    d->props.font = AmbientFont();
+    d->props.selectionPicture = StdPicture();
     d->applyFont();
     d->layout();
 }
@@ -1211,77 +1212,49 @@ void ZelPropList::ReadProperties(const PropertyBag& bag)
 {
     // Everything is read before anything changes, so a bad stored value
     // (error 13) leaves the control as it was.
-    ZelPropListPrivate r(this);
+    const PropListProperties def;
+    PropListProperties r;
     const bool enabled = bag.readBoolean(QStringLiteral("Enabled"), true);
-    r.scrollBarWidth = bag.readInteger(QStringLiteral("ScrollBarWidth"), 13);
+    r.scrollBarWidth = std::max<qint16>(
+        bag.readInteger(QStringLiteral("ScrollBarWidth"), def.scrollBarWidth), 9);
     r.font = bag.readFont(QStringLiteral("Font"), AmbientFont());
-    r.fontNormal = bag.readColor(QStringLiteral("FontNormal"), 0x80000008u);
-    r.fontSelected = bag.readColor(QStringLiteral("FontSelected"), 0x8000000Eu);
-    r.backNormal = bag.readColor(QStringLiteral("BackNormal"), 0x80000005u);
-    r.backDisabled = bag.readColor(QStringLiteral("BackDisabled"), 0x8000000Fu);
-    r.backSelected = bag.readColor(QStringLiteral("BackSelected"), 0x8000000Du);
-    r.backSelectedG1 = bag.readColor(QStringLiteral("BackSelectedG1"), 0x8000000Du);
-    r.backSelectedG2 = bag.readColor(QStringLiteral("BackSelectedG2"), 0x80000005u);
-    r.boxBorder = bag.readColor(QStringLiteral("BoxBorder"), 0x8000000Eu);
-    r.boxOffset = bag.readInteger(QStringLiteral("BoxOffset"), 1);
-    r.boxRadius = bag.readInteger(QStringLiteral("BoxRadius"), 0);
-    r.lockRedraw = bag.readBoolean(QStringLiteral("LockRedraw"), false);
-    r.focus = bag.readBoolean(QStringLiteral("Focus"), true);
-    r.hoverSelection = bag.readBoolean(QStringLiteral("HoverSelection"), false);
-    r.wordWrap = bag.readBoolean(QStringLiteral("WordWrap"), true);
-    r.itemHeight = bag.readInteger(QStringLiteral("ItemHeight"), 0);
-    r.itemHeightAuto = bag.readBoolean(QStringLiteral("ItemHeightAuto"), true);
-    r.itemOffset = bag.readInteger(QStringLiteral("ItemOffset"), 0);
-    r.itemTextLeft = bag.readInteger(QStringLiteral("ItemTextLeft"), 2);
+    r.fontNormal = bag.readColor(QStringLiteral("FontNormal"), def.fontNormal);
+    r.fontSelected = bag.readColor(QStringLiteral("FontSelected"), def.fontSelected);
+    r.backNormal = bag.readColor(QStringLiteral("BackNormal"), def.backNormal);
+    r.backDisabled = bag.readColor(QStringLiteral("BackDisabled"), def.backDisabled);
+    r.backSelected = bag.readColor(QStringLiteral("BackSelected"), def.backSelected);
+    r.backSelectedG1 = bag.readColor(QStringLiteral("BackSelectedG1"), def.backSelectedG1);
+    r.backSelectedG2 = bag.readColor(QStringLiteral("BackSelectedG2"), def.backSelectedG2);
+    r.boxBorder = bag.readColor(QStringLiteral("BoxBorder"), def.boxBorder);
+    r.boxOffset = bag.readInteger(QStringLiteral("BoxOffset"), def.boxOffset);
+    r.boxRadius = bag.readInteger(QStringLiteral("BoxRadius"), def.boxRadius);
+    r.lockRedraw = bag.readBoolean(QStringLiteral("LockRedraw"), def.lockRedraw);
+    r.focus = bag.readBoolean(QStringLiteral("Focus"), def.focus);
+    r.hoverSelection = bag.readBoolean(QStringLiteral("HoverSelection"), def.hoverSelection);
+    r.wordWrap = bag.readBoolean(QStringLiteral("WordWrap"), def.wordWrap);
+    r.itemHeight = bag.readInteger(QStringLiteral("ItemHeight"), def.itemHeight);
+    r.itemHeightAuto = bag.readBoolean(QStringLiteral("ItemHeightAuto"), def.itemHeightAuto);
+    r.itemOffset = bag.readInteger(QStringLiteral("ItemOffset"), def.itemOffset);
+    r.itemTextLeft = bag.readInteger(QStringLiteral("ItemTextLeft"), def.itemTextLeft);
     r.selectionPicture = bag.readPicture(QStringLiteral("SelectionPicture"));
-    r.showMenu = bag.readBoolean(QStringLiteral("ShowMenu"), false);
-    r.mousePointer = bag.readInteger(QStringLiteral("MousePointer"), 0);
+    r.showMenu = bag.readBoolean(QStringLiteral("ShowMenu"), def.showMenu);
+    r.mousePointer = bag.readInteger(QStringLiteral("MousePointer"), def.mousePointer);
     r.mouseIcon = bag.readPicture(QStringLiteral("MouseIcon"));
-    const qint32 grid = bag.readLong(QStringLiteral("ShowGridLines"), 1);
-    r.gridColor = bag.readColor(QStringLiteral("GridColor"), 1);
-    r.listColumWidth = bag.readLong(QStringLiteral("ListColumWidth"), 100);
-    r.showDescription = bag.readBoolean(QStringLiteral("ShowDescription"), true);
-    const qint32 visualStyle = bag.readLong(QStringLiteral("VisualStyle"), 0);
-    r.visualColor = bag.readColor(QStringLiteral("VisualColor"), 554);
-    r.headerBackPicture = bag.readPicture(QStringLiteral("HeaderBackPicture"));
-    const qint16 border = bag.readInteger(QStringLiteral("BorderStyle"), 1);
-    r.spinMaxValue = bag.readLong(QStringLiteral("SpinMaxValue"), 0);
-
-    d->scrollBarWidth = std::max<qint16>(r.scrollBarWidth, 9);
-    d->font = r.font;
-    d->fontNormal = r.fontNormal;
-    d->fontSelected = r.fontSelected;
-    d->backNormal = r.backNormal;
-    d->backDisabled = r.backDisabled;
-    d->backSelected = r.backSelected;
-    d->backSelectedG1 = r.backSelectedG1;
-    d->backSelectedG2 = r.backSelectedG2;
-    d->boxBorder = r.boxBorder;
-    d->boxOffset = r.boxOffset;
-    d->boxRadius = r.boxRadius;
-    d->lockRedraw = r.lockRedraw;
-    d->focus = r.focus;
-    d->hoverSelection = r.hoverSelection;
-    d->wordWrap = r.wordWrap;
-    d->itemHeight = r.itemHeight;
-    d->itemHeightAuto = r.itemHeightAuto;
-    d->itemOffset = r.itemOffset;
-    d->itemTextLeft = r.itemTextLeft;
-    d->selectionPicture = r.selectionPicture;
-    d->showMenu = r.showMenu;
-    d->mousePointer = r.mousePointer;
-    d->mouseIcon = r.mouseIcon;
-    d->gridLines = grid == 1 ? GridLines::Solid : grid == 2 ? GridLines::dotted : GridLines::None;
-    d->gridColor = r.gridColor;
-    d->listColumWidth = r.listColumWidth;
-    d->showDescription = r.showDescription;
+    const qint32 grid = bag.readLong(QStringLiteral("ShowGridLines"), qint32(def.gridLines));
+    r.gridLines = grid == 1 ? GridLines::Solid : grid == 2 ? GridLines::dotted : GridLines::None;
+    r.gridColor = bag.readColor(QStringLiteral("GridColor"), def.gridColor);
+    r.listColumWidth = bag.readLong(QStringLiteral("ListColumWidth"), def.listColumWidth);
+    r.showDescription = bag.readBoolean(QStringLiteral("ShowDescription"), def.showDescription);
     // A stored True (-1) from the classic form counts as CoolXP too.
-    d->visualStyle = visualStyle != 0 ? Style::CoolXP : Style::Standard;
-    d->visualColor = r.visualColor;
-    d->headerBackPicture = r.headerBackPicture;
-    d->borderStyle = border == 0 ? BorderS::NoBorder : BorderS::Border;
-    d->spinMaxValue = r.spinMaxValue;
+    const qint32 visualStyle = bag.readLong(QStringLiteral("VisualStyle"), qint32(def.visualStyle));
+    r.visualStyle = visualStyle != 0 ? Style::CoolXP : Style::Standard;
+    r.visualColor = bag.readColor(QStringLiteral("VisualColor"), def.visualColor);
+    r.headerBackPicture = bag.readPicture(QStringLiteral("HeaderBackPicture"));
+    const qint16 border = bag.readInteger(QStringLiteral("BorderStyle"), qint16(def.borderStyle));
+    r.borderStyle = border == 0 ? BorderS::NoBorder : BorderS::Border;
+    r.spinMaxValue = bag.readLong(QStringLiteral("SpinMaxValue"), def.spinMaxValue);
 
+    d->props = r;
     QWidget::setEnabled(enabled);
     d->listIndex = -1;
     d->previousIndex = -1;
@@ -1295,44 +1268,48 @@ void ZelPropList::ReadProperties(const PropertyBag& bag)
 
 void ZelPropList::WriteProperties(PropertyBag& bag) const
 {
+    const PropListProperties def;
+    const PropListProperties& p = d->props;
+    const auto picture = [](const StdPicture& picture) { return QVariant::fromValue(picture); };
     bag.WriteProperty(QStringLiteral("Enabled"), isEnabled(), true);
-    bag.WriteProperty(QStringLiteral("ScrollBarWidth"), d->scrollBarWidth, qint16(13));
+    bag.WriteProperty(QStringLiteral("ScrollBarWidth"), p.scrollBarWidth, def.scrollBarWidth);
     bag.WriteProperty(
-        QStringLiteral("Font"), QVariant::fromValue(d->font), QVariant::fromValue(AmbientFont()));
-    bag.writeColor(QStringLiteral("FontNormal"), d->fontNormal, 0x80000008u);
-    bag.writeColor(QStringLiteral("FontSelected"), d->fontSelected, 0x8000000Eu);
-    bag.writeColor(QStringLiteral("BackNormal"), d->backNormal, 0x80000005u);
-    bag.writeColor(QStringLiteral("BackDisabled"), d->backDisabled, 0x8000000Fu);
-    bag.writeColor(QStringLiteral("BackSelected"), d->backSelected, 0x8000000Du);
-    bag.writeColor(QStringLiteral("BackSelectedG1"), d->backSelectedG1, 0x8000000Du);
-    bag.writeColor(QStringLiteral("BackSelectedG2"), d->backSelectedG2, 0x80000005u);
-    bag.writeColor(QStringLiteral("BoxBorder"), d->boxBorder, 0x8000000Eu);
-    bag.WriteProperty(QStringLiteral("BoxOffset"), d->boxOffset, qint16(1));
-    bag.WriteProperty(QStringLiteral("BoxRadius"), d->boxRadius, qint16(0));
-    bag.WriteProperty(QStringLiteral("LockRedraw"), d->lockRedraw, false);
-    bag.WriteProperty(QStringLiteral("Focus"), d->focus, true);
-    bag.WriteProperty(QStringLiteral("HoverSelection"), d->hoverSelection, false);
-    bag.WriteProperty(QStringLiteral("WordWrap"), d->wordWrap, true);
-    bag.WriteProperty(QStringLiteral("ItemHeight"), d->itemHeight, qint16(0));
-    bag.WriteProperty(QStringLiteral("ItemHeightAuto"), d->itemHeightAuto, true);
-    bag.WriteProperty(QStringLiteral("ItemOffset"), d->itemOffset, qint16(0));
-    bag.WriteProperty(QStringLiteral("ItemTextLeft"), d->itemTextLeft, qint16(2));
-    bag.WriteProperty(QStringLiteral("SelectionPicture"), QVariant::fromValue(d->selectionPicture),
-        QVariant::fromValue(StdPicture()));
-    bag.WriteProperty(QStringLiteral("ShowMenu"), d->showMenu, false);
-    bag.WriteProperty(QStringLiteral("MousePointer"), d->mousePointer, qint16(0));
-    bag.WriteProperty(QStringLiteral("MouseIcon"), QVariant::fromValue(d->mouseIcon),
-        QVariant::fromValue(StdPicture()));
-    bag.WriteProperty(QStringLiteral("ShowGridLines"), qint32(d->gridLines), qint32(1));
-    bag.writeColor(QStringLiteral("GridColor"), d->gridColor, 1);
-    bag.WriteProperty(QStringLiteral("ListColumWidth"), d->listColumWidth, qint32(100));
-    bag.WriteProperty(QStringLiteral("ShowDescription"), d->showDescription, true);
-    bag.WriteProperty(QStringLiteral("VisualStyle"), qint32(d->visualStyle), qint32(0));
-    bag.writeColor(QStringLiteral("VisualColor"), d->visualColor, 554);
-    bag.WriteProperty(QStringLiteral("HeaderBackPicture"),
-        QVariant::fromValue(d->headerBackPicture), QVariant::fromValue(StdPicture()));
-    bag.WriteProperty(QStringLiteral("BorderStyle"), qint16(d->borderStyle), qint16(1));
-    bag.WriteProperty(QStringLiteral("SpinMaxValue"), d->spinMaxValue, qint32(0));
+        QStringLiteral("Font"), QVariant::fromValue(p.font), QVariant::fromValue(AmbientFont()));
+    bag.writeColor(QStringLiteral("FontNormal"), p.fontNormal, def.fontNormal);
+    bag.writeColor(QStringLiteral("FontSelected"), p.fontSelected, def.fontSelected);
+    bag.writeColor(QStringLiteral("BackNormal"), p.backNormal, def.backNormal);
+    bag.writeColor(QStringLiteral("BackDisabled"), p.backDisabled, def.backDisabled);
+    bag.writeColor(QStringLiteral("BackSelected"), p.backSelected, def.backSelected);
+    bag.writeColor(QStringLiteral("BackSelectedG1"), p.backSelectedG1, def.backSelectedG1);
+    bag.writeColor(QStringLiteral("BackSelectedG2"), p.backSelectedG2, def.backSelectedG2);
+    bag.writeColor(QStringLiteral("BoxBorder"), p.boxBorder, def.boxBorder);
+    bag.WriteProperty(QStringLiteral("BoxOffset"), p.boxOffset, def.boxOffset);
+    bag.WriteProperty(QStringLiteral("BoxRadius"), p.boxRadius, def.boxRadius);
+    bag.WriteProperty(QStringLiteral("LockRedraw"), p.lockRedraw, def.lockRedraw);
+    bag.WriteProperty(QStringLiteral("Focus"), p.focus, def.focus);
+    bag.WriteProperty(QStringLiteral("HoverSelection"), p.hoverSelection, def.hoverSelection);
+    bag.WriteProperty(QStringLiteral("WordWrap"), p.wordWrap, def.wordWrap);
+    bag.WriteProperty(QStringLiteral("ItemHeight"), p.itemHeight, def.itemHeight);
+    bag.WriteProperty(QStringLiteral("ItemHeightAuto"), p.itemHeightAuto, def.itemHeightAuto);
+    bag.WriteProperty(QStringLiteral("ItemOffset"), p.itemOffset, def.itemOffset);
+    bag.WriteProperty(QStringLiteral("ItemTextLeft"), p.itemTextLeft, def.itemTextLeft);
+    bag.WriteProperty(QStringLiteral("SelectionPicture"), picture(p.selectionPicture),
+        picture(def.selectionPicture));
+    bag.WriteProperty(QStringLiteral("ShowMenu"), p.showMenu, def.showMenu);
+    bag.WriteProperty(QStringLiteral("MousePointer"), p.mousePointer, def.mousePointer);
+    bag.WriteProperty(QStringLiteral("MouseIcon"), picture(p.mouseIcon), picture(def.mouseIcon));
+    bag.WriteProperty(QStringLiteral("ShowGridLines"), qint32(p.gridLines), qint32(def.gridLines));
+    bag.writeColor(QStringLiteral("GridColor"), p.gridColor, def.gridColor);
+    bag.WriteProperty(QStringLiteral("ListColumWidth"), p.listColumWidth, def.listColumWidth);
+    bag.WriteProperty(QStringLiteral("ShowDescription"), p.showDescription, def.showDescription);
+    bag.WriteProperty(
+        QStringLiteral("VisualStyle"), qint32(p.visualStyle), qint32(def.visualStyle));
+    bag.writeColor(QStringLiteral("VisualColor"), p.visualColor, def.visualColor);
+    bag.WriteProperty(QStringLiteral("HeaderBackPicture"), picture(p.headerBackPicture),
+        picture(def.headerBackPicture));
+    bag.WriteProperty(
+        QStringLiteral("BorderStyle"), qint16(p.borderStyle), qint16(def.borderStyle));
+    bag.WriteProperty(QStringLiteral("SpinMaxValue"), p.spinMaxValue, def.spinMaxValue);
 }
 
 // --- events ---
@@ -1353,7 +1330,7 @@ void ZelPropList::changeEvent(QEvent* event)
 void ZelPropList::paintEvent(QPaintEvent* event)
 {
     Q_UNUSED(event)
-    if (d->borderStyle != BorderS::Border)
+    if (d->props.borderStyle != BorderS::Border)
         return;
     QPainter painter(this);
     painter.setPen(resolved(Zel::WindowFrameColor));

@@ -22,26 +22,9 @@ class PropListSurface;
 class DescriptionPane;
 } // namespace Tabulon
 
-/// State of ZelPropList: the items, the properties, the layout and the
-/// interaction state.
-class ZelPropListPrivate
+/// The persisted properties with their defaults (one place for both).
+struct PropListProperties
 {
-public:
-    explicit ZelPropListPrivate(ZelPropList* q);
-
-    ZelPropList* const q;
-    Tabulon::ItemStore store;
-
-    // children
-    Tabulon::PropListSurface* surface = nullptr; // iUC
-    QScrollBar* scrollBar = nullptr; // sbUC
-    Tabulon::DescriptionPane* pane = nullptr; // Picture3
-    QLabel* label1 = nullptr;
-    QLabel* label2 = nullptr;
-    Tabulon::Lib_SplitterBar splitter;
-    QTimer autoScrollTimer;
-
-    // persisted properties
     qint16 scrollBarWidth = 13;
     StdFont font;
     OLE_COLOR fontNormal = 0x80000008u;
@@ -75,6 +58,28 @@ public:
     StdPicture headerBackPicture;
     Tabulon::BorderS borderStyle = Tabulon::BorderS::Border;
     qint32 spinMaxValue = 0;
+};
+
+/// State of ZelPropList: the items, the properties, the layout and the
+/// interaction state.
+class ZelPropListPrivate
+{
+public:
+    explicit ZelPropListPrivate(ZelPropList* q);
+
+    ZelPropList* const q;
+    Tabulon::ItemStore store;
+
+    // children
+    Tabulon::PropListSurface* surface = nullptr; // iUC
+    QScrollBar* scrollBar = nullptr; // sbUC
+    Tabulon::DescriptionPane* pane = nullptr; // Picture3
+    QLabel* label1 = nullptr;
+    QLabel* label2 = nullptr;
+    Tabulon::Lib_SplitterBar splitter;
+    QTimer autoScrollTimer;
+
+    PropListProperties props;
 
     // resolved for painting
     QFont listFont;
