@@ -31,10 +31,11 @@ bool plainInteger(QStringView text, qint64& value)
     return true;
 }
 
-std::vector<QStringView> splitComma(const QString& text)
+using Pieces = QVarLengthArray<QStringView, 32>;
+
+Pieces splitComma(QStringView view)
 {
-    std::vector<QStringView> pieces;
-    QStringView view(text);
+    Pieces pieces;
     qsizetype start = 0;
     for (;;) {
         const qsizetype comma = view.indexOf(QLatin1Char(','), start);
@@ -71,12 +72,25 @@ float readSingle(QStringView text)
     return Zel::toSingle(text.toString());
 }
 
+bool readBoolean(QStringView text)
+{
+    // The common spellings first; everything else follows the host's rules.
+    if (text.isEmpty() || text == QLatin1String("False") || text == QLatin1String("0"))
+        return false;
+    if (text == QLatin1String("True") || text == QLatin1String("-1"))
+        return true;
+    return Zel::toBoolean(text.toString());
+}
+
 std::vector<AreaLine> parseSeparated(const QString& text, const QString& separator)
 {
     std::vector<AreaLine> lines;
     const QStringView all(text);
     qsizetype start = 0;
     int lineNumber = 0;
+    // A single character without letter case ("|") is found by a plain search.
+    const bool singleChar
+        = separator.size() == 1 && separator.front().toLower() == separator.front().toUpper();
     for (;;) {
         const qsizetype end = all.indexOf(QLatin1String("\r\n"), start);
         if (end < 0)
@@ -90,8 +104,11 @@ std::vector<AreaLine> parseSeparated(const QString& text, const QString& separat
         int count = 0;
         qsizetype from = 0;
         while (count < 5) {
-            const qsizetype at
-                = separator.isEmpty() ? -1 : line.indexOf(separator, from, Qt::CaseInsensitive);
+            qsizetype at = -1;
+            if (singleChar)
+                at = line.indexOf(separator.front(), from);
+            else if (!separator.isEmpty())
+                at = line.indexOf(separator, from, Qt::CaseInsensitive);
             if (at < 0) {
                 fields[count++] = line.mid(from);
                 break;
@@ -104,22 +121,22 @@ std::vector<AreaLine> parseSeparated(const QString& text, const QString& separat
                 QStringLiteral("fewer than five fields"));
         AreaLine entry;
         entry.lineNumber = lineNumber;
-        entry.coordinates = fields[0].toString();
-        entry.kind = fields[1].toString();
+        entry.coordinates = fields[0];
+        entry.kind = fields[1];
         try {
             entry.key = readLong(fields[2]);
         } catch (const RuntimeError& e) {
             throw lineError(e.number(), lineNumber,
                 QStringLiteral("the key \"%1\" is not a number").arg(fields[2]));
         }
-        entry.color = fields[3].toString();
-        entry.locked = fields[4].toString();
-        lines.push_back(std::move(entry));
+        entry.color = fields[3];
+        entry.locked = fields[4];
+        lines.push_back(entry);
     }
     return lines;
 }
 
-int kindFromText(const QString& kind)
+int kindFromText(QStringView kind)
 {
     if (kind == QLatin1String("Rectangle") || kind == QLatin1String("1"))
         return 1;
@@ -130,28 +147,27 @@ int kindFromText(const QString& kind)
     return 0;
 }
 
-std::vector<qint32> readIntegers(const QString& text, int count)
+QVarLengthArray<qint32, 4> readIntegers(QStringView text, int count)
 {
-    const std::vector<QStringView> pieces = splitComma(text);
+    const Pieces pieces = splitComma(text);
     if (int(pieces.size()) < count)
         throw RuntimeError(RuntimeError::SubscriptOutOfRange,
             QStringLiteral("\"%1\" has fewer than %2 coordinates").arg(text).arg(count));
-    std::vector<qint32> values;
-    values.reserve(size_t(count));
+    QVarLengthArray<qint32, 4> values;
     for (int i = 0; i < count; ++i)
-        values.push_back(readLong(pieces[size_t(i)]));
+        values.push_back(readLong(pieces[i]));
     return values;
 }
 
-std::vector<QPointF> readVertices(const QString& text)
+std::vector<QPointF> readVertices(QStringView text)
 {
-    const std::vector<QStringView> pieces = splitComma(text);
+    const Pieces pieces = splitComma(text);
     if (pieces.size() < 2)
         throw RuntimeError(
             RuntimeError::SubscriptOutOfRange, QStringLiteral("\"%1\" holds no vertex").arg(text));
     std::vector<QPointF> vertices;
     vertices.reserve(pieces.size() / 2);
-    for (size_t k = 0; k + 1 < pieces.size(); k += 2)
+    for (qsizetype k = 0; k + 1 < pieces.size(); k += 2)
         vertices.emplace_back(readSingle(pieces[k]), readSingle(pieces[k + 1]));
     return vertices;
 }

@@ -3,6 +3,7 @@
 #include <QPointF>
 #include <QString>
 #include <QStringView>
+#include <QVarLengthArray>
 #include <vector>
 
 namespace zc {
@@ -13,11 +14,11 @@ namespace AreaCodeReader {
 /// One line of a separated area list, its fields as read.
 struct AreaLine
 {
-    QString coordinates;
-    QString kind;
+    QStringView coordinates;
+    QStringView kind;
     qint32 key = 0;
-    QString color;
-    QString locked;
+    QStringView color;
+    QStringView locked;
     int lineNumber = 0; ///< 1-based, for error messages
 };
 
@@ -28,22 +29,24 @@ struct AreaLine
 std::vector<AreaLine> parseSeparated(const QString& text, const QString& separator);
 
 /// 1, 2 or 3 for "Rectangle"/"1", "Circle"/"2", "Polygon"/"3" (exact case), else 0.
-int kindFromText(const QString& kind);
+int kindFromText(QStringView kind);
 
 /// The first \a count comma-separated pieces of \a text as 32-bit integers
 /// (halves to even). Throws RuntimeError 9 when there are fewer pieces and
 /// 13 for a piece that is not a number.
-std::vector<qint32> readIntegers(const QString& text, int count);
+QVarLengthArray<qint32, 4> readIntegers(QStringView text, int count);
 
 /// The vertices of "x1,y1,x2,y2,..." as single-precision pairs; a trailing
 /// odd piece is ignored. Throws RuntimeError 9 when there is no vertex and 13
 /// for a piece that is not a number.
-std::vector<QPointF> readVertices(const QString& text);
+std::vector<QPointF> readVertices(QStringView text);
 
 /// Text to a Long with the host's rules; plain decimal integers take a fast path.
 qint32 readLong(QStringView text);
 /// Text to a Single with the host's rules.
 float readSingle(QStringView text);
+/// Text to a Boolean with the host's rules ("True", "False", numbers); empty is False.
+bool readBoolean(QStringView text);
 
 } // namespace AreaCodeReader
 

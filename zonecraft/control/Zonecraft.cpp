@@ -7,6 +7,7 @@
 
 #include <QPainter>
 #include <QResizeEvent>
+#include <algorithm>
 #include <common/Dialogs.h>
 #include <common/HostConvert.h>
 #include <common/PictureBox.h>
@@ -18,16 +19,6 @@ using zc::FigureHistory;
 namespace {
 
 constexpr int ObjectVariableNotSet = 91;
-bool lockFromText(const QString& text)
-{
-    // The common spellings first; everything else follows the host's rules.
-    if (text.isEmpty() || text == QLatin1String("False") || text == QLatin1String("0"))
-        return false;
-    if (text == QLatin1String("True") || text == QLatin1String("-1"))
-        return true;
-    return Zel::toBoolean(text);
-}
-
 } // namespace
 
 ZonecraftSharedSettings& ZonecraftSharedSettings::instance()
@@ -43,7 +34,7 @@ ZonecraftPrivate::ZonecraftPrivate(Zonecraft* q)
 // ---------------------------------------------------------------------------
 // Figures
 
-OLE_COLOR ZonecraftPrivate::colorFromHex(const QString& hexColor) const
+OLE_COLOR ZonecraftPrivate::colorFromHex(QStringView hexColor) const
 {
     if (hexColor.isEmpty())
         return drawFigureColor;
@@ -179,7 +170,14 @@ std::unique_ptr<Figure> ZonecraftPrivate::makeRectangle(
     f->ClassFigure = zc::RectangleKind;
     f->setBox(float(x1), float(y1), float(x2), float(y2));
     f->Key = request.key;
-    f->Coordinates = QStringLiteral("%1,%2,%3,%4").arg(x1).arg(y1).arg(x2).arg(y2);
+    f->Coordinates.reserve(24);
+    zc::appendInteger(f->Coordinates, x1);
+    f->Coordinates += QLatin1Char(',');
+    zc::appendInteger(f->Coordinates, y1);
+    f->Coordinates += QLatin1Char(',');
+    zc::appendInteger(f->Coordinates, x2);
+    f->Coordinates += QLatin1Char(',');
+    zc::appendInteger(f->Coordinates, y2);
     f->Color = color;
     f->Locked = request.locked;
     return f;
@@ -196,14 +194,19 @@ std::unique_ptr<Figure> ZonecraftPrivate::makeCircle(
     f->setBox(float(cx) - float(radius), float(cy) - float(radius), float(cx) + float(radius),
         float(cy) + float(radius));
     f->Key = request.key;
-    f->Coordinates = QStringLiteral("%1,%2,%3").arg(cx).arg(cy).arg(radius);
+    f->Coordinates.reserve(18);
+    zc::appendInteger(f->Coordinates, cx);
+    f->Coordinates += QLatin1Char(',');
+    zc::appendInteger(f->Coordinates, cy);
+    f->Coordinates += QLatin1Char(',');
+    zc::appendInteger(f->Coordinates, radius);
     f->Color = color;
     f->Locked = request.locked;
     return f;
 }
 
 std::unique_ptr<Figure> ZonecraftPrivate::makePolygon(
-    qint32 number, const QString& polygonString, const FigureRequest& request) const
+    qint32 number, QStringView polygonString, const FigureRequest& request) const
 {
     const zc::NormalPolygon shape
         = zc::normalisePolygon(zc::AreaCodeReader::readVertices(polygonString));
@@ -214,13 +217,38 @@ std::unique_ptr<Figure> ZonecraftPrivate::makePolygon(
     f->setBox(shape.x1, shape.y1, shape.x2, shape.y2);
     f->setData(shape.dataX, shape.dataY);
     f->Key = request.key;
-    f->Coordinates = polygonString;
+    f->Coordinates = polygonString.toString();
     f->Color = color;
     f->Locked = request.locked;
     return f;
 }
 
-void ZonecraftPrivate::validateCoordinates(const QString& coordinates, qint32 kind)
+void ZonecraftPrivate::importFigure(QStringView coordinates, qint32 kind, const QString& key,
+    QStringView hexColor, bool locked, qint32 importIndex, bool addToHistory)
+{
+    // An imported figure keeps its number unless the index asks for a new one.
+    const FigureRequest request { key, hexColor, locked, true, importIndex, addToHistory };
+    switch (kind) {
+    case zc::RectangleKind: {
+        const auto v = zc::AreaCodeReader::readIntegers(coordinates, 4);
+        addCreated(
+            makeRectangle(numberFor(request), v[0], v[1], v[2], v[3], request), request, true);
+        break;
+    }
+    case zc::CircleKind: {
+        const auto v = zc::AreaCodeReader::readIntegers(coordinates, 3);
+        addCreated(makeCircle(numberFor(request), v[0], v[1], v[2], request), request, false);
+        break;
+    }
+    case zc::PolygonKind:
+        addCreated(makePolygon(numberFor(request), coordinates, request), request, false);
+        break;
+    default:
+        break;
+    }
+}
+
+void ZonecraftPrivate::validateCoordinates(QStringView coordinates, qint32 kind)
 {
     switch (kind) {
     case zc::RectangleKind:
@@ -541,16 +569,28 @@ void Zonecraft::Redraw(bool Repaint)
     // Figures act as invisible hotspots in preview.
     const bool visible = design ? d->figuresVisible : false;
     const auto& shared = ZonecraftSharedSettings::instance();
-    const zc::FigurePaintStyle style { shared.figureSize, shared.showHotspot, shared.fillStyle };
+    zc::FigurePaintStyle style;
+    style.figureSize = shared.figureSize;
+    style.showHotspot = shared.showHotspot;
+    style.fillStyle = shared.fillStyle;
     const bool handles = design && d->selected && d->showHandles;
     if (design && !picture->drawingLayer().isNull()) {
         std::unique_ptr<QPainter> painter = picture->beginPaint();
         painter->setRenderHint(QPainter::Antialiasing, false);
+        // Figures wholly outside the layer are not handed to the painter.
+        const double reach = std::max(1, style.figureSize) + 1;
+        const QRectF layer
+            = QRectF(picture->drawingLayer().rect()).adjusted(-reach, -reach, reach, reach);
+        const double f = d->zoom;
         for (const auto& figure : d->figures.figures()) {
-            figure->LevelFactor = d->zoom;
+            figure->LevelFactor = f;
             figure->BorderColor = d->shapeBorderColor;
             figure->ClassMode = d->imagemapMode;
             figure->VisibleMode = visible;
+            const QRectF b = figure->paintBounds();
+            if (b.left() * f > layer.right() || b.right() * f < layer.left()
+                || b.top() * f > layer.bottom() || b.bottom() * f < layer.top())
+                continue;
             figure->Draw(*painter, style);
         }
         if (handles)
@@ -666,8 +706,8 @@ void Zonecraft::ImportCode(UsingCode ChooseCode, const QString& CoordsString)
             const int kind = zc::AreaCodeReader::kindFromText(line.kind);
             if (kind == 0)
                 continue;
-            ImportFigure(line.coordinates, DrawFigure(kind), QString::number(line.key), line.color,
-                lockFromText(line.locked), -1, false);
+            d->importFigure(line.coordinates, kind, QString::number(line.key), line.color,
+                zc::AreaCodeReader::readBoolean(line.locked), -1, false);
         }
     } catch (const RuntimeError& e) {
         // The figures of the earlier lines stay, painted; later events are not silenced.
@@ -681,27 +721,7 @@ void Zonecraft::ImportCode(UsingCode ChooseCode, const QString& CoordsString)
 void Zonecraft::ImportFigure(const QString& Coordinates, DrawFigure Figure, const QString& Key,
     const QString& HexColor, bool Locked, qint32 ImportIndex, bool AddToHistory)
 {
-    const bool keepsIndex = ImportIndex != -1;
-    switch (Figure) {
-    case zelrectangle: {
-        const std::vector<qint32> v = zc::AreaCodeReader::readIntegers(Coordinates, 4);
-        DrawNewRectangle(v[0], v[1], v[2], v[3], Key, HexColor, Locked, keepsIndex, true,
-            ImportIndex, AddToHistory);
-        break;
-    }
-    case ZELCIRCLE: {
-        const std::vector<qint32> v = zc::AreaCodeReader::readIntegers(Coordinates, 3);
-        DrawNewCircle(
-            v[0], v[1], v[2], Key, HexColor, Locked, keepsIndex, true, ImportIndex, AddToHistory);
-        break;
-    }
-    case zelpolygon:
-        DrawNewPolygon(
-            Coordinates, Key, HexColor, Locked, keepsIndex, true, ImportIndex, AddToHistory);
-        break;
-    default:
-        break;
-    }
+    d->importFigure(Coordinates, Figure, Key, HexColor, Locked, ImportIndex, AddToHistory);
 }
 
 void Zonecraft::DrawNewRectangle(qint32 X1, qint32 Y1, qint32 X2, qint32 y2, const QString& Key,

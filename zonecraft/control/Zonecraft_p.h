@@ -24,7 +24,7 @@ struct ZonecraftSharedSettings
 struct FigureRequest
 {
     QString key;
-    QString hexColor;
+    QStringView hexColor; // read while the figure is made
     bool locked = false;
     bool imported = false;
     qint32 importIndex = 0;
@@ -85,7 +85,7 @@ public:
     } interaction;
 
     // Figures
-    OLE_COLOR colorFromHex(const QString& hexColor) const;
+    OLE_COLOR colorFromHex(QStringView hexColor) const;
     qint32 numberFor(const FigureRequest& request) const;
     ShapeFigure shapeOf(const zc::Figure& figure) const;
     void collectShapeInfo(zc::Figure* figure);
@@ -109,9 +109,12 @@ public:
     std::unique_ptr<zc::Figure> makeCircle(
         qint32 number, qint32 cx, qint32 cy, qint32 radius, const FigureRequest& request) const;
     std::unique_ptr<zc::Figure> makePolygon(
-        qint32 number, const QString& polygonString, const FigureRequest& request) const;
+        qint32 number, QStringView polygonString, const FigureRequest& request) const;
+    /// ImportFigure: one figure from its coordinates text.
+    void importFigure(QStringView coordinates, qint32 kind, const QString& key,
+        QStringView hexColor, bool locked, qint32 importIndex, bool addToHistory);
     /// Checks that \a coordinates can make a figure of \a kind; throws otherwise.
-    static void validateCoordinates(const QString& coordinates, qint32 kind);
+    static void validateCoordinates(QStringView coordinates, qint32 kind);
 
     void resetInteraction();
     void paintHandles(QPainter& painter) const;

@@ -360,9 +360,10 @@ void ZonecraftPrivate::restoreConversion(const HistoryRecord& record)
 {
     // Back to the kind and the very coordinates the figure had before.
     const QString& text = record.Shape.Coordinates;
+    const QString color = decimalColor(record.Shape.Color);
     FigureRequest request;
     request.key = record.Shape.Key;
-    request.hexColor = decimalColor(record.Shape.Color);
+    request.hexColor = color;
     request.locked = record.Shape.Locked;
     std::unique_ptr<Figure> figure;
     switch (record.FigureKind) {

@@ -85,6 +85,18 @@ QRectF Figure::hitBounds() const
     }
 }
 
+QRectF Figure::paintBounds() const
+{
+    if (ClassFigure == CircleKind) {
+        const float r = std::fabs(m_radius);
+        return QRectF(m_x1 + m_radius - r, m_y1 + m_radius - r, 2 * r, 2 * r);
+    }
+    // The collection keeps a polygon's bounds; building them costs a pass over the vertices.
+    if (ClassFigure == PolygonKind && !gridBounds.isNull())
+        return gridBounds;
+    return hitBounds();
+}
+
 QString Figure::coordinatesText() const
 {
     QString text;
@@ -145,19 +157,29 @@ void Figure::Draw(QPainter& painter, const FigurePaintStyle& style) const
     if (!outline && fill == 1)
         return; // invisible outline and transparent fill leave no mark
 
-    if (outline) {
-        QPen pen(Zel::toQColor(BorderColor));
-        pen.setWidth(std::max(1, style.figureSize));
-        painter.setPen(pen);
-    } else {
-        painter.setPen(Qt::NoPen);
+    auto& state = style.painterState;
+    if (!state.valid || state.outline != outline || (outline && state.penColor != BorderColor)) {
+        if (outline) {
+            QPen pen(Zel::toQColor(BorderColor));
+            pen.setWidth(std::max(1, style.figureSize));
+            painter.setPen(pen);
+        } else {
+            painter.setPen(Qt::NoPen);
+        }
+        state.outline = outline;
+        state.penColor = BorderColor;
     }
-    if (fill == 1)
-        painter.setBrush(Qt::NoBrush);
-    else if (fill == 0)
-        painter.setBrush(Zel::toQColor(Color));
-    else
-        painter.setBrush(QBrush(Zel::toQColor(Color), Zel::hatchStyle(fill)));
+    if (!state.valid || state.fill != fill || (fill != 1 && state.brushColor != Color)) {
+        if (fill == 1)
+            painter.setBrush(Qt::NoBrush);
+        else if (fill == 0)
+            painter.setBrush(Zel::toQColor(Color));
+        else
+            painter.setBrush(QBrush(Zel::toQColor(Color), Zel::hatchStyle(fill)));
+        state.fill = fill;
+        state.brushColor = Color;
+    }
+    state.valid = true;
 
     const double f = LevelFactor;
     switch (ClassFigure) {

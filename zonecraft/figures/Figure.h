@@ -21,6 +21,18 @@ struct FigurePaintStyle
     qint32 figureSize = 1; ///< outline width in pixels
     bool showHotspot = true; ///< false: outlines and fills are invisible
     qint16 fillStyle = 0; ///< 0 solid, 1 transparent, 2..7 hatches
+
+    /// What the painter holds already, so a pass over many figures sets pen
+    /// and brush only when they change.
+    struct PainterState
+    {
+        bool valid = false;
+        bool outline = false;
+        OLE_COLOR penColor = 0;
+        qint16 fill = -1;
+        OLE_COLOR brushColor = 0;
+    };
+    mutable PainterState painterState;
 };
 
 /// One hotspot: a rectangle, a circle or a polygon (one class with a kind).
@@ -63,7 +75,7 @@ public:
     /// Replaces the vertex offsets; both arrays hold the placeholder at 0.
     void setData(std::vector<float> dataX, std::vector<float> dataY);
     /// Number of polygon vertices (n).
-    int vertexCount() const { return int(m_dataX.size()) - 1; }
+    int vertexCount() const { return m_dataX.empty() ? 0 : int(m_dataX.size()) - 1; }
     /// Vertex i (1..n) in picture pixels.
     QPointF vertex(int i) const { return { m_x1 + m_dataX[i], m_y1 + m_dataY[i] }; }
 
@@ -76,6 +88,9 @@ public:
     bool IsAt(float x, float y) const;
     /// A rectangle, in picture pixels, that holds every point IsAt accepts.
     QRectF hitBounds() const;
+    /// A rectangle, in picture pixels, that holds what Draw paints (outline
+    /// width not included).
+    QRectF paintBounds() const;
 
     /// The coordinates text of the figure's kind ("x1,y1,x2,y2", "cx,cy,r",
     /// "x1,y1,...").
@@ -101,8 +116,9 @@ private:
 
     float m_x1 = 0, m_y1 = 0, m_x2 = 0, m_y2 = 0;
     float m_radius = 0, m_cx = 0, m_cy = 0;
-    std::vector<float> m_dataX { 0.0f };
-    std::vector<float> m_dataY { 0.0f };
+    // Empty for rectangles and circles, so they cost no allocation.
+    std::vector<float> m_dataX;
+    std::vector<float> m_dataY;
     mutable std::optional<QRegion> m_hitRegion; // built on the first polygon hit test
 };
 

@@ -52,7 +52,7 @@ public:
     Figure* figureAt(float x, float y) const;
 
 private:
-    static constexpr int CellSize = 64;
+    static constexpr int CellSize = 128;
     // A figure spanning more cells than this is kept in one list that every
     // query scans, so huge boxes cost no memory.
     static constexpr qint64 MaxCellsPerFigure = 4096;

@@ -9,7 +9,18 @@ namespace zc {
 /// Appends \a value in plain decimal.
 inline void appendInteger(QString& out, qint64 value)
 {
-    out += QString::number(value);
+    // Written backwards into a small buffer: no temporary string per number.
+    char16_t buffer[24];
+    int at = 24;
+    const bool negative = value < 0;
+    quint64 v = negative ? 0 - quint64(value) : quint64(value);
+    do {
+        buffer[--at] = char16_t(u'0' + v % 10);
+        v /= 10;
+    } while (v != 0);
+    if (negative)
+        buffer[--at] = u'-';
+    out.append(reinterpret_cast<const QChar*>(buffer + at), 24 - at);
 }
 
 /// Appends a figure value in its shortest decimal form ("10", "10.5").

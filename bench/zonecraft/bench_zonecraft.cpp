@@ -1,0 +1,201 @@
+// Speed of bulk import, export, hit testing and painting of the image-map
+// editor, with a third each of rectangles, circles and polygons of 5 to 12
+// vertices, 16 to 160 pixels across, over a 4000 x 3000 picture.
+
+#include <QApplication>
+#include <QImage>
+#include <QRandomGenerator>
+#include <algorithm>
+#include <benchmark/benchmark.h>
+#include <chrono>
+#include <cmath>
+#include <common/StdPicture.h>
+#include <memory>
+#include <vector>
+#include <zonecraft/Zonecraft.h>
+
+namespace {
+
+constexpr int PictureWidth = 4000;
+constexpr int PictureHeight = 3000;
+
+/// A separated area list of \a count figures.
+QString areaList(int count)
+{
+    QRandomGenerator rng(2024);
+    QString text;
+    text.reserve(qsizetype(count) * 60);
+    for (int i = 0; i < count; ++i) {
+        const int size = 16 + int(rng.bounded(145));
+        const int x = int(rng.bounded(PictureWidth - size));
+        const int y = int(rng.bounded(PictureHeight - size));
+        QString coords;
+        QString kind;
+        switch (i % 3) {
+        case 0:
+            coords
+                = QStringLiteral("%1,%2,%3,%4").arg(x).arg(y).arg(x + size).arg(y + size * 2 / 3);
+            kind = QStringLiteral("Rectangle");
+            break;
+        case 1:
+            coords = QStringLiteral("%1,%2,%3").arg(x + size / 2).arg(y + size / 2).arg(size / 2);
+            kind = QStringLiteral("Circle");
+            break;
+        default: {
+            const int n = 5 + int(rng.bounded(8));
+            const double r = size / 2.0;
+            for (int k = 0; k < n; ++k) {
+                const double a = 2 * M_PI * k / n;
+                const double rr = r * (0.6 + 0.4 * rng.generateDouble());
+                if (k > 0)
+                    coords += QLatin1Char(',');
+                coords += QString::number(int(x + r + rr * std::cos(a))) + QLatin1Char(',')
+                    + QString::number(int(y + r + rr * std::sin(a)));
+            }
+            kind = QStringLiteral("Polygon");
+            break;
+        }
+        }
+        text += coords + QLatin1Char('|') + kind + QLatin1Char('|') + QString::number(i)
+            + QStringLiteral("|&H%1|False\r\n")
+                  .arg(rng.bounded(0x1000000), 6, 16, QLatin1Char('0'));
+    }
+    return text;
+}
+
+std::unique_ptr<Zonecraft> makeControl(bool withPicture)
+{
+    auto z = std::make_unique<Zonecraft>();
+    z->resize(800, 600);
+    if (withPicture) {
+        QImage image(PictureWidth, PictureHeight, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        z->setPicture(StdPicture(image));
+    }
+    return z;
+}
+
+const QString& list100k()
+{
+    static const QString text = areaList(100000);
+    return text;
+}
+
+void BM_ImportCode100k(benchmark::State& state)
+{
+    const bool withPicture = state.range(0) != 0;
+    const QString& text = list100k();
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto z = makeControl(withPicture);
+        state.ResumeTiming();
+        z->ImportCode(Zonecraft::customcode, text);
+        benchmark::DoNotOptimize(z->CountFigures());
+        state.PauseTiming();
+        z.reset();
+        state.ResumeTiming();
+    }
+    state.SetLabel(
+        withPicture ? "with the final paint on 4000x3000" : "no picture (parse and create)");
+}
+BENCHMARK(BM_ImportCode100k)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+void BM_ExportCode100k(benchmark::State& state)
+{
+    // Kept for the whole run; never destroyed after the application object.
+    static Zonecraft* z = nullptr;
+    if (!z) {
+        z = makeControl(false).release();
+        z->ImportCode(Zonecraft::customcode, list100k());
+    }
+    const auto code = Zonecraft::UsingCode(state.range(0));
+    for (auto _ : state) {
+        const QString out = z->ExportCode(code);
+        benchmark::DoNotOptimize(out.size());
+    }
+    state.SetLabel(code == Zonecraft::ClientSide ? "ClientSide" : "customcode");
+}
+BENCHMARK(BM_ExportCode100k)
+    ->Arg(Zonecraft::ClientSide)
+    ->Arg(Zonecraft::customcode)
+    ->Unit(benchmark::kMillisecond);
+
+Zonecraft& control10k()
+{
+    static Zonecraft* z = nullptr;
+    if (!z) {
+        z = makeControl(true).release();
+        z->ImportCode(Zonecraft::customcode, areaList(10000));
+    }
+    return *z;
+}
+
+std::vector<QPointF> randomPoints(int count)
+{
+    QRandomGenerator rng(99);
+    std::vector<QPointF> points;
+    for (int i = 0; i < count; ++i)
+        points.emplace_back(
+            rng.generateDouble() * PictureWidth, rng.generateDouble() * PictureHeight);
+    return points;
+}
+
+void BM_FigureAt10k(benchmark::State& state)
+{
+    Zonecraft& z = control10k();
+    const std::vector<QPointF> points = randomPoints(4096);
+    size_t i = 0;
+    qint64 hits = 0;
+    for (auto _ : state) {
+        const QPointF& p = points[i++ & 4095];
+        const qint32 found = z.FigureAt(float(p.x()), float(p.y()));
+        hits += found != 0;
+        benchmark::DoNotOptimize(found);
+    }
+    state.counters["hit_ratio"] = double(hits) / double(state.iterations());
+}
+BENCHMARK(BM_FigureAt10k)->Unit(benchmark::kMicrosecond);
+
+// The median of single look-ups, each timed on its own.
+void BM_FigureAt10kMedian(benchmark::State& state)
+{
+    Zonecraft& z = control10k();
+    const std::vector<QPointF> points = randomPoints(20000);
+    for (auto _ : state) {
+        std::vector<double> times;
+        times.reserve(points.size());
+        for (const QPointF& p : points) {
+            const auto start = std::chrono::steady_clock::now();
+            const qint32 found = z.FigureAt(float(p.x()), float(p.y()));
+            const auto end = std::chrono::steady_clock::now();
+            benchmark::DoNotOptimize(found);
+            times.push_back(std::chrono::duration<double, std::micro>(end - start).count());
+        }
+        std::nth_element(times.begin(), times.begin() + times.size() / 2, times.end());
+        state.counters["median_us"] = times[times.size() / 2];
+        std::nth_element(times.begin(), times.begin() + times.size() * 99 / 100, times.end());
+        state.counters["p99_us"] = times[times.size() * 99 / 100];
+    }
+}
+BENCHMARK(BM_FigureAt10kMedian)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+void BM_Redraw10k(benchmark::State& state)
+{
+    Zonecraft& z = control10k();
+    for (auto _ : state)
+        z.Redraw(true);
+}
+BENCHMARK(BM_Redraw10k)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
