@@ -153,17 +153,17 @@ QStringList wrapLine(const QString& line, const QFontMetrics& fm, int width)
 // Cuts \a line after the last whole word that fits with an ellipsis.
 QString wordElided(const QString& line, const QFontMetrics& fm, int width)
 {
-    if (fm.horizontalAdvance(line) <= width)
+    const QString elided = fm.elidedText(line, Qt::ElideRight, width);
+    if (elided == line)
         return line;
+    // Qt finds how much fits in one pass; go back from there to a word end,
+    // so a long line costs no more than one measurement per call.
     const QString ellipsis(QChar(0x2026));
-    qsizetype cut = line.lastIndexOf(QLatin1Char(' '));
-    while (cut > 0) {
-        const QString candidate = line.left(cut) + ellipsis;
-        if (fm.horizontalAdvance(candidate) <= width)
-            return candidate;
-        cut = line.lastIndexOf(QLatin1Char(' '), cut - 1);
-    }
-    return fm.elidedText(line, Qt::ElideRight, width);
+    const qsizetype fits = elided.endsWith(ellipsis) ? elided.size() - 1 : elided.size();
+    const qsizetype cut = fits > 0 ? line.lastIndexOf(QLatin1Char(' '), fits) : -1;
+    if (cut <= 0)
+        return elided;
+    return line.left(cut) + ellipsis;
 }
 
 QStringList layoutLines(

@@ -240,6 +240,10 @@ private Q_SLOTS:
             QStringLiteral("Alpha Beta Gamma Delta Epsilon Zeta Eta Theta Iota"));
         QVERIFY(wordElided.right() <= 179);
         QVERIFY(!wordElided.isEmpty());
+        // A very long line is cut in one go.
+        const QRect longLine = draw(
+            DT_SINGLELINE | DT_NOCLIP | DT_WORD_ELLIPSIS, QStringLiteral("word ").repeated(200000));
+        QVERIFY(longLine.right() <= 179);
     }
 
     void rotatedTextRunsUpwards()
