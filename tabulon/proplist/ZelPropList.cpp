@@ -909,8 +909,11 @@ StdFont ZelPropList::Font() const
 
 void ZelPropList::setFont(const StdFont& New_Font)
 {
-    if (d->props.font.isSameObject(New_Font))
+    if (d->props.font.isSameObject(New_Font)) {
+        // The host may have edited the object it assigned before.
+        Refresh();
         return;
+    }
     d->props.font = New_Font;
     PropertyChanged(QStringLiteral("Font"));
     d->applyFont();

@@ -27,14 +27,14 @@ struct PropListProperties
 {
     qint16 scrollBarWidth = 13;
     StdFont font;
-    OLE_COLOR fontNormal = 0x80000008u;
-    OLE_COLOR fontSelected = 0x8000000Eu;
-    OLE_COLOR backNormal = 0x80000005u;
-    OLE_COLOR backDisabled = 0x8000000Fu;
-    OLE_COLOR backSelected = 0x8000000Du;
-    OLE_COLOR backSelectedG1 = 0x8000000Du;
-    OLE_COLOR backSelectedG2 = 0x80000005u;
-    OLE_COLOR boxBorder = 0x8000000Eu;
+    OLE_COLOR fontNormal = Zel::WindowTextColor;
+    OLE_COLOR fontSelected = Zel::HighlightTextColor;
+    OLE_COLOR backNormal = Zel::WindowBackgroundColor;
+    OLE_COLOR backDisabled = Zel::ButtonFaceColor;
+    OLE_COLOR backSelected = Zel::HighlightColor;
+    OLE_COLOR backSelectedG1 = Zel::HighlightColor;
+    OLE_COLOR backSelectedG2 = Zel::WindowBackgroundColor;
+    OLE_COLOR boxBorder = Zel::HighlightTextColor;
     qint16 boxOffset = 1;
     qint16 boxRadius = 0;
     bool lockRedraw = false;

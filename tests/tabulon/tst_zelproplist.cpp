@@ -234,6 +234,17 @@ private Q_SLOTS:
         QCOMPARE(list->visibleRowCount(), 3);
         list->setItemHeightAuto(true);
         QCOMPARE(list->rowHeight(), 20);
+
+        // A font object edited in place by the host takes effect when assigned again.
+        list->setItemHeightAuto(false);
+        list->setItemHeight(0);
+        StdFont font(QStringLiteral("DejaVu Sans"), 8);
+        list->setFont(font);
+        const int small = list->rowHeight();
+        QCOMPARE(list->ItemHeight(), small);
+        font.setSize(24);
+        list->setFont(font);
+        QVERIFY(list->rowHeight() > small + 10);
     }
 
     void listIndexRangeAndEvents()
