@@ -4,8 +4,6 @@
 
 #include <QPaintEvent>
 #include <QPainter>
-#include <common/OleColor.h>
-
 namespace Tabulon {
 
 PropListSurface::PropListSurface(ZelPropListPrivate* d, QWidget* parent)
@@ -46,36 +44,6 @@ void PropListSurface::mouseDoubleClickEvent(QMouseEvent* event)
 void PropListSurface::wheelEvent(QWheelEvent* event)
 {
     d->surfaceWheel(event);
-}
-
-DescriptionPane::DescriptionPane(ZelPropListPrivate* d, QWidget* parent)
-    : QWidget(parent)
-    , d(d)
-{
-    setObjectName(QStringLiteral("Picture3"));
-}
-
-void DescriptionPane::paintEvent(QPaintEvent*)
-{
-    // A one-pixel frame in button shadow around the description area.
-    QPainter painter(this);
-    painter.setPen(Zel::toQColor(Zel::ButtonShadowColor));
-    painter.drawRect(2, 1, width() - 5, height() - 3);
-}
-
-void DescriptionPane::mousePressEvent(QMouseEvent* event)
-{
-    d->panePress(event);
-}
-
-void DescriptionPane::mouseMoveEvent(QMouseEvent* event)
-{
-    d->paneMove(event);
-}
-
-void DescriptionPane::mouseReleaseEvent(QMouseEvent* event)
-{
-    d->paneRelease(event);
 }
 
 } // namespace Tabulon

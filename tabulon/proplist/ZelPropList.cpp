@@ -1,5 +1,6 @@
 #include "ZelPropList.h"
 
+#include "DescriptionPane.h"
 #include "PropListLayout.h"
 #include "PropListSurface.h"
 #include "ZelPropList_p.h"

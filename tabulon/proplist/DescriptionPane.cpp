@@ -1,0 +1,40 @@
+#include "DescriptionPane.h"
+
+#include "ZelPropList_p.h"
+
+#include <QPainter>
+#include <common/OleColor.h>
+
+namespace Tabulon {
+
+DescriptionPane::DescriptionPane(ZelPropListPrivate* d, QWidget* parent)
+    : QWidget(parent)
+    , d(d)
+{
+    setObjectName(QStringLiteral("Picture3"));
+}
+
+void DescriptionPane::paintEvent(QPaintEvent*)
+{
+    // A one-pixel frame in button shadow around the description area.
+    QPainter painter(this);
+    painter.setPen(Zel::toQColor(Zel::ButtonShadowColor));
+    painter.drawRect(2, 1, width() - 5, height() - 3);
+}
+
+void DescriptionPane::mousePressEvent(QMouseEvent* event)
+{
+    d->panePress(event);
+}
+
+void DescriptionPane::mouseMoveEvent(QMouseEvent* event)
+{
+    d->paneMove(event);
+}
+
+void DescriptionPane::mouseReleaseEvent(QMouseEvent* event)
+{
+    d->paneRelease(event);
+}
+
+} // namespace Tabulon
