@@ -18,6 +18,7 @@ private Q_SLOTS:
     void moveRefusesBadTextAndKeepsTheFigure();
     void lockKeyColourAndFocus();
     void clearRemovesEverything();
+    void hostChangesFiguresFromInsideEvents();
 };
 
 void TestOperations::adjustSizeRules()
@@ -228,6 +229,36 @@ void TestOperations::clearRemovesEverything()
     QCOMPARE(log.take(), (QStringList { "VisibleObject", "PictureClick" }));
     z.DrawNewCircle(0, 0, 1);
     QCOMPARE(z.SelectedIndex(), 1);
+}
+
+void TestOperations::hostChangesFiguresFromInsideEvents()
+{
+    // Events are synchronous calls into the host, which may call back.
+    ZonecraftFixture fx;
+    Zonecraft& z = fx.z();
+    auto removeOnKey = QObject::connect(
+        &z, &Zonecraft::GetKey, [&z](const QString&, qint32 index) { z.RemoveFigure(index); });
+    z.DrawNewRectangle(0, 0, 10, 10, {}, {}, false, false, false, 0, true);
+    QCOMPARE(z.CountFigures(), 0);
+    QObject::disconnect(removeOnKey);
+
+    z.DrawNewRectangle(0, 0, 10, 10);
+    z.DrawNewCircle(50, 50, 10);
+    auto clearOnActivate = QObject::connect(
+        &z, &Zonecraft::HotspotActivate, [&z](const ShapeFigure&) { z.Clear(); });
+    z.ActivateHotspot(1);
+    QCOMPARE(z.CountFigures(), 0);
+    QObject::disconnect(clearOnActivate);
+
+    z.DrawNewRectangle(0, 0, 10, 10);
+    z.DeleteFigure(1);
+    auto clearOnAction = QObject::connect(&z, &Zonecraft::HistoryAction,
+        [&z](Zonecraft::HistoryActions, qint32, const ShapeFigure&) { z.ClearHistory(); });
+    z.Undo();
+    QCOMPARE(z.CountFigures(), 1);
+    QObject::disconnect(clearOnAction);
+    z.Undo(); // nothing left
+    QCOMPARE(z.CountFigures(), 1);
 }
 
 QTEST_MAIN(TestOperations)
