@@ -31,6 +31,20 @@ void BM_RubberBandBox(benchmark::State& state)
 }
 BENCHMARK(BM_RubberBandBox);
 
+// A circle band (transparent fill) and a slanted rubber line.
+void BM_RubberBandCircleAndLine(benchmark::State& state)
+{
+    auto box = makeBox(800, 600);
+    box->setDrawMode(PictureBox::NotXorPen);
+    for (auto _ : state) {
+        box->Circle(400, 300, 120);
+        box->Line(10, 20, 700, 500);
+        box->Circle(400, 300, 120);
+        box->Line(10, 20, 700, 500);
+    }
+}
+BENCHMARK(BM_RubberBandCircleAndLine);
+
 // The same with a filled circle, where the outline is kept out of the fill.
 void BM_RubberBandFilledCircle(benchmark::State& state)
 {

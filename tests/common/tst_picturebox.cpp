@@ -1,3 +1,4 @@
+#include <QLinearGradient>
 #include <QPainter>
 #include <QSignalSpy>
 #include <QTest>
@@ -226,6 +227,43 @@ private Q_SLOTS:
         draw();
         QCOMPARE(visible(*box), before);
         QCOMPARE(box->persistentLayer().copy(box->rect()), before); // never touched
+    }
+
+    void rasterOpsMatchThePainter_data()
+    {
+        QTest::addColumn<int>("mode");
+        for (int mode = 1; mode <= 16; ++mode)
+            QTest::addRow("mode %d", mode) << mode;
+    }
+
+    void rasterOpsMatchThePainter()
+    {
+        // Thin outlines and straight lines take a short way; it must give
+        // what the painter's raster operations give.
+        QFETCH(int, mode);
+        auto prepare = [&] {
+            auto box = makeBox();
+            auto p = box->beginPaint();
+            QLinearGradient gradient(0, 0, 100, 80);
+            gradient.setColorAt(0, QColor(0x12, 0x9A, 0xF0));
+            gradient.setColorAt(1, QColor(0xE4, 0x31, 0x5C));
+            p->fillRect(0, 0, 100, 80, gradient);
+            box->endPaint(std::move(p));
+            box->setDrawMode(qint16(mode));
+            box->setForeColor(0x3366CC);
+            return box;
+        };
+        auto quick = prepare();
+        quick->Line(60, 70, 10, 5, {}, PictureBox::LineKind::Box);
+        quick->Line(20, 40, 90, 40);
+        quick->Line(95, 2, 95, 78);
+        auto painted = prepare();
+        auto p = painted->beginPaint();
+        p->drawRect(10, 5, 50, 65);
+        p->drawLine(20, 40, 90, 40);
+        p->drawLine(95, 2, 95, 78);
+        painted->endPaint(std::move(p));
+        QCOMPARE(visible(*quick), visible(*painted));
     }
 
     void notXorTouchesEachPixelOnce()
