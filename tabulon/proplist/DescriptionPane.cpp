@@ -1,5 +1,6 @@
 #include "DescriptionPane.h"
 
+#include "EventGuard.h"
 #include "ZelPropList_p.h"
 
 #include <QPainter>
@@ -24,17 +25,17 @@ void DescriptionPane::paintEvent(QPaintEvent*)
 
 void DescriptionPane::mousePressEvent(QMouseEvent* event)
 {
-    d->panePress(event);
+    guardEvent([&] { d->panePress(event); });
 }
 
 void DescriptionPane::mouseMoveEvent(QMouseEvent* event)
 {
-    d->paneMove(event);
+    guardEvent([&] { d->paneMove(event); });
 }
 
 void DescriptionPane::mouseReleaseEvent(QMouseEvent* event)
 {
-    d->paneRelease(event);
+    guardEvent([&] { d->paneRelease(event); });
 }
 
 } // namespace Tabulon

@@ -1,5 +1,6 @@
 #include "PropListSurface.h"
 
+#include "EventGuard.h"
 #include "ZelPropList_p.h"
 
 #include <QPaintEvent>
@@ -23,27 +24,27 @@ void PropListSurface::paintEvent(QPaintEvent* event)
 
 void PropListSurface::mousePressEvent(QMouseEvent* event)
 {
-    d->surfacePress(event);
+    guardEvent([&] { d->surfacePress(event); });
 }
 
 void PropListSurface::mouseMoveEvent(QMouseEvent* event)
 {
-    d->surfaceMove(event);
+    guardEvent([&] { d->surfaceMove(event); });
 }
 
 void PropListSurface::mouseReleaseEvent(QMouseEvent* event)
 {
-    d->surfaceRelease(event);
+    guardEvent([&] { d->surfaceRelease(event); });
 }
 
 void PropListSurface::mouseDoubleClickEvent(QMouseEvent* event)
 {
-    d->surfaceDoubleClick(event);
+    guardEvent([&] { d->surfaceDoubleClick(event); });
 }
 
 void PropListSurface::wheelEvent(QWheelEvent* event)
 {
-    d->surfaceWheel(event);
+    guardEvent([&] { d->surfaceWheel(event); });
 }
 
 } // namespace Tabulon

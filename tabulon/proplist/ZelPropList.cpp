@@ -1,6 +1,7 @@
 #include "ZelPropList.h"
 
 #include "DescriptionPane.h"
+#include "EventGuard.h"
 #include "PropListLayout.h"
 #include "PropListSurface.h"
 #include "ZelPropList_p.h"
@@ -606,9 +607,10 @@ ZelPropList::ZelPropList(QWidget* parent)
     d->splitter.setSplitObject(d->pane);
 
     d->autoScrollTimer.setObjectName(QStringLiteral("autoScrollTimer"));
-    connect(&d->autoScrollTimer, &QTimer::timeout, this, [this] { d->autoScrollStep(); });
+    connect(&d->autoScrollTimer, &QTimer::timeout, this,
+        [this] { guardEvent([this] { d->autoScrollStep(); }); });
     connect(d->scrollBar, &QScrollBar::valueChanged, this,
-        [this](int value) { d->scrollBarMoved(value); });
+        [this](int value) { guardEvent([&] { d->scrollBarMoved(value); }); });
 
     d->buttonFaceRgb = std::max(0, Zel::TranslateColor(Zel::ButtonFaceColor));
     d->props.font = AmbientFont();

@@ -333,6 +333,30 @@ private Q_SLOTS:
         QCOMPARE(caption->text(), QStringLiteral("Caption 0"));
     }
 
+    void hostErrorsNeverLeaveTheMouseHandlers()
+    {
+        auto list = makeList();
+        addRows(*list, 3);
+        list->show();
+        QStringList prompts;
+        const auto previous
+            = Zel::setMessageBoxHook([&](const QString& prompt, int, const QString&) {
+                  prompts.append(prompt);
+                  return int(Zel::vbOK);
+              });
+        // A host that reacts with an invalid assignment (error 380).
+        connect(list.get(), &ZelPropList::ListIndexChange, list.get(), [&] {
+            if (list->ListIndex() == 1)
+                list->setTopIndex(99);
+        });
+        connect(list.get(), &ZelPropList::Click, list.get(),
+            [] { throw std::runtime_error("host failure"); });
+        QTest::mouseClick(surfaceOf(*list), Qt::LeftButton, {}, rowCentre(*list, 1));
+        QCOMPARE(list->ListIndex(), 1);
+        QCOMPARE(prompts, QStringList { QStringLiteral("MouseDown") });
+        Zel::setMessageBoxHook(previous);
+    }
+
     void dragAndHoverMoveTheCurrentRow()
     {
         auto list = makeList();
