@@ -47,11 +47,10 @@ void drawFocusRect(QPainter& p, const QRect& r)
 
 } // namespace
 
-void Zel_CodeBoxPrivate::renderFrame(QImage& image) const
+void Zel_CodeBoxPrivate::renderFrame(QPainter& p) const
 {
-    QPainter p(&image);
     if (!q->UserMode()) {
-        paintPlaceholder(p, image);
+        paintPlaceholder(p);
         return;
     }
     const int height = areaHeight();
@@ -59,34 +58,51 @@ void Zel_CodeBoxPrivate::renderFrame(QImage& image) const
     gutterTile.Tile(p, 0, 0, CodeLayout::GutterWidth, height, true);
     if (store.isEmpty())
         return;
+    // Text is gathered into a few glyph runs and drawn once all rows are laid out.
+    CodeFonts::Batch batch;
     qint64 top = 0;
-    for (qint32 row = firstVisible(); row < store.size() && top < height; ++row) {
-        paintRow(p, row, int(top));
+    const qint32 first = firstVisible();
+    qint32 row = first;
+    for (; row < store.size() && top < height; ++row) {
+        paintRow(p, batch, row, int(top));
         top += rowHeight(row);
     }
-    if (listIndex >= 0 && !selectionHidden)
-        paintSelection(p, image);
+    fonts.flush(p, batch);
+    // Lock pictures go over the line numbers.
+    top = 0;
+    for (qint32 r = first; r < row; ++r) {
+        if (store.at(r).locked && !lockPicture.isNull())
+            p.drawImage(CodeLayout::LockX, int(top) + 2, lockPicture.image());
+        top += rowHeight(r);
+    }
+    if (listIndex >= 0 && !selectionHidden) {
+        paintSelection(p, batch);
+        fonts.flush(p, batch);
+    }
+    for (const HostLine& line : hostLines) {
+        p.setPen(line.color);
+        p.drawLine(line.line);
+    }
 }
 
-void Zel_CodeBoxPrivate::paintRow(QPainter& p, qint32 row, qint32 top) const
+void Zel_CodeBoxPrivate::paintRow(
+    QPainter& p, CodeFonts::Batch& batch, qint32 row, qint32 top) const
 {
     const StoredRow& r = store.at(row);
     const int h = rowHeight(row);
     p.fillRect(
         QRect(CodeLayout::GutterWidth, top, textWidth - CodeLayout::GutterWidth, h), Qt::white);
     if (r.isCode() && showNumber) {
-        p.setFont(fonts.font(CodeFonts::Regular));
-        p.setPen(colorOf(gutterFontColor));
-        p.drawText(
-            QRect(CodeLayout::NumberLeft, top, CodeLayout::NumberRight - CodeLayout::NumberLeft, h),
-            Qt::AlignRight | Qt::AlignTop | Qt::TextSingleLine, QString::number(r.lineNumber));
+        // Right-aligned in the number box.
+        const QString number = QString::number(r.lineNumber);
+        const int x = CodeLayout::NumberRight - fonts.width(CodeFonts::Regular, number);
+        fonts.draw(p, batch, CodeFonts::Regular, colorOf(gutterFontColor), x, top + fonts.ascent(),
+            number);
     }
-    if (r.locked && !lockPicture.isNull())
-        p.drawImage(CodeLayout::LockX, top + 2, lockPicture.image());
     if (r.isBar())
         paintBar(p, r.value, 0, top, textWidth, top + h);
     else if (autoRender)
-        paintTokens(p, row, top);
+        paintTokens(p, batch, row, top);
     if (row == store.size() - 1) {
         p.setPen(colorOf(Zel::ButtonShadowColor));
         p.drawLine(CodeLayout::GutterWidth, top + h, textWidth - 1, top + h);
@@ -109,33 +125,29 @@ void Zel_CodeBoxPrivate::paintBar(
         Qt::AlignHCenter | Qt::AlignTop, text);
 }
 
-void Zel_CodeBoxPrivate::paintTokens(QPainter& p, qint32 row, int top) const
+void Zel_CodeBoxPrivate::paintTokens(
+    QPainter& p, CodeFonts::Batch& batch, qint32 row, int top) const
 {
     QList<QString> drawn;
     const QList<CodeToken> tokens = layoutRow(row, &drawn);
     TokenStyler styler(colors, store.at(row).addType == Zel_CodeBox::Shadowed);
-    int face = -1;
     OLE_COLOR color = 0xFFFFFFFFu;
+    QColor qcolor;
     const int ascent = fonts.ascent();
     for (qsizetype i = 0; i < tokens.size(); ++i) {
         const TokenStyler::Style style = styler.next(tokens[i].Kind);
         if (drawn[i].isEmpty())
             continue;
-        if (style.face != face) {
-            face = style.face;
-            p.setFont(fonts.font(face));
-        }
         if (style.color != color) {
             color = style.color;
-            p.setPen(colorOf(color));
+            qcolor = colorOf(color);
         }
-        p.drawText(QPoint(tokens[i].x, top + tokens[i].y + ascent), drawn[i]);
+        fonts.draw(p, batch, style.face, qcolor, tokens[i].x, top + tokens[i].y + ascent, drawn[i]);
     }
 }
 
-void Zel_CodeBoxPrivate::paintSelection(QPainter& p, QImage& image) const
+void Zel_CodeBoxPrivate::paintSelection(QPainter& p, CodeFonts::Batch& batch) const
 {
-    Q_UNUSED(image)
     const qint32 first = firstVisible();
     if (listIndex < first || listIndex >= store.size())
         return;
@@ -157,14 +169,13 @@ void Zel_CodeBoxPrivate::paintSelection(QPainter& p, QImage& image) const
     }
     const StoredRow& r = store.at(listIndex);
     if (r.isCode() && autoRender)
-        paintTokens(p, listIndex, int(top));
+        paintTokens(p, batch, listIndex, int(top));
     else if (r.isBar())
         paintBar(p, r.value, 0, int(top), textWidth, int(top) + h);
 }
 
-void Zel_CodeBoxPrivate::paintPlaceholder(QPainter& p, QImage& image) const
+void Zel_CodeBoxPrivate::paintPlaceholder(QPainter& p) const
 {
-    Q_UNUSED(image)
     p.fillRect(QRect(QPoint(0, 0), surface->size()), Qt::white);
     p.setFont(fonts.font(CodeFonts::Regular));
     p.setPen(Qt::black);

@@ -1,5 +1,8 @@
 #include "CodeLayout_p.h"
 
+#include <QGlyphRun>
+#include <QPainter>
+
 namespace {
 
 QFont faceOf(const QFont& base, int face)
@@ -13,6 +16,33 @@ QFont faceOf(const QFont& base, int face)
 
 } // namespace
 
+CodeFonts::Glyphs::Entry CodeFonts::Glyphs::lookup(QChar c)
+{
+    Entry* slot = c.unicode() < latin.size() ? &latin[c.unicode()] : nullptr;
+    if (slot && slot->known)
+        return *slot;
+    if (!slot) {
+        const auto it = other.constFind(c.unicode());
+        if (it != other.cend())
+            return *it;
+    }
+    Entry entry;
+    entry.known = true;
+    quint32 glyph = 0;
+    int count = 1;
+    if (raw.isValid() && raw.glyphIndexesForChars(&c, 1, &glyph, &count) && count == 1) {
+        entry.glyph = glyph;
+        QPointF advance;
+        raw.advancesForGlyphIndexes(&glyph, &advance, 1);
+        entry.advance = float(advance.x());
+    }
+    if (slot)
+        *slot = entry;
+    else
+        other.insert(c.unicode(), entry);
+    return entry;
+}
+
 CodeFonts::CodeFonts(const QFont& base)
     : m_fonts { faceOf(base, 0), faceOf(base, 1), faceOf(base, 2), faceOf(base, 3) }
     , m_metrics { QFontMetrics(m_fonts[0]), QFontMetrics(m_fonts[1]), QFontMetrics(m_fonts[2]),
@@ -20,11 +50,84 @@ CodeFonts::CodeFonts(const QFont& base)
 {
     m_lineHeight = m_metrics[0].height();
     m_ascent = m_metrics[0].ascent();
+    for (size_t face = 0; face < m_glyphs.size(); ++face)
+        m_glyphs[face].raw = QRawFont::fromFont(m_fonts[face]);
+}
+
+bool CodeFonts::glyphsFor(int face, const QString& text, QList<quint32>* indexes, qreal* width,
+    QList<QPointF>* positions) const
+{
+    Glyphs& glyphs = m_glyphs[size_t(face)];
+    if (!glyphs.raw.isValid())
+        return false;
+    qreal x = 0;
+    for (QChar c : text) {
+        if (c.isSurrogate())
+            return false;
+        const Glyphs::Entry entry = glyphs.lookup(c);
+        if (entry.glyph == 0)
+            return false;
+        if (indexes) {
+            indexes->append(entry.glyph);
+            positions->append(QPointF(x, 0));
+        }
+        x += entry.advance;
+    }
+    *width = x;
+    return true;
 }
 
 int CodeFonts::width(int face, const QString& text) const
 {
+    qreal w = 0;
+    if (glyphsFor(face, text, nullptr, &w, nullptr))
+        return qRound(w);
     return m_metrics[size_t(face)].horizontalAdvance(text);
+}
+
+void CodeFonts::draw(QPainter& p, Batch& batch, int face, const QColor& color, int x, int baseline,
+    const QString& text) const
+{
+    const QRgb rgb = color.rgb();
+    Batch::Run* run = nullptr;
+    for (Batch::Run& r : batch.runs) {
+        if (r.face == face && r.color == rgb) {
+            run = &r;
+            break;
+        }
+    }
+    if (!run) {
+        batch.runs.append(Batch::Run { face, rgb, {}, {} });
+        run = &batch.runs.last();
+    }
+    const qsizetype mark = run->indexes.size();
+    QList<QPointF> positions;
+    qreal w = 0;
+    const bool underline = face & Slanted;
+    if (!underline && glyphsFor(face, text, &run->indexes, &w, &positions)) {
+        for (const QPointF& pos : std::as_const(positions))
+            run->positions.append(QPointF(x + pos.x(), baseline));
+        return;
+    }
+    run->indexes.resize(mark);
+    p.setPen(color);
+    p.setFont(m_fonts[size_t(face)]);
+    p.drawText(QPoint(x, baseline), text);
+}
+
+void CodeFonts::flush(QPainter& p, Batch& batch) const
+{
+    for (const Batch::Run& r : std::as_const(batch.runs)) {
+        if (r.indexes.isEmpty())
+            continue;
+        QGlyphRun run;
+        run.setRawFont(m_glyphs[size_t(r.face)].raw);
+        run.setGlyphIndexes(r.indexes);
+        run.setPositions(r.positions);
+        p.setPen(QColor(r.color));
+        p.drawGlyphRun(QPointF(0, 0), run);
+    }
+    batch.runs.clear();
 }
 
 TokenStyler::Style TokenStyler::next(qint32 kind)

@@ -4,12 +4,20 @@
 
 #include <QFont>
 #include <QFontMetrics>
+#include <QHash>
 #include <QList>
+#include <QRawFont>
 #include <array>
+#include <memory>
 
 class QPainter;
 
 /// The four faces a token can be drawn in, with cached metrics.
+///
+/// Tokens are measured and drawn from a per-face table of glyphs and advances
+/// (no text shaping, which would cost more than everything else a page
+/// takes); text with characters the face has no glyph for goes through Qt's
+/// text layout, which finds a fallback font.
 class CodeFonts
 {
 public:
@@ -20,13 +28,51 @@ public:
     const QFont& font(int face) const { return m_fonts[size_t(face)]; }
     /// Text width in \a face.
     int width(int face, const QString& text) const;
+    /// Glyphs gathered for drawing in few calls: one run per face and colour.
+    class Batch
+    {
+    public:
+        struct Run
+        {
+            int face;
+            QRgb color;
+            QList<quint32> indexes;
+            QList<QPointF> positions;
+        };
+        QList<Run> runs;
+    };
+    /// Adds \a text in \a face and \a color, its baseline at y, to \a batch;
+    /// text that needs a fallback font or an underline is drawn at once.
+    void draw(QPainter& p, Batch& batch, int face, const QColor& color, int x, int baseline,
+        const QString& text) const;
+    /// Draws and empties \a batch.
+    void flush(QPainter& p, Batch& batch) const;
     /// The height of a text line (the surface's TextHeight).
     int lineHeight() const { return m_lineHeight; }
     int ascent() const { return m_ascent; }
 
 private:
+    struct Glyphs
+    {
+        struct Entry
+        {
+            quint32 glyph = 0;
+            float advance = 0;
+            bool known = false;
+        };
+        QRawFont raw;
+        // Latin characters in a table, everything else in a hash.
+        std::array<Entry, 0x300> latin {};
+        QHash<char16_t, Entry> other;
+        Entry lookup(QChar c);
+    };
+    /// Glyph indexes and advances of \a text, false when some character needs a fallback font.
+    bool glyphsFor(int face, const QString& text, QList<quint32>* indexes, qreal* width,
+        QList<QPointF>* positions) const;
+
     std::array<QFont, 4> m_fonts;
     std::array<QFontMetrics, 4> m_metrics;
+    mutable std::array<Glyphs, 4> m_glyphs;
     int m_lineHeight = 0;
     int m_ascent = 0;
 };

@@ -37,10 +37,23 @@ QString CodeStore::sharedCategory(const QString& category)
 
 qint32 CodeStore::add(StoredRow row)
 {
+    const QString foldedKey = fold(row.key);
+    if (row.key.isEmpty() || m_keyIndex.contains(foldedKey))
+        return -1;
     const qint32 n = size();
-    const QString foldedCategory = fold(row.category);
-    const qint32 pos = insertPosition(row.category);
-    row.category = sharedCategory(row.category);
+    // Hosts add runs of rows with one category: fold and share it once a run.
+    if (row.category != m_lastCategory) {
+        m_lastCategory = sharedCategory(row.category);
+        m_lastFoldedCategory = fold(row.category);
+    }
+    const QString& foldedCategory = m_lastFoldedCategory;
+    row.category = m_lastCategory;
+    qint32 pos = n;
+    if (!foldedCategory.isEmpty()) {
+        const auto run = m_firstRun.constFind(foldedCategory);
+        if (run != m_firstRun.cend())
+            pos = run->end;
+    }
 
     if (pos < n) {
         // An insertion: every key and run behind the position moves down.
@@ -83,7 +96,7 @@ qint32 CodeStore::add(StoredRow row)
         else
             ++run->end;
     }
-    m_keyIndex.insert(fold(row.key), pos);
+    m_keyIndex.insert(foldedKey, pos);
     m_rows.insert(m_rows.begin() + pos, std::move(row));
     return pos;
 }
@@ -120,6 +133,8 @@ void CodeStore::clear()
     m_keyIndex.clear();
     m_firstRun.clear();
     m_categoryTexts.clear();
+    m_lastCategory.clear();
+    m_lastFoldedCategory.clear();
     m_nextLineNumber = 1;
 }
 

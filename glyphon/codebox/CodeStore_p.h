@@ -49,8 +49,8 @@ public:
     /// that category, else the end.
     qint32 insertPosition(const QString& category) const;
 
-    /// Stores \a row at insertPosition(row.category) and numbers it; the key
-    /// must be OK. Returns the position.
+    /// Stores \a row at insertPosition(row.category) and numbers it. Returns
+    /// the position, or -1 (nothing stored) when the key is not OK.
     qint32 add(StoredRow row);
     /// Gives the first row with \a oldKey the key \a newKey (which must be OK).
     void changeKey(const QString& oldKey, const QString& newKey);
@@ -74,5 +74,7 @@ private:
     QHash<QString, qint32> m_keyIndex; // folded key -> position
     QHash<QString, Run> m_firstRun; // folded category -> its first run
     QSet<QString> m_categoryTexts; // one shared copy of each category text
+    QString m_lastCategory; // the category of the last add, shared
+    QString m_lastFoldedCategory;
     qint32 m_nextLineNumber = 1;
 };

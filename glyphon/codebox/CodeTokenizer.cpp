@@ -50,27 +50,72 @@ void appendComment(QList<CodeToken>& tokens, const QString& comment)
 
 QString normalizeEntities(const QString& text)
 {
-    // Most rows hold nothing to replace: skip the passes (and the copy) then.
-    if (!text.contains(u'&') && !text.contains(u'\t') && !text.contains(u'\r')
-        && !text.contains(QLatin1String("  ")))
-        return text;
-    QString s = text;
-    if (s.contains(u'&')) {
-        s.replace(QLatin1String("&lt;"), QLatin1String("&#060;"));
-        s.replace(QLatin1String("&gt;"), QLatin1String("&#062;"));
-        s.replace(QLatin1String("&quot;"), QLatin1String("&#034;"));
-        s.replace(QLatin1String("&nbsp;"), QLatin1String("&#032;"));
-        s.replace(QLatin1String("&copy;"), QLatin1String("&#169;"));
-        s.replace(QLatin1String("&deg;"), QLatin1String("&#176;"));
-        s.replace(QLatin1String("&amp;"), QLatin1String("&#038;"));
-        s.replace(QLatin1String("&middot;"), QLatin1String("&#183;"));
+    // One pass that gives what replacing each entity, then tabs and CR LF
+    // pairs, then three rounds of double spaces would: a run of n spaces
+    // becomes ceil(n / 8) spaces.
+    static constexpr std::pair<QLatin1StringView, QLatin1StringView> entities[] = {
+        { QLatin1StringView("&lt;"), QLatin1StringView("&#060;") },
+        { QLatin1StringView("&gt;"), QLatin1StringView("&#062;") },
+        { QLatin1StringView("&quot;"), QLatin1StringView("&#034;") },
+        { QLatin1StringView("&nbsp;"), QLatin1StringView("&#032;") },
+        { QLatin1StringView("&copy;"), QLatin1StringView("&#169;") },
+        { QLatin1StringView("&deg;"), QLatin1StringView("&#176;") },
+        { QLatin1StringView("&amp;"), QLatin1StringView("&#038;") },
+        { QLatin1StringView("&middot;"), QLatin1StringView("&#183;") },
+    };
+    const QStringView in(text);
+    const qsizetype len = in.size();
+    auto isSpace = [&](qsizetype i, qsizetype* width) {
+        if (in[i] == u' ' || in[i] == u'\t') {
+            *width = 1;
+            return true;
+        }
+        if (in[i] == u'\r' && i + 1 < len && in[i + 1] == u'\n') {
+            *width = 2;
+            return true;
+        }
+        return false;
+    };
+    // Most rows hold nothing to change: keep them shared.
+    bool change = false;
+    for (qsizetype i = 0; i < len && !change; ++i) {
+        const QChar c = in[i];
+        change = c == u'&' || c == u'\t' || c == u'\r'
+            || (c == u' ' && i + 1 < len && in[i + 1] == u' ');
     }
-    s.replace(u'\t', u' ');
-    s.replace(QLatin1String("\r\n"), QLatin1String(" "));
-    // Three passes: runs of up to eight spaces become one.
-    for (int pass = 0; pass < 3; ++pass)
-        s.replace(QLatin1String("  "), QLatin1String(" "));
-    return s;
+    if (!change)
+        return text;
+
+    QString out;
+    out.reserve(len + 16);
+    for (qsizetype i = 0; i < len;) {
+        qsizetype width = 0;
+        if (isSpace(i, &width)) {
+            qsizetype run = 0;
+            while (i < len && isSpace(i, &width)) {
+                ++run;
+                i += width;
+            }
+            out.append(QString((run + 7) / 8, u' '));
+            continue;
+        }
+        if (in[i] == u'&') {
+            bool replaced = false;
+            for (const auto& [name, numeric] : entities) {
+                if (in.mid(i).startsWith(name)) {
+                    out.append(numeric);
+                    i += name.size();
+                    replaced = true;
+                    break;
+                }
+            }
+            if (replaced)
+                continue;
+        }
+        out.append(in[i]);
+        ++i;
+    }
+    return out;
 }
 
 QString tagId(const QString& text)

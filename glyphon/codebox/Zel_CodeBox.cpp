@@ -62,20 +62,10 @@ CodeSurface::CodeSurface(Zel_CodeBoxPrivate* d, QWidget* parent)
 
 void CodeSurface::paintEvent(QPaintEvent* event)
 {
+    Q_UNUSED(event)
     d->syncGeometry();
-    const qreal dpr = devicePixelRatioF();
-    const QSize size = this->size() * dpr;
-    if (d->frame.size() != size || d->frameStale) {
-        if (d->frame.size() != size) {
-            d->frame = QImage(size, QImage::Format_RGB32);
-            d->frame.setDevicePixelRatio(dpr);
-        }
-        d->renderFrame(d->frame);
-        d->frameStale = false;
-    }
     QPainter p(this);
-    p.drawImage(
-        event->rect(), d->frame, QRectF(event->rect().topLeft() * dpr, event->rect().size() * dpr));
+    d->renderFrame(p);
 }
 
 void CodeSurface::mousePressEvent(QMouseEvent* event)
@@ -152,16 +142,26 @@ qint32 Zel_CodeBoxPrivate::firstVisible() const
 
 QList<CodeToken> Zel_CodeBoxPrivate::layoutRow(qint32 row, QList<QString>* drawn) const
 {
-    const StoredRow& r = store.at(row);
-    QList<CodeToken> tokens
-        = CodeTokenizer::tokenizeRow(r.value, r.addType == Zel_CodeBox::Shadowed);
-    const int height
-        = CodeLayout::layoutTokens(tokens, fonts, CodeLayout::TextLeft, textWidth, drawn);
-    // Measuring is the costly part of a row's layout: keep the result.
-    StoredRow& cached = const_cast<CodeStore&>(store).at(row);
-    cached.height = height;
-    cached.heightStamp = layoutStamp;
-    return tokens;
+    // Rows are measured to find the visible span, then painted: keep the
+    // layouts of the last rows seen so a page is cut and measured once.
+    auto cached = layoutCache.constFind(row);
+    if (cached == layoutCache.cend() || cached->stamp != layoutStamp) {
+        if (layoutCache.size() >= 512)
+            layoutCache.clear();
+        const StoredRow& r = store.at(row);
+        LaidOutRow laid;
+        laid.stamp = layoutStamp;
+        laid.tokens = CodeTokenizer::tokenizeRow(r.value, r.addType == Zel_CodeBox::Shadowed);
+        laid.height = CodeLayout::layoutTokens(
+            laid.tokens, fonts, CodeLayout::TextLeft, textWidth, &laid.drawn);
+        cached = layoutCache.insert(row, laid);
+        StoredRow& measured = const_cast<CodeStore&>(store).at(row);
+        measured.height = laid.height;
+        measured.heightStamp = layoutStamp;
+    }
+    if (drawn)
+        *drawn = cached->drawn;
+    return cached->tokens;
 }
 
 qint32 Zel_CodeBoxPrivate::rowHeight(qint32 row) const
@@ -259,7 +259,7 @@ void Zel_CodeBoxPrivate::syncGeometry() const
     // A hidden box gets its resize event only when shown: follow its size here.
     const int margin = borderStyle == Zel_CodeBox::Border ? 2 : 0;
     const QRect wanted = q->rect().adjusted(margin, margin, -margin, -margin);
-    if (surface->geometry() != wanted)
+    if (layoutPending || surface->geometry() != wanted)
         const_cast<Zel_CodeBoxPrivate*>(this)->relayout();
 }
 
@@ -268,6 +268,7 @@ void Zel_CodeBoxPrivate::relayout()
     if (inRelayout)
         return;
     inRelayout = true;
+    layoutPending = false;
     const int margin = borderStyle == Zel_CodeBox::Border ? 2 : 0;
     surface->setGeometry(q->rect().adjusted(margin, margin, -margin, -margin));
     const qint32 oldTop = firstVisible();
@@ -326,13 +327,16 @@ void Zel_CodeBoxPrivate::ensureVisible(qint32 row)
 
 void Zel_CodeBoxPrivate::invalidate()
 {
-    frameStale = true;
+    hostLines.clear(); // lines drawn by the host last until the rows are repainted
     surface->update();
 }
 
 void Zel_CodeBoxPrivate::rowsChanged()
 {
-    relayout();
+    layoutCache.clear();
+    // Hosts add rows one at a time: lay out once, when next asked or painted.
+    layoutPending = true;
+    invalidate();
 }
 
 void Zel_CodeBoxPrivate::rebuildGutter()
@@ -646,10 +650,6 @@ void Zel_CodeBox::AddText(const QString& Value, const QString& Key, const QStrin
     const StdPicture& Picture, AddMode AddType)
 {
     Q_UNUSED(Picture)
-    if (!d->store.keyOK(Key)) {
-        Q_EMIT Error(1);
-        return;
-    }
     StoredRow row;
     row.key = Key;
     row.category = category;
@@ -661,6 +661,10 @@ void Zel_CodeBox::AddText(const QString& Value, const QString& Key, const QStrin
         row.height = CodeLayout::barHeight(d->fonts, Value);
     }
     const qint32 pos = d->store.add(std::move(row));
+    if (pos < 0) {
+        Q_EMIT Error(1);
+        return;
+    }
     ++d->countTotalLines;
     // The current row stays on the same row when one is inserted above it.
     if (d->listIndex >= pos && pos < d->store.size() - 1)
@@ -787,6 +791,7 @@ void Zel_CodeBox::Clear()
         d->scrollBar->setValue(0);
     }
     d->rowsChanged();
+    d->relayout(); // the scroll bar goes at once
     if (hadCurrent)
         Q_EMIT ListIndexChange();
 }
@@ -861,16 +866,9 @@ qint32 Zel_CodeBox::Calculate_MouseY(qint32 NewListItem) const
 
 void Zel_CodeBox::DrawLine(qint32 X1, qint32 Y1, qint32 X2, qint32 Y2, OLE_COLOR Color)
 {
-    // Drawn on the current frame: it stays until the next repaint of the rows.
-    if (d->frameStale || d->frame.isNull()) {
-        d->frame = QImage(d->surface->size(), QImage::Format_RGB32);
-        d->renderFrame(d->frame);
-        d->frameStale = false;
-    }
-    QPainter p(&d->frame);
+    // Shown over the rows until they are next repainted for a change.
     const QColor color = Zel::toQColor(Color);
-    p.setPen(color.isValid() ? color : QColor(Qt::black));
-    p.drawLine(X1, Y1, X2, Y2);
+    d->hostLines.append({ QLine(X1, Y1, X2, Y2), color.isValid() ? color : QColor(Qt::black) });
     d->surface->update();
 }
 

@@ -4,6 +4,7 @@
 #include "CodeStore_p.h"
 #include "Zel_CodeBox.h"
 
+#include <QHash>
 #include <QImage>
 #include <QWidget>
 #include <zonecraft/graphics/cTile.h>
@@ -74,13 +75,27 @@ public:
     bool scrollVisible = false; // rows from the first visible one on overflow
     quint32 layoutStamp = 1; // row heights measured under another stamp are stale
     bool inRelayout = false;
+    bool layoutPending = false; // rows changed since the last layout
     bool scrollBarShown = false;
+
+    struct LaidOutRow
+    {
+        quint32 stamp = 0;
+        int height = 0;
+        QList<CodeToken> tokens;
+        QList<QString> drawn;
+    };
+    mutable QHash<qint32, LaidOutRow> layoutCache; // by row position
 
     // The gutter pattern and the rendered frame.
     QImage gutterStrip;
     cTile gutterTile;
-    mutable QImage frame;
-    mutable bool frameStale = true;
+    struct HostLine
+    {
+        QLine line;
+        QColor color;
+    };
+    QList<HostLine> hostLines; // from DrawLine
 
     qint32 areaHeight() const;
     qint32 areaWidth() const;
@@ -113,12 +128,12 @@ public:
     void rowsChanged();
 
     // Painting: reads state only.
-    void renderFrame(QImage& image) const;
-    void paintRow(QPainter& p, qint32 row, qint32 top) const;
+    void renderFrame(QPainter& p) const;
+    void paintRow(QPainter& p, CodeFonts::Batch& batch, qint32 row, qint32 top) const;
     void paintBar(QPainter& p, const QString& text, int left, int top, int right, int bottom) const;
-    void paintTokens(QPainter& p, qint32 row, int top) const;
-    void paintSelection(QPainter& p, QImage& image) const;
-    void paintPlaceholder(QPainter& p, QImage& image) const;
+    void paintTokens(QPainter& p, CodeFonts::Batch& batch, qint32 row, int top) const;
+    void paintSelection(QPainter& p, CodeFonts::Batch& batch) const;
+    void paintPlaceholder(QPainter& p) const;
 
     // Input.
     void chooseRowAt(qint32 y);

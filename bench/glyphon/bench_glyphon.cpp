@@ -1,0 +1,108 @@
+#include "HtmlDocument.h"
+
+#include <QApplication>
+#include <QImage>
+#include <benchmark/benchmark.h>
+#include <map>
+#include <memory>
+
+namespace {
+
+QWidget* surfaceOf(Zel_CodeBox& box)
+{
+    return box.findChild<QWidget*>(QStringLiteral("Picture1"));
+}
+
+// Paints the box's surface as the screen would get it.
+void paint(Zel_CodeBox& box, QImage& target)
+{
+    surfaceOf(box)->render(&target);
+}
+
+const HtmlDocument& document(int rows)
+{
+    static std::map<int, std::unique_ptr<HtmlDocument>> documents;
+    auto& doc = documents[rows];
+    if (!doc)
+        doc = std::make_unique<HtmlDocument>(rows);
+    return *doc;
+}
+
+// All rows added with AutoRender off, then AutoRender on and the first
+// screen of an 800 x 600 box painted.
+void BM_FillAndFirstPaint(benchmark::State& state)
+{
+    const HtmlDocument& doc = document(int(state.range(0)));
+    QImage target(800, 600, QImage::Format_RGB32);
+    for (auto _ : state) {
+        auto box = std::make_unique<Zel_CodeBox>();
+        box->resize(800, 600);
+        doc.load(*box);
+        box->setAutoRender(true);
+        paint(*box, target);
+        benchmark::DoNotOptimize(target.constBits());
+        state.PauseTiming(); // tearing the filled box down is not part of the load
+        box.reset();
+        state.ResumeTiming();
+    }
+    state.counters["rows"] = double(state.range(0));
+}
+
+struct LoadedBox
+{
+    Zel_CodeBox box;
+    QImage target { 800, 600, QImage::Format_RGB32 };
+    explicit LoadedBox(int rows)
+    {
+        box.resize(800, 600);
+        document(rows).load(box);
+        box.setAutoRender(true);
+        paint(box, target);
+    }
+};
+
+// Jumps to rows around the middle that were never shown, and paints.
+void BM_JumpToMiddle(benchmark::State& state)
+{
+    const int rows = int(state.range(0));
+    LoadedBox loaded(rows);
+    int step = 0;
+    for (auto _ : state) {
+        const int top = rows / 2 + (step++ * 997) % std::max(rows / 4, 1);
+        loaded.box.setTopIndex(top);
+        paint(loaded.box, loaded.target);
+        benchmark::DoNotOptimize(loaded.target.constBits());
+    }
+}
+
+// Scrolls down by one page of rows not shown before, and paints.
+void BM_PageScroll(benchmark::State& state)
+{
+    const int rows = int(state.range(0));
+    LoadedBox loaded(rows);
+    for (auto _ : state) {
+        qint32 top = loaded.box.TopIndex() + loaded.box.VisibleRowSpan();
+        if (top >= rows - loaded.box.VisibleRowSpan())
+            top = 0;
+        loaded.box.setTopIndex(top);
+        paint(loaded.box, loaded.target);
+        benchmark::DoNotOptimize(loaded.target.constBits());
+    }
+}
+
+} // namespace
+
+BENCHMARK(BM_FillAndFirstPaint)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(BM_JumpToMiddle)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PageScroll)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+int main(int argc, char** argv)
+{
+    if (qgetenv("QT_QPA_PLATFORM").isEmpty())
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
