@@ -782,6 +782,11 @@ void ZelPropList::ItemStatus(const QString& Key, Itembehavior Status)
         d->updateRow(position);
 }
 
+qint32 ZelPropList::ItemIndex(const QString& Key) const
+{
+    return d->store.indexOf(Key);
+}
+
 Item ZelPropList::GetItem(qint32 Index) const
 {
     d->checkIndex(Index);

@@ -136,6 +136,9 @@ public:
     Q_INVOKABLE void setItemSelected(qint32 Index, bool New_ItemSelected);
     /// Enables or disables the item with \a Key; an unknown key is ignored.
     Q_INVOKABLE void ItemStatus(const QString& Key, Tabulon::Itembehavior Status);
+    /// The position of the item with \a Key (case-insensitive), -1 when there is none. With
+    /// setItemText it sets values that ModifyItem does not take (text, colours, dates).
+    Q_INVOKABLE qint32 ItemIndex(const QString& Key) const;
     /// A copy of item \a Index; error 381 outside 0 .. ListCount - 1.
     Q_INVOKABLE Tabulon::Item GetItem(qint32 Index) const;
     /// "FF8000" -> "255,128,0": six hex digits as decimal red, green, blue.

@@ -86,6 +86,8 @@ private Q_SLOTS:
         QVERIFY(list->ModifyItem(QStringLiteral("c"), 5));
         QCOMPARE(list->ItemText(1), QStringLiteral("5"));
         QCOMPARE(list->ListCount(), 2);
+        QCOMPARE(list->ItemIndex(QStringLiteral("C")), 1);
+        QCOMPARE(list->ItemIndex(QStringLiteral("b")), -1);
         QCOMPARE(errorOf([&] {
             list->AddItem(QStringLiteral("A"), QString(), propString, QString(), QString());
         }),
