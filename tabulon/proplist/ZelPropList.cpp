@@ -612,6 +612,8 @@ ZelPropList::ZelPropList(QWidget* parent)
     connect(d->scrollBar, &QScrollBar::valueChanged, this,
         [this](int value) { guardEvent([&] { d->scrollBarMoved(value); }); });
 
+    connect(this, &UserControl::userModeChanged, this, [this] { d->fullRepaint(); });
+
     d->buttonFaceRgb = std::max(0, Zel::TranslateColor(Zel::ButtonFaceColor));
     d->props.font = AmbientFont();
     d->applyFont();
@@ -1267,6 +1269,8 @@ void ZelPropList::ReadProperties(const PropertyBag& bag)
 
     d->props = r;
     QWidget::setEnabled(enabled);
+    if (d->listIndex >= 0 && d->listIndex < d->store.count())
+        d->store.setSelected(d->listIndex, false);
     d->listIndex = -1;
     d->previousIndex = -1;
     d->storedTop = -1;
