@@ -571,6 +571,15 @@ void ZelPropListPrivate::closeEditors()
         updateRow(editingRow);
 }
 
+void ZelPropListPrivate::openEditor(int row, const QRect& where)
+{
+    // The editor of the item's style (text box, spin, colour, calendar,
+    // browse or combo) is filled from the item, placed at \a where over the
+    // value column, shown and focused here once the editors exist.
+    Q_UNUSED(row)
+    Q_UNUSED(where)
+}
+
 void ZelPropListPrivate::closeTextEditor()
 {
     // The inner text box is hidden here once it exists.
@@ -844,9 +853,9 @@ void ZelPropList::ActivateStyle(qint32 Index)
         return;
     d->closeEditors();
     const QRect where = d->editorRect(Index);
-    Q_UNUSED(where) // the in-place editor of the item's style opens here
     Q_EMIT KeySelected(d->store.at(Index).Key);
     d->editorOpen = true;
+    d->openEditor(Index, where);
     d->editingRow = Index;
     d->updateRow(Index);
 }
@@ -1258,7 +1267,7 @@ void ZelPropList::ReadProperties(const PropertyBag& bag)
     r.gridColor = bag.readColor(QStringLiteral("GridColor"), def.gridColor);
     r.listColumWidth = bag.readLong(QStringLiteral("ListColumWidth"), def.listColumWidth);
     r.showDescription = bag.readBoolean(QStringLiteral("ShowDescription"), def.showDescription);
-    // A stored True (-1) from the classic form counts as CoolXP too.
+    // A stored Boolean True (-1) counts as CoolXP too.
     const qint32 visualStyle = bag.readLong(QStringLiteral("VisualStyle"), qint32(def.visualStyle));
     r.visualStyle = visualStyle != 0 ? Style::CoolXP : Style::Standard;
     r.visualColor = bag.readColor(QStringLiteral("VisualColor"), def.visualColor);

@@ -169,6 +169,7 @@ public:
 
     // editors (the seam the in-place editors plug into)
     QRect editorRect(int row) const;
+    void openEditor(int row, const QRect& where);
     void closeEditors();
     void closeTextEditor();
 };
