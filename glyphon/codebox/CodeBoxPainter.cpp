@@ -56,8 +56,6 @@ void Zel_CodeBoxPrivate::renderFrame(QPainter& p) const
     const int height = areaHeight();
     p.fillRect(QRect(0, 0, areaWidth(), height), Qt::white);
     gutterTile.Tile(p, 0, 0, CodeLayout::GutterWidth, height, true);
-    if (store.isEmpty())
-        return;
     // Text is gathered into a few glyph runs and drawn once all rows are laid out.
     CodeFonts::Batch batch;
     qint64 top = 0;

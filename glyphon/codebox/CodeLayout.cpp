@@ -106,7 +106,8 @@ void CodeFonts::draw(QPainter& p, Batch& batch, int face, const QColor& color, i
     const bool underline = face & Slanted;
     if (!underline && glyphsFor(face, text, &run->indexes, &w, &positions)) {
         for (const QPointF& pos : std::as_const(positions))
-            run->positions.append(QPointF(x + pos.x(), baseline));
+            run->positions.append(
+                QPointF(qRound(x + pos.x()), baseline)); // whole pixels: one cached image a glyph
         return;
     }
     run->indexes.resize(mark);

@@ -1101,7 +1101,8 @@ Zel_CodeBox::EnumBorderStyle Zel_CodeBox::BorderStyle() const
 
 void Zel_CodeBox::setBorderStyle(qint32 New_BorderStyle)
 {
-    if (New_BorderStyle != NoBorder && New_BorderStyle != Border)
+    if ((New_BorderStyle != NoBorder && New_BorderStyle != Border)
+        || New_BorderStyle == d->borderStyle)
         return;
     d->borderStyle = EnumBorderStyle(New_BorderStyle);
     d->relayout();
