@@ -67,6 +67,27 @@ private Q_SLOTS:
         QVERIFY(!bar.SplitterContainer_MouseUp(50, 120));
     }
 
+    void verticalBarKeepsClearOfTheLeftBorder()
+    {
+        QWidget window;
+        window.resize(300, 200);
+        QWidget split(&window);
+        split.setGeometry(150, 0, 150, 200);
+        Lib_SplitterBar bar;
+        bar.setSplitObject(&split);
+        QCOMPARE(split.cursor().shape(), Qt::SizeHorCursor);
+        bar.SplitterMouseDown(&window, 100, 50);
+        QCOMPARE(bar.barRect(), QRect(99, 0, 6, 200));
+        bar.SplitterContainer_MouseMove(0, 50); // the left border (64) and 10 more
+        QCOMPARE(bar.clampedPointer().x(), 74);
+        QCOMPARE(bar.barRect(), QRect(73, 0, 6, 200));
+        bar.SplitterContainer_MouseMove(299, 50); // the right border (64)
+        QCOMPARE(bar.clampedPointer().x(), 235);
+        QVERIFY(bar.SplitterContainer_MouseUp(150, 50));
+        QCOMPARE(split.x(), 150);
+        QCOMPARE(split.y(), 0);
+    }
+
     void halfToneBarInvertsWhatIsBelow()
     {
         QWidget window;
