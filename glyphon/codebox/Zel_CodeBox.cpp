@@ -223,14 +223,6 @@ qint32 Zel_CodeBoxPrivate::lastPageTop() const
     return std::clamp(i + 1, 0, std::max(store.size() - 1, 0));
 }
 
-qint32 Zel_CodeBoxPrivate::rowTop(qint32 row) const
-{
-    const qint32 first = firstVisible();
-    if (row >= first)
-        return qint32(std::min<qint64>(heightOf(first, row), INT_MAX / 2));
-    return -qint32(std::min<qint64>(heightOf(row, first), INT_MAX / 2));
-}
-
 qint32 Zel_CodeBoxPrivate::rowAtY(qint32 y) const
 {
     if (y < 0)
@@ -294,7 +286,7 @@ void Zel_CodeBoxPrivate::relayout()
         scrollBar->setPageStep(std::max(span, 1));
     }
     inRelayout = false;
-    invalidate();
+    surface->update();
     if (firstVisible() != oldTop)
         Q_EMIT q->TopIndexChange();
 }
@@ -867,6 +859,7 @@ qint32 Zel_CodeBox::Calculate_MouseY(qint32 NewListItem) const
 void Zel_CodeBox::DrawLine(qint32 X1, qint32 Y1, qint32 X2, qint32 Y2, OLE_COLOR Color)
 {
     // Shown over the rows until they are next repainted for a change.
+    d->syncGeometry();
     const QColor color = Zel::toQColor(Color);
     d->hostLines.append({ QLine(X1, Y1, X2, Y2), color.isValid() ? color : QColor(Qt::black) });
     d->surface->update();

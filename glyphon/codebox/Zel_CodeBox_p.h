@@ -113,8 +113,6 @@ public:
     qint32 lastPageTop() const;
     /// The row whose span holds \a y (surface pixels), -1 below the last row.
     qint32 rowAtY(qint32 y) const;
-    /// The top of \a row relative to the surface (rows above the first visible one are negative).
-    qint32 rowTop(qint32 row) const;
 
     void setTextWidth(qint32 width);
     /// Lays out again when the box's size changed while it was hidden.

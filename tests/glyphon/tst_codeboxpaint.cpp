@@ -1,5 +1,7 @@
+#include <QApplication>
 #include <QSignalSpy>
 #include <QTest>
+#include <QWheelEvent>
 #include <glyphon/Zel_CodeBox.h>
 
 // Pixel probes of the rendered surface: gutter, header bar, selection, tokens.
@@ -243,6 +245,29 @@ private Q_SLOTS:
         box.Clear();
         QVERIFY(bar->isHidden());
         QCOMPARE(box.TopIndex(), 0);
+    }
+
+    void hostLinesLastUntilTheRowsChange()
+    {
+        Zel_CodeBox box;
+        fill(box, 2);
+        box.DrawLine(100, 5, 200, 5, 0x0000FF);
+        const QRgb red = qRgb(255, 0, 0) & 0xFFFFFF;
+        QCOMPARE(at(shot(box), 150, 5), red);
+        box.AddText(QStringLiteral("<p>"), QStringLiteral("more"), QString());
+        QCOMPARE(at(shot(box), 150, 5), 0xFFFFFFu);
+    }
+
+    void wheelScrollsThreeRows()
+    {
+        Zel_CodeBox box;
+        box.resize(300, 200);
+        fill(box, 50);
+        QCOMPARE(box.TopIndex(), 0);
+        QWheelEvent down(QPointF(100, 50), QPointF(100, 50), QPoint(), QPoint(0, -120),
+            Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(surface(box), &down);
+        QCOMPARE(box.TopIndex(), 3);
     }
 
     void designTimePlaceholder()
