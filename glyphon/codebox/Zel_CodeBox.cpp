@@ -926,10 +926,10 @@ qint32 Zel_CodeBox::TopIndex() const
     return d->firstVisible();
 }
 
-void Zel_CodeBox::setTopIndex(qint32 row)
+void Zel_CodeBox::setTopIndex(qint32 New_TopIndex)
 {
     d->syncGeometry();
-    d->setTop(row);
+    d->setTop(New_TopIndex);
 }
 
 qint32 Zel_CodeBox::VisibleRowSpan() const

@@ -68,9 +68,13 @@ class Zel_CodeBox : public UserControl
     Q_PROPERTY(qint32 ListIndex READ ListIndex WRITE setListIndex NOTIFY ListIndexChange USER true)
     /// Whether the current row keeps its selection look when the box loses focus.
     Q_PROPERTY(bool KeepFocus READ KeepFocus WRITE setKeepFocus)
+    /// Colour of comment words, and of every token of a Shadowed row.
     Q_PROPERTY(OLE_COLOR ColorComment READ ColorComment WRITE setColorComment)
+    /// Colour of element names and tag tails (drawn bold).
     Q_PROPERTY(OLE_COLOR ColorElementName READ ColorElementName WRITE setColorElementName)
+    /// Colour of attribute names with their "=".
     Q_PROPERTY(OLE_COLOR ColorAttributeName READ ColorAttributeName WRITE setColorAttributeName)
+    /// Colour of attribute values (drawn bold).
     Q_PROPERTY(OLE_COLOR ColorAttributeValue READ ColorAttributeValue WRITE setColorAttributeValue)
     /// Drawn in the gutter of locked rows.
     Q_PROPERTY(StdPicture LockPicture READ LockPicture WRITE setLockPicture)
@@ -90,6 +94,7 @@ class Zel_CodeBox : public UserControl
     Q_PROPERTY(EnumBorderStyle BorderStyle READ BorderStyle WRITE setBorderStyle)
     /// Whether the gutter shows line numbers.
     Q_PROPERTY(bool Show_Number READ Show_Number WRITE setShow_Number)
+    /// Host variables kept for hosts that use them; the box does not read them.
     Q_PROPERTY(qint32 Line_Y READ Line_Y WRITE setLine_Y)
     Q_PROPERTY(qint32 List_AreaHeight READ List_AreaHeight WRITE setList_AreaHeight)
     /// The value behind AutoRender.
@@ -98,8 +103,11 @@ class Zel_CodeBox : public UserControl
     Q_PROPERTY(bool Scroll_Visible READ Scroll_Visible)
     /// Rows added minus rows erased (reset by Clear).
     Q_PROPERTY(qint32 Count_TotalLines READ Count_TotalLines WRITE setCount_TotalLines)
-    /// The drawing surface's inner size in pixels.
+    /// The first visible row (the scroll bar's value); rows scroll whole.
+    Q_PROPERTY(qint32 TopIndex READ TopIndex WRITE setTopIndex NOTIFY TopIndexChange)
+    /// The drawing surface's inner height in pixels.
     Q_PROPERTY(qint32 AreaTextHeight READ AreaTextHeight)
+    /// The drawing surface's inner width in pixels.
     Q_PROPERTY(qint32 AreaTextWidth READ AreaTextWidth)
 
 public:
@@ -209,7 +217,7 @@ public:
 
     /// The first visible row (the scroll bar's value) and how many rows fit from it.
     qint32 TopIndex() const;
-    void setTopIndex(qint32 row);
+    void setTopIndex(qint32 New_TopIndex);
     qint32 VisibleRowSpan() const;
 
     // --- properties ---------------------------------------------------------
