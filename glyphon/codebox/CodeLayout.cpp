@@ -103,11 +103,15 @@ void CodeFonts::draw(QPainter& p, Batch& batch, int face, const QColor& color, i
     const qsizetype mark = run->indexes.size();
     QList<QPointF> positions;
     qreal w = 0;
-    const bool underline = face & Slanted;
-    if (!underline && glyphsFor(face, text, &run->indexes, &w, &positions)) {
+    if (glyphsFor(face, text, &run->indexes, &w, &positions)) {
+        // Whole pixels: one cached glyph image serves every position.
         for (const QPointF& pos : std::as_const(positions))
-            run->positions.append(
-                QPointF(qRound(x + pos.x()), baseline)); // whole pixels: one cached image a glyph
+            run->positions.append(QPointF(qRound(x + pos.x()), baseline));
+        if (face & Slanted) {
+            const QFontMetrics& metrics = m_metrics[size_t(face)];
+            const int y = baseline + metrics.underlinePos();
+            p.fillRect(QRect(x, y, qRound(w), std::max(metrics.lineWidth(), 1)), color);
+        }
         return;
     }
     run->indexes.resize(mark);
