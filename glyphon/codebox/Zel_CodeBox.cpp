@@ -620,6 +620,17 @@ Zel_CodeBox::~Zel_CodeBox()
     d->gutterTile.DestroyPattern();
 }
 
+QSize Zel_CodeBox::sizeHint() const
+{
+    return QSize(320, 240);
+}
+
+QSize Zel_CodeBox::minimumSizeHint() const
+{
+    // The gutter, a little text and the scroll bar.
+    return QSize(CodeLayout::TextLeft + 40 + CodeLayout::ScrollBarWidth, 3 * d->fonts.lineHeight());
+}
+
 void Zel_CodeBox::resizeEvent(QResizeEvent* event)
 {
     UserControl::resizeEvent(event);

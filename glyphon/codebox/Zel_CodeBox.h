@@ -264,6 +264,9 @@ public:
     qint32 AreaTextHeight() const;
     qint32 AreaTextWidth() const;
 
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
     void InitProperties() override;
     void ReadProperties(const PropertyBag& bag) override;
     void WriteProperties(PropertyBag& bag) const override;

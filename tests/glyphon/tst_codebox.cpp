@@ -71,6 +71,25 @@ private Q_SLOTS:
         QVERIFY(box.Row(1).Tokens.size() == 1);
     }
 
+    void hiddenTextAndShadowedRows()
+    {
+        Zel_CodeBox box;
+        box.AddText(QStringLiteral("<p>a</p>"), QStringLiteral("a"), QString());
+        box.AddText(QStringLiteral("note\twith tab"), QStringLiteral("n"), QString(), StdPicture(),
+            Zel_CodeBox::app_HiddenText);
+        box.AddText(QStringLiteral("<p>b</p>"), QStringLiteral("b"), QString(), StdPicture(),
+            Zel_CodeBox::Shadowed);
+        const CodeRow hidden = box.Row(1);
+        QCOMPARE(hidden.Value, QStringLiteral("note\twith tab")); // stored as passed
+        QCOMPARE(hidden.LineNumber, 0);
+        QVERIFY(hidden.Tokens.isEmpty());
+        const CodeRow shadowed = box.Row(2);
+        QVERIFY(shadowed.Shadowed);
+        QCOMPARE(shadowed.LineNumber, 2);
+        QCOMPARE(shadowed.Tokens.at(1).Kind, qint32(Zel_CodeBox::ShadowedText));
+        QVERIFY(!box.Row(0).Shadowed);
+    }
+
     void keysIgnoreCase()
     {
         Zel_CodeBox box;
