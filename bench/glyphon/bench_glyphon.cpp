@@ -37,6 +37,8 @@ void BM_FillAndFirstPaint(benchmark::State& state)
     for (auto _ : state) {
         auto box = std::make_unique<Zel_CodeBox>();
         box->resize(800, 600);
+        if (state.range(1))
+            box->show(); // a window on screen: every added row asks for a repaint
         doc.load(*box);
         box->setAutoRender(true);
         paint(*box, target);
@@ -46,6 +48,7 @@ void BM_FillAndFirstPaint(benchmark::State& state)
         state.ResumeTiming();
     }
     state.counters["rows"] = double(state.range(0));
+    state.counters["shown"] = double(state.range(1));
 }
 
 struct LoadedBox
@@ -92,7 +95,11 @@ void BM_PageScroll(benchmark::State& state)
 
 } // namespace
 
-BENCHMARK(BM_FillAndFirstPaint)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(BM_FillAndFirstPaint)
+    ->Args({ 100000, 0 })
+    ->Args({ 100000, 1 })
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(5);
 BENCHMARK(BM_JumpToMiddle)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PageScroll)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond);
 

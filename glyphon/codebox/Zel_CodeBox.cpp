@@ -325,8 +325,12 @@ void Zel_CodeBoxPrivate::invalidate()
 
 void Zel_CodeBoxPrivate::rowsChanged()
 {
-    layoutCache.clear();
-    // Hosts add rows one at a time: lay out once, when next asked or painted.
+    if (!layoutCache.isEmpty())
+        layoutCache.clear();
+    // Hosts add rows one at a time: lay out once, when next asked or painted
+    // (a repaint is already on its way while a layout is pending).
+    if (layoutPending)
+        return;
     layoutPending = true;
     invalidate();
 }
