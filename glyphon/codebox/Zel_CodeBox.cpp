@@ -265,10 +265,17 @@ void Zel_CodeBoxPrivate::relayout()
     surface->setGeometry(q->rect().adjusted(margin, margin, -margin, -margin));
     const qint32 oldTop = firstVisible();
     const qint32 width = areaWidth();
-    setTextWidth(width);
-    bool overflow = !fitsFrom(0);
-    if (overflow)
-        setTextWidth(width - CodeLayout::ScrollBarWidth);
+    bool overflow;
+    if (scrollBarShown && textWidth == width - CodeLayout::ScrollBarWidth && !fitsFrom(0)) {
+        // Still more rows than fit beside the scroll bar: keep it, and keep
+        // the measured heights (trying the full width would measure twice).
+        overflow = true;
+    } else {
+        setTextWidth(width);
+        overflow = !fitsFrom(0);
+        if (overflow)
+            setTextWidth(width - CodeLayout::ScrollBarWidth);
+    }
     const qint32 maxTop = overflow ? lastPageTop() : 0;
     {
         const QSignalBlocker blocker(scrollBar);
