@@ -1,6 +1,7 @@
 // Figures, their collection and painting.
 
 #include "ZonecraftTestSupport.h"
+#include "control/Zonecraft_p.h"
 #include "figures/FigureCollection.h"
 
 #include <QRandomGenerator>
@@ -44,6 +45,9 @@ private Q_SLOTS:
     void badColourAddsNothing();
     void paintingProbes();
     void previewAndHiddenPaintNothingButStillHit();
+    void importPaintsOnceWhenTheEventLoopRuns();
+    void importPaintIsNotLateForAnyReader();
+    void destroyedWithAPaintDue();
 };
 
 void TestFigures::numbering()
@@ -330,6 +334,103 @@ void TestFigures::previewAndHiddenPaintNothingButStillHit()
     QCOMPARE(pixel(z, 200, 200), qRgb(255, 255, 255) & 0xFFFFFF);
     QCOMPARE(z.FigureAt(200, 200), 2);
     z.FigureHide(Zonecraft::Show);
+}
+
+namespace {
+
+constexpr QRgb White = 0xFFFFFF;
+constexpr QRgb Red = 0xFF0000;
+constexpr QRgb Green = 0x00FF00;
+constexpr QRgb Blue = 0x0000FF;
+
+const QString GreenRectangle = QStringLiteral("10,10,50,40|Rectangle|1|&HFF00&|False\r\n");
+const QString RedCircle = QStringLiteral("200,200,30|Circle|2|&HFF|False\r\n");
+
+} // namespace
+
+void TestFigures::importPaintsOnceWhenTheEventLoopRuns()
+{
+    ZonecraftFixture fx;
+    Zonecraft& z = fx.z();
+    z.setShowHandles(false);
+    z.DrawNewRectangle(300, 300, 320, 320, {}, QStringLiteral("&HFF0000"));
+    const ZonecraftPrivate* d = ZonecraftPrivate::get(&z);
+    const int passes = d->paintPasses;
+    EventLog log(z);
+
+    z.ImportCode(Zonecraft::customcode, GreenRectangle);
+    z.ImportCode(Zonecraft::customcode, RedCircle);
+    QCOMPARE(z.FigActivate_Loading(), Zonecraft::Ready);
+    QCOMPARE(z.CountFigures(), 3);
+    QCOMPARE(z.SelectedIndex(), 1);
+    QCOMPARE(z.FigureAt(30, 25), 2); // hit testing needs no paint
+    QCOMPARE(d->paintPasses, passes);
+    QCOMPARE(pixel(z, 30, 25), White);
+
+    QCoreApplication::processEvents();
+    QCOMPARE(d->paintPasses, passes + 1);
+    QCOMPARE(pixel(z, 30, 25), Green);
+    QCOMPARE(pixel(z, 200, 200), Red);
+    QCOMPARE(pixel(z, 310, 310), Blue);
+    QCoreApplication::processEvents();
+    QCOMPARE(d->paintPasses, passes + 1);
+    QCOMPARE(log.take(), QStringList()); // neither the imports nor the paint raise events
+
+    // A line that stops the import: the figures before it are painted too.
+    QVERIFY_THROWS_EXCEPTION(RuntimeError,
+        z.ImportCode(Zonecraft::customcode,
+            QStringLiteral("400,10,450,40|1|3|&HFF|0\r\n1,2|Rectangle|4|0|0\r\n")));
+    QCOMPARE(z.FigActivate_Loading(), Zonecraft::Ready);
+    QCOMPARE(pixel(z, 420, 25), White);
+    QCoreApplication::processEvents();
+    QCOMPARE(pixel(z, 420, 25), Red);
+    QCOMPARE(d->paintPasses, passes + 2);
+}
+
+void TestFigures::importPaintIsNotLateForAnyReader()
+{
+    ZonecraftFixture fx;
+    Zonecraft& z = fx.z();
+    const ZonecraftPrivate* d = ZonecraftPrivate::get(&z);
+
+    // The host's Redraw paints at once; nothing is left for the event loop.
+    z.ImportCode(Zonecraft::customcode, GreenRectangle);
+    int passes = d->paintPasses;
+    z.Redraw();
+    QCOMPARE(pixel(z, 30, 25), Green);
+    QCoreApplication::processEvents();
+    QCOMPARE(d->paintPasses, passes + 1);
+
+    // Without a clear, Redraw draws on the screen only; a due import still
+    // reaches the persistent picture.
+    z.ImportCode(Zonecraft::customcode, RedCircle);
+    z.Redraw(false);
+    QCOMPARE(pixel(z, 200, 200), Red);
+
+    // An operation that paints takes the due pass with it.
+    z.ImportCode(Zonecraft::customcode, QStringLiteral("400,10,450,40|1|3|&HFF0000|0\r\n"));
+    passes = d->paintPasses;
+    z.DrawNewRectangle(500, 300, 520, 320);
+    QCOMPARE(pixel(z, 420, 25), Blue);
+    QCoreApplication::processEvents();
+    QCOMPARE(d->paintPasses, passes + 1);
+
+    // A paint of the work picture that comes before the event loop turns
+    // shows the figures, not the stale picture.
+    z.ImportCode(Zonecraft::customcode, QStringLiteral("100,300,140,340|1|5|&HFF00&|0\r\n"));
+    const QImage shown = z.WorkPicture()->grab().toImage();
+    QCOMPARE(shown.pixel(120, 320) & 0xFFFFFF, Green);
+    passes = d->paintPasses;
+    QCoreApplication::processEvents();
+    QCOMPARE(d->paintPasses, passes);
+}
+
+void TestFigures::destroyedWithAPaintDue()
+{
+    auto fx = std::make_unique<ZonecraftFixture>();
+    fx->z().ImportCode(Zonecraft::customcode, GreenRectangle + RedCircle);
+    fx.reset();
+    QCoreApplication::processEvents(); // the due pass went with the control
 }
 
 QTEST_MAIN(TestFigures)

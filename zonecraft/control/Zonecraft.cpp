@@ -5,6 +5,7 @@
 #include "../figures/NumberFormat.h"
 #include "Zonecraft_p.h"
 
+#include <QEvent>
 #include <QPainter>
 #include <QResizeEvent>
 #include <algorithm>
@@ -19,6 +20,27 @@ using zc::FigureHistory;
 namespace {
 
 constexpr int ObjectVariableNotSet = 91;
+
+/// Runs a due paint pass right before the work picture paints, so the
+/// screen never shows a stale picture even when the paint comes first.
+class PaintWatch : public QObject
+{
+public:
+    explicit PaintWatch(ZonecraftPrivate* d)
+        : d(d)
+    { }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint && watched == d->workPicture)
+            d->flushPaint();
+        return false;
+    }
+
+private:
+    ZonecraftPrivate* const d;
+};
+
 } // namespace
 
 ZonecraftSharedSettings& ZonecraftSharedSettings::instance()
@@ -30,6 +52,8 @@ ZonecraftSharedSettings& ZonecraftSharedSettings::instance()
 ZonecraftPrivate::ZonecraftPrivate(Zonecraft* q)
     : q(q)
 { }
+
+ZonecraftPrivate::~ZonecraftPrivate() = default;
 
 // ---------------------------------------------------------------------------
 // Figures
@@ -288,6 +312,31 @@ void ZonecraftPrivate::paintHandles(QPainter& painter) const
         painter.fillRect(h.rect, color);
 }
 
+void ZonecraftPrivate::schedulePaint()
+{
+    paintStale = true;
+    if (paintPosted)
+        return;
+    paintPosted = true;
+    // Posted to the control: a control destroyed first takes the call with it.
+    QMetaObject::invokeMethod(
+        q,
+        [this] {
+            paintPosted = false;
+            flushPaint();
+        },
+        Qt::QueuedConnection);
+}
+
+void ZonecraftPrivate::flushPaint()
+{
+    // In the middle of a bulk load the collection is half built; the load
+    // schedules the pass again when it ends.
+    if (!paintStale || loading)
+        return;
+    q->Redraw(true);
+}
+
 // ---------------------------------------------------------------------------
 // Zonecraft
 
@@ -303,6 +352,8 @@ Zonecraft::Zonecraft(QWidget* parent)
     d->workPicture->setBackColor(0xE0E0E0);
     d->workPicture->move(0, 0);
     d->workPicture->resize(0, 0);
+    d->paintWatch = std::make_unique<PaintWatch>(d.get());
+    d->workPicture->installEventFilter(d->paintWatch.get());
 }
 
 Zonecraft::~Zonecraft() = default;
@@ -559,6 +610,11 @@ Zonecraft::UpdateFigActivate Zonecraft::FigActivate_Loading() const
 
 void Zonecraft::Redraw(bool Repaint)
 {
+    // A stale picture still shows figures that may be gone: start afresh.
+    if (d->paintStale)
+        Repaint = true;
+    d->paintStale = false;
+    ++d->paintPasses;
     PictureBox* picture = d->workPicture;
     if (Repaint) {
         picture->setAutoRedraw(true);
@@ -710,12 +766,17 @@ void Zonecraft::ImportCode(UsingCode ChooseCode, const QString& CoordsString)
                 zc::AreaCodeReader::readBoolean(line.locked), -1, false);
         }
     } catch (const RuntimeError& e) {
-        // The figures of the earlier lines stay, painted; later events are not silenced.
-        Redraw(true);
+        // The figures of the earlier lines stay and get painted; later events
+        // are not silenced.
+        d->loading = false;
+        d->schedulePaint();
         throw RuntimeError(
             e.number(), QStringLiteral("Area line %1: %2").arg(lineNumber).arg(e.description()));
     }
-    Redraw(true);
+    // Painting a large list costs far more than reading it, so the pass is
+    // coalesced to the next turn of the event loop, as widget updates are.
+    d->loading = false;
+    d->schedulePaint();
 }
 
 void Zonecraft::ImportFigure(const QString& Coordinates, DrawFigure Figure, const QString& Key,

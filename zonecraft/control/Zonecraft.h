@@ -165,8 +165,9 @@ public:
 
     // Figures and painting
 
-    /// Paints every figure (and the selected one's handles); with \a Repaint
-    /// the persistent picture is cleared first. Ends any bulk loading.
+    /// Paints every figure (and the selected one's handles) now; with \a
+    /// Repaint, or while an import's paint is still due, the persistent
+    /// picture is cleared first. Ends any bulk loading.
     Q_INVOKABLE void Redraw(bool Repaint = false);
     /// Number of figures.
     Q_INVOKABLE qint32 CountFigures() const;
@@ -207,7 +208,9 @@ public:
 
     /// Adds the figures of a separated list (lines ending in "\r\n", fields
     /// coordinates|kind|key|colour|locked). Only customcode is read. Throws
-    /// RuntimeError on a bad line; figures already present always stay.
+    /// RuntimeError on a bad line; figures already present always stay. The
+    /// work picture shows the new figures once the event loop runs (or at
+    /// once after Redraw); several imports in a row are painted once.
     Q_INVOKABLE void ImportCode(UsingCode ChooseCode, const QString& CoordsString);
     /// Adds one figure from its coordinates text. An ImportIndex below 1
     /// gives the figure the smallest free number.

@@ -35,6 +35,8 @@ class ZonecraftPrivate
 {
 public:
     explicit ZonecraftPrivate(Zonecraft* q);
+    ~ZonecraftPrivate();
+    static ZonecraftPrivate* get(Zonecraft* control) { return control->d.get(); }
 
     Zonecraft* const q;
     PictureBox* picture3 = nullptr; // the viewport
@@ -67,6 +69,11 @@ public:
     // State
     double zoom = 1.0; // the zoom factor; 1 until zooming exists
     bool loading = false; // FigActivate_Loading
+    // The work picture's persistent content no longer shows the figures; a
+    // paint pass is due before the picture is next shown or drawn on.
+    bool paintStale = false;
+    bool paintPosted = false; // a coalesced paint pass waits in the event queue
+    int paintPasses = 0; // paint passes run so far
     bool figuresVisible = true; // FigureHide
     bool snapping = false;
     struct Clipboard
@@ -119,6 +126,13 @@ public:
     void resetInteraction();
     void paintHandles(QPainter& painter) const;
 
+    // Deferred painting. A bulk change marks the picture stale instead of
+    // painting; one paint pass then runs when the event loop next turns, or
+    // earlier when the work picture is about to be painted. Whatever draws
+    // on or reads the work picture's layers calls flushPaint() first.
+    void schedulePaint();
+    void flushPaint();
+
     // History
     void addRecord(int list, qint32 action, const QString& coordinates, const QString& previous,
         const ShapeFigure& shape);
@@ -132,4 +146,7 @@ public:
     void restoreConversion(const zc::HistoryRecord& record);
     /// Applies the top record of \a list; false when the list is empty.
     bool step(int list);
+
+    // Last, so it goes first: no paint event reaches a half-destroyed control.
+    std::unique_ptr<QObject> paintWatch;
 };
