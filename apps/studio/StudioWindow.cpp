@@ -1,78 +1,122 @@
 #include "StudioWindow.h"
 
+#include "AreaList.h"
+#include "HotspotProperties.h"
+#include "MapPage.h"
+
 #include <QAction>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QSaveFile>
 #include <QScrollArea>
 #include <QSplitter>
 #include <QStatusBar>
+#include <QTimer>
+#include <common/PictureBox.h>
 #include <common/RuntimeError.h>
+#include <glyphon/Zel_CodeBox.h>
+#include <tabulon/ZelPropList.h>
+#include <zonecraft/Zonecraft.h>
 
 namespace {
 
-const char* const SampleResource = ":/sample/sample.png";
+const QString SamplePicture = QStringLiteral(":/sample/sample.png");
+const QString SampleAreas = QStringLiteral(":/sample/sample-areas.txt");
+const QString SampleTitle = QStringLiteral("Sample floor plan");
 
-// The picture box in a scroll area, centred on a dark background.
-QScrollArea* makePictureScrollArea(PictureBox* pictureBox)
+QScrollArea* makeMapArea(Zonecraft* map)
 {
-    auto* scrollArea = new QScrollArea;
-    scrollArea->setObjectName(QStringLiteral("pictureScrollArea"));
-    scrollArea->setWidget(pictureBox);
-    scrollArea->setWidgetResizable(false);
-    scrollArea->setAlignment(Qt::AlignCenter);
-    scrollArea->setBackgroundRole(QPalette::Dark);
-    return scrollArea;
+    auto* area = new QScrollArea;
+    area->setObjectName(QStringLiteral("mapArea"));
+    area->setWidget(map);
+    area->setWidgetResizable(false);
+    area->setAlignment(Qt::AlignCenter);
+    area->setBackgroundRole(QPalette::Dark);
+    return area;
+}
+
+// One header row per page section, one code row per line.
+void showPage(Zel_CodeBox& code, const MapPage& page)
+{
+    const QString selected = code.ListIndex() >= 0 && code.ListIndex() <= code.Count().toInt()
+        ? code.ItemKey(code.ListIndex()).toString()
+        : QString();
+    code.setAutoRender(false);
+    code.Clear();
+    for (const MapPage::Section& section : page.sections()) {
+        code.AddText(section.title, QStringLiteral("section:") + section.title, section.title, {},
+            Zel_CodeBox::Header);
+        for (int i = 0; i < section.lines.size(); ++i)
+            code.AddText(section.lines.at(i), section.keys.at(i), section.title);
+    }
+    code.setAutoRender(true);
+    if (!selected.isEmpty() && code.ReturnKey(selected) >= 0)
+        code.SelectItem(selected);
 }
 
 } // namespace
 
 StudioWindow::StudioWindow(QWidget* parent)
     : QMainWindow(parent)
-    , m_mainSplitter(new QSplitter(Qt::Horizontal, this))
-    , m_picturePanel(nullptr)
-    , m_pictureBox(new PictureBox)
-    , m_sideSplitter(new QSplitter(Qt::Vertical, m_mainSplitter))
-    , m_propertyPanel(makePlaceholder(QStringLiteral("propertyPanelPlaceholder"), tr("Properties")))
-    , m_codePanel(makePlaceholder(QStringLiteral("codePanelPlaceholder"), tr("Code")))
+    , m_map(new Zonecraft)
+    , m_mapArea(makeMapArea(m_map))
+    , m_properties(new ZelPropList)
+    , m_code(new Zel_CodeBox)
     , m_statusLabel(new QLabel(this))
 {
     setWindowTitle(tr("Zel Studio"));
-    m_mainSplitter->setObjectName(QStringLiteral("mainSplitter"));
-    m_sideSplitter->setObjectName(QStringLiteral("sideSplitter"));
-    m_pictureBox->setObjectName(QStringLiteral("pictureBox"));
-    m_picturePanel = makePictureScrollArea(m_pictureBox);
+    m_map->setObjectName(QStringLiteral("map"));
+    m_properties->setObjectName(QStringLiteral("properties"));
+    m_code->setObjectName(QStringLiteral("code"));
+    m_properties->setVisualStyle(Tabulon::Style::CoolXP);
+    m_properties->setVisualColor(Zel::rgb(120, 160, 220));
+    m_code->setShow_Number(true);
+    // Hatched hotspots keep the floor plan readable under them.
+    m_map->setFillStyle(PictureBox::DiagonalCross);
 
-    m_sideSplitter->addWidget(m_propertyPanel);
-    m_sideSplitter->addWidget(m_codePanel);
-    m_sideSplitter->setStretchFactor(0, 3);
-    m_sideSplitter->setStretchFactor(1, 2);
+    auto* side = new QSplitter(Qt::Vertical);
+    side->setObjectName(QStringLiteral("sideSplitter"));
+    side->addWidget(m_properties);
+    side->addWidget(m_code);
+    side->setSizes({ 300, 360 });
 
-    m_mainSplitter->addWidget(m_picturePanel);
-    m_mainSplitter->addWidget(m_sideSplitter);
-    m_mainSplitter->setStretchFactor(0, 3);
-    m_mainSplitter->setStretchFactor(1, 1);
-    m_mainSplitter->setSizes({ 760, 300 });
-    setCentralWidget(m_mainSplitter);
+    auto* main = new QSplitter(Qt::Horizontal);
+    main->setObjectName(QStringLiteral("mainSplitter"));
+    main->addWidget(m_mapArea);
+    main->addWidget(side);
+    main->setStretchFactor(0, 3);
+    main->setStretchFactor(1, 2);
+    main->setSizes({ 680, 520 });
+    setCentralWidget(main);
     statusBar()->addWidget(m_statusLabel, 1);
 
-    QMenu* file = menuBar()->addMenu(tr("&File"));
-    QAction* open = file->addAction(tr("&Open Picture…"), this, &StudioWindow::openFromDialog);
-    open->setShortcut(QKeySequence::Open);
-    QAction* quit = file->addAction(tr("&Quit"), this, &QWidget::close);
-    quit->setShortcut(QKeySequence::Quit);
-
-    resize(1100, 700);
+    buildMenus();
+    connectControls();
+    resize(1220, 720);
 }
 
 StudioWindow::~StudioWindow() = default;
 
 StdPicture StudioWindow::samplePicture()
 {
-    return StdPicture(QImage(QString::fromLatin1(SampleResource)));
+    return StdPicture(QImage(SamplePicture));
+}
+
+QString StudioWindow::sampleAreaList()
+{
+    QFile file(SampleAreas);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+void StudioWindow::openSample()
+{
+    showPicture(samplePicture(), QStringLiteral("sample.png"));
+    loadAreaList(sampleAreaList());
 }
 
 bool StudioWindow::openPicture(const QString& fileName, QString* error)
@@ -93,53 +137,146 @@ bool StudioWindow::openPicture(const QString& fileName, QString* error)
 void StudioWindow::showPicture(const StdPicture& picture, const QString& title)
 {
     m_picture = picture;
-    if (m_pictureBox) {
-        m_pictureBox->resize(std::max(1, picture.Width()), std::max(1, picture.Height()));
-        m_pictureBox->setPicture(picture);
-    }
+    m_pictureName = title;
+    m_map->setPicture(picture);
+    m_map->resize(std::max(1, picture.Width()), std::max(1, picture.Height()));
     setWindowTitle(tr("%1 - Zel Studio").arg(title));
-    m_statusLabel->setText(
-        tr("%1, %2 x %3 pixels").arg(title).arg(picture.Width()).arg(picture.Height()));
-    Q_EMIT pictureChanged(picture);
+    HotspotProperties::fill(*m_properties, title, QSize(picture.Width(), picture.Height()));
+    HotspotProperties::showFigureCount(*m_properties, m_map->CountFigures());
+    refreshPage();
 }
 
-void StudioWindow::setPicturePanel(QWidget* panel)
+bool StudioWindow::loadAreaList(const QString& text, QString* error)
 {
-    replacePanel(m_mainSplitter, m_picturePanel, panel);
+    bool loaded = true;
+    try {
+        AreaList::load(*m_map, text);
+    } catch (const RuntimeError& e) {
+        loaded = false;
+        if (error)
+            *error = e.description();
+    }
+    m_map->ClearHistory();
+    HotspotProperties::showNoFigure(*m_properties);
+    HotspotProperties::showFigureCount(*m_properties, m_map->CountFigures());
+    refreshPage();
+    return loaded;
 }
 
-void StudioWindow::setPropertyPanel(QWidget* panel)
+QString StudioWindow::htmlPage() const
 {
-    replacePanel(m_sideSplitter, m_propertyPanel, panel);
+    const MapPage page(SampleTitle, m_pictureName, QSize(m_picture.Width(), m_picture.Height()),
+        m_map->ExportCode(Zonecraft::ClientSide), AreaList::figureNumbers(*m_map));
+    return page.text();
 }
 
-void StudioWindow::setCodePanel(QWidget* panel)
+bool StudioWindow::exportHtml(const QString& fileName, QString* error) const
 {
-    replacePanel(m_sideSplitter, m_codePanel, panel);
+    QSaveFile file(fileName);
+    if (file.open(QIODevice::WriteOnly)) {
+        file.write(htmlPage().toUtf8());
+        if (file.commit())
+            return true;
+    }
+    if (error)
+        *error = file.errorString();
+    return false;
 }
 
-void StudioWindow::replacePanel(QSplitter* splitter, QWidget*& slot, QWidget* panel)
+void StudioWindow::buildMenus()
 {
-    if (!panel || panel == slot)
+    QMenu* file = menuBar()->addMenu(tr("&File"));
+    file->addAction(
+        tr("&Open Picture…"), QKeySequence::Open, this, &StudioWindow::openPictureFromDialog);
+    file->addAction(tr("Open &Area List…"), this, &StudioWindow::openAreaListFromDialog);
+    file->addAction(
+        tr("&Export HTML…"), QKeySequence(tr("Ctrl+E")), this, &StudioWindow::exportHtmlFromDialog);
+    file->addSeparator();
+    file->addAction(tr("&Quit"), QKeySequence::Quit, this, &QWidget::close);
+
+    QMenu* edit = menuBar()->addMenu(tr("&Edit"));
+    m_undo = edit->addAction(tr("&Undo"), QKeySequence::Undo, m_map, &Zonecraft::Undo);
+    m_redo = edit->addAction(tr("&Redo"), QKeySequence::Redo, m_map, &Zonecraft::Redo);
+    edit->addSeparator();
+    edit->addAction(tr("&Delete Hotspot"), QKeySequence::Delete, this, [this] {
+        if (m_map->SelectedIndex() > 0)
+            m_map->DeleteFigure();
+    });
+    m_undo->setEnabled(false);
+    m_redo->setEnabled(false);
+}
+
+void StudioWindow::connectControls()
+{
+    connect(m_map, &Zonecraft::HotspotActivate, this, &StudioWindow::showSelection);
+    connect(m_map, &Zonecraft::HotspotMoved, this, &StudioWindow::showSelection);
+    connect(m_map, &Zonecraft::HistoryStatus, this, [this](bool undoReady, bool redoReady) {
+        m_undo->setEnabled(undoReady);
+        m_redo->setEnabled(redoReady);
+    });
+    // Every change of the map is recorded in its history (HistoryStatus) or
+    // replayed from it (HistoryAction), both while the map is still changing;
+    // the page and the counts are brought up to date once it is done.
+    connect(m_map, &Zonecraft::HistoryStatus, this, &StudioWindow::scheduleRefresh);
+    connect(m_map, &Zonecraft::HistoryAction, this, &StudioWindow::scheduleRefresh);
+    connect(m_map, &Zonecraft::HotspotMoved, this, &StudioWindow::scheduleRefresh);
+    connect(m_map->WorkPicture(), &PictureBox::MouseDown, this,
+        [this](int button, int, float x, float y) {
+            if (button == 1)
+                selectFigureAt(x, y);
+        });
+    connect(m_code, qOverload<const QString&, const QString&>(&Zel_CodeBox::ReturnKey), this,
+        [this](const QString& key, const QString&) { selectFigureOfRow(key); });
+}
+
+void StudioWindow::scheduleRefresh()
+{
+    if (m_refreshPending)
         return;
-    const int index = splitter->indexOf(slot);
-    QWidget* old = splitter->replaceWidget(index, panel);
-    slot = panel;
-    delete old;
+    m_refreshPending = true;
+    QTimer::singleShot(0, this, [this] {
+        m_refreshPending = false;
+        HotspotProperties::showFigureCount(*m_properties, m_map->CountFigures());
+        if (m_map->SelectedIndex() == 0)
+            HotspotProperties::showNoFigure(*m_properties);
+        refreshPage();
+    });
 }
 
-QWidget* StudioWindow::makePlaceholder(const QString& objectName, const QString& text)
+void StudioWindow::refreshPage()
 {
-    auto* label = new QLabel(text);
-    label->setObjectName(objectName);
-    label->setAlignment(Qt::AlignCenter);
-    label->setFrameShape(QFrame::StyledPanel);
-    label->setEnabled(false);
-    label->setMinimumSize(200, 120);
-    return label;
+    const MapPage page(SampleTitle, m_pictureName, QSize(m_picture.Width(), m_picture.Height()),
+        m_map->ExportCode(Zonecraft::ClientSide), AreaList::figureNumbers(*m_map));
+    showPage(*m_code, page);
+    m_statusLabel->setText(tr("%1, %2 x %3 pixels, %n hotspot(s)", nullptr, m_map->CountFigures())
+                               .arg(m_pictureName)
+                               .arg(m_picture.Width())
+                               .arg(m_picture.Height()));
 }
 
-void StudioWindow::openFromDialog()
+void StudioWindow::showSelection(const ShapeFigure& figure)
+{
+    HotspotProperties::showFigure(*m_properties, figure);
+    const QString key = MapPage::areaKey(figure.Index);
+    if (m_code->ReturnKey(key) >= 0 && m_code->ListIndex() != m_code->ReturnKey(key))
+        m_code->SelectItem(key);
+}
+
+void StudioWindow::selectFigureAt(float x, float y)
+{
+    const qint32 number = m_map->FigureAt(x, y);
+    if (number > 0)
+        m_map->ActivateHotspot(number);
+}
+
+void StudioWindow::selectFigureOfRow(const QString& key)
+{
+    const qint32 number = MapPage::figureNumberOfKey(key);
+    if (number > 0 && number != m_map->SelectedIndex())
+        m_map->ActivateHotspot(number);
+}
+
+void StudioWindow::openPictureFromDialog()
 {
     QStringList patterns;
     for (const QByteArray& format : QImageReader::supportedImageFormats())
@@ -152,4 +289,31 @@ void StudioWindow::openFromDialog()
     if (!openPicture(fileName, &error))
         QMessageBox::warning(
             this, tr("Open Picture"), tr("Cannot open %1: %2").arg(fileName, error));
+}
+
+void StudioWindow::openAreaListFromDialog()
+{
+    const QString fileName = QFileDialog::getOpenFileName(
+        this, tr("Open Area List"), QString(), tr("Area lists (*.txt);;All files (*)"));
+    if (fileName.isEmpty())
+        return;
+    QFile file(fileName);
+    QString error;
+    if (!file.open(QIODevice::ReadOnly))
+        error = file.errorString();
+    else if (loadAreaList(QString::fromUtf8(file.readAll()), &error))
+        return;
+    QMessageBox::warning(this, tr("Open Area List"), tr("Cannot read %1: %2").arg(fileName, error));
+}
+
+void StudioWindow::exportHtmlFromDialog()
+{
+    const QString fileName = QFileDialog::getSaveFileName(
+        this, tr("Export HTML"), QStringLiteral("map.html"), tr("HTML pages (*.html *.htm)"));
+    if (fileName.isEmpty())
+        return;
+    QString error;
+    if (!exportHtml(fileName, &error))
+        QMessageBox::warning(
+            this, tr("Export HTML"), tr("Cannot write %1: %2").arg(fileName, error));
 }

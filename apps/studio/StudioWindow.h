@@ -1,15 +1,20 @@
 #pragma once
 
 #include <QMainWindow>
-#include <QPointer>
-#include <common/PictureBox.h>
 #include <common/StdPicture.h>
 
 class QLabel;
+class QScrollArea;
 class QSplitter;
+class Zel_CodeBox;
+class ZelPropList;
+class Zonecraft;
+struct ShapeFigure;
 
-/// The studio's main window: the picture in the middle, in a scroll area, and
-/// beside it a property panel (top) and a code panel (bottom).
+/// The studio's main window: the image map in the middle, and beside it the
+/// selected hotspot in a property list (top) and the exported HTML page in a
+/// code box (bottom). Selecting a hotspot on the map or its tag in the code
+/// box selects it in all three.
 class StudioWindow : public QMainWindow
 {
     Q_OBJECT
@@ -18,51 +23,51 @@ public:
     explicit StudioWindow(QWidget* parent = nullptr);
     ~StudioWindow() override;
 
-    /// The bundled sample picture.
+    /// The bundled sample picture and its area list.
     static StdPicture samplePicture();
+    static QString sampleAreaList();
+    /// Shows the bundled sample: its picture with its hotspots.
+    void openSample();
 
-    /// Opens the picture file \a fileName. On failure the shown picture stays
-    /// and \a error (when given) receives the reason.
+    /// Opens the picture file \a fileName, keeping the hotspots. On failure
+    /// the shown picture stays and \a error (when given) receives the reason.
     bool openPicture(const QString& fileName, QString* error = nullptr);
-    /// Shows \a picture under \a title.
+    /// Shows \a picture under the file name \a title.
     void showPicture(const StdPicture& picture, const QString& title);
+    /// Replaces the hotspots by those of a separated area list. On failure
+    /// \a error receives the reason; the hotspots read before the bad line stay.
+    bool loadAreaList(const QString& text, QString* error = nullptr);
 
-    /// The picture shown now.
+    /// The HTML page of the picture and its image map.
+    QString htmlPage() const;
+    /// Writes htmlPage() to \a fileName.
+    bool exportHtml(const QString& fileName, QString* error = nullptr) const;
+
     StdPicture picture() const { return m_picture; }
-
-    /// The surface that shows the picture; null once a picture panel replaced it.
-    PictureBox* pictureBox() const { return m_pictureBox; }
-    /// The middle of the window: the scroll area with the picture box until
-    /// one is set.
-    QWidget* picturePanel() const { return m_picturePanel; }
-    /// Replaces the middle of the window (the window takes ownership; the old
-    /// panel and its picture box are deleted). Connect pictureChanged to feed
-    /// the new panel the pictures the user opens.
-    void setPicturePanel(QWidget* panel);
-    /// The panel beside the picture, top; a placeholder until one is set.
-    QWidget* propertyPanel() const { return m_propertyPanel; }
-    /// Replaces the property panel (the window takes ownership; the old one is deleted).
-    void setPropertyPanel(QWidget* panel);
-    /// The panel beside the picture, bottom; a placeholder until one is set.
-    QWidget* codePanel() const { return m_codePanel; }
-    /// Replaces the code panel (the window takes ownership; the old one is deleted).
-    void setCodePanel(QWidget* panel);
-
-Q_SIGNALS:
-    /// A picture was opened (from the command line, the sample or the File menu).
-    void pictureChanged(const StdPicture& picture);
+    Zonecraft* map() const { return m_map; }
+    ZelPropList* properties() const { return m_properties; }
+    Zel_CodeBox* code() const { return m_code; }
 
 private:
-    void openFromDialog();
-    void replacePanel(QSplitter* splitter, QWidget*& slot, QWidget* panel);
-    static QWidget* makePlaceholder(const QString& objectName, const QString& text);
+    void buildMenus();
+    void connectControls();
+    void scheduleRefresh();
+    void refreshPage();
+    void showSelection(const ShapeFigure& figure);
+    void selectFigureAt(float x, float y);
+    void selectFigureOfRow(const QString& key);
+    void openPictureFromDialog();
+    void openAreaListFromDialog();
+    void exportHtmlFromDialog();
 
-    QSplitter* m_mainSplitter;
-    QWidget* m_picturePanel;
-    QPointer<PictureBox> m_pictureBox;
-    QSplitter* m_sideSplitter;
-    QWidget* m_propertyPanel;
-    QWidget* m_codePanel;
+    Zonecraft* m_map;
+    QScrollArea* m_mapArea;
+    ZelPropList* m_properties;
+    Zel_CodeBox* m_code;
     QLabel* m_statusLabel;
     StdPicture m_picture;
+    QString m_pictureName;
+    bool m_refreshPending = false;
+    QAction* m_undo = nullptr;
+    QAction* m_redo = nullptr;
 };

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QFile>
 #include <QPixmap>
 #include <QTextStream>
 #include <common/StdPicture.h>
@@ -34,6 +35,14 @@ int main(int argc, char** argv)
     const QCommandLineOption screenshot(QStringLiteral("screenshot"),
         QStringLiteral("Render the window into FILE and exit."), QStringLiteral("FILE"));
     parser.addOption(screenshot);
+    const QCommandLineOption exportHtml(QStringLiteral("export-html"),
+        QStringLiteral("Write the HTML page of the picture and its image map into FILE and exit."),
+        QStringLiteral("FILE"));
+    parser.addOption(exportHtml);
+    const QCommandLineOption areas(QStringLiteral("areas"),
+        QStringLiteral("Read the hotspots from the separated area list FILE."),
+        QStringLiteral("FILE"));
+    parser.addOption(areas);
     parser.process(app);
 
     const QStringList arguments = parser.positionalArguments();
@@ -42,14 +51,30 @@ int main(int argc, char** argv)
 
     StudioWindow window;
     if (arguments.isEmpty()) {
-        const StdPicture sample = StudioWindow::samplePicture();
-        if (sample.isNull())
+        if (StudioWindow::samplePicture().isNull())
             return fail(QStringLiteral("the bundled sample picture is missing"));
-        window.showPicture(sample, QStringLiteral("sample.png"));
+        window.openSample();
     } else {
         QString error;
         if (!window.openPicture(arguments.first(), &error))
             return fail(QStringLiteral("cannot open picture %1: %2").arg(arguments.first(), error));
+    }
+
+    if (parser.isSet(areas)) {
+        const QString fileName = parser.value(areas);
+        QFile file(fileName);
+        if (!file.open(QIODevice::ReadOnly))
+            return fail(QStringLiteral("cannot read %1: %2").arg(fileName, file.errorString()));
+        QString error;
+        if (!window.loadAreaList(QString::fromUtf8(file.readAll()), &error))
+            return fail(QStringLiteral("cannot read the area list %1: %2").arg(fileName, error));
+    }
+
+    if (parser.isSet(exportHtml)) {
+        QString error;
+        if (!window.exportHtml(parser.value(exportHtml), &error))
+            return fail(QStringLiteral("cannot write %1: %2").arg(parser.value(exportHtml), error));
+        return 0;
     }
 
     window.show();

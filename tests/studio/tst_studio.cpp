@@ -2,11 +2,12 @@
 
 #include <QFile>
 #include <QImage>
-#include <QPointer>
 #include <QProcess>
-#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <glyphon/Zel_CodeBox.h>
+#include <tabulon/ZelPropList.h>
+#include <zonecraft/Zonecraft.h>
 
 namespace {
 
@@ -48,6 +49,13 @@ int countColour(const QImage& image, QRgb colour)
 
 // The living-room floor of the bundled floor plan.
 constexpr QRgb SampleFloor = 0xFBE7B5;
+// The colour of the living room's hotspot in the sample area list (&H40B0E0).
+constexpr QRgb LivingRoomHotspot = 0xE0B040;
+
+QString propertyText(const StudioWindow& window, const QString& key)
+{
+    return window.properties()->ItemText(window.properties()->ItemIndex(key));
+}
 
 } // namespace
 
@@ -65,8 +73,12 @@ private Q_SLOTS:
         const QImage shot(out);
         QVERIFY(!shot.isNull());
         QVERIFY(shot.width() >= 640 && shot.height() >= 480);
-        // The living room alone is 320 x 200 pixels, furniture and label aside.
-        QVERIFY(countColour(shot, SampleFloor) > 40000);
+        // The living room is 320 x 200 pixels; its hotspot's hatch lets most
+        // of the floor show through, in the hotspot's colour.
+        const int floor = countColour(shot, SampleFloor);
+        const int hatch = countColour(shot, LivingRoomHotspot);
+        QVERIFY2(floor > 25000 && hatch > 4000,
+            qPrintable(QStringLiteral("%1 %2").arg(floor).arg(hatch)));
     }
 
     void screenshotShowsAGivenPicture()
@@ -84,29 +96,86 @@ private Q_SLOTS:
         QCOMPARE(countColour(shot, SampleFloor), 0);
     }
 
-    void panelsCanBeReplaced()
+    void sampleShowsItsHotspotsInAllThreeControls()
     {
         StudioWindow window;
-        QPointer<QWidget> placeholder = window.propertyPanel();
-        QVERIFY(placeholder);
-        auto* properties = new QWidget;
-        window.setPropertyPanel(properties);
-        QCOMPARE(window.propertyPanel(), properties);
-        QVERIFY(!placeholder); // deleted
-        auto* code = new QWidget;
-        window.setCodePanel(code);
-        QCOMPARE(window.codePanel(), code);
-        QCOMPARE(code->parentWidget(), properties->parentWidget());
+        window.openSample();
+        QCOMPARE(window.map()->CountFigures(), 8);
+        const QString page = window.htmlPage();
+        QCOMPARE(page.count(QStringLiteral("<Area Shape=")), 8);
+        QVERIFY(page.contains(QStringLiteral(
+            "<Area Shape=RECT COORDS=42,42,358,238 href=\"#living-room\" alt=\"Living room\">")));
+        QVERIFY(page.contains(QStringLiteral("usemap=\"#map\"")));
+        // Every page line is a code row, each section under a header row.
+        QCOMPARE(window.code()->Count().toInt() + 1, page.count(QLatin1Char('\n')) + 4);
+        QCOMPARE(propertyText(window, QStringLiteral("map.count")), QStringLiteral("8"));
+        QCOMPARE(propertyText(window, QStringLiteral("picture.width")), QStringLiteral("640"));
+    }
 
-        QSignalSpy changed(&window, &StudioWindow::pictureChanged);
-        QPointer<PictureBox> box = window.pictureBox();
-        window.setPicturePanel(new QWidget);
-        QVERIFY(!box && !window.pictureBox());
-        QImage image(8, 6, QImage::Format_RGB32);
-        image.fill(Qt::red);
-        window.showPicture(StdPicture(image), QStringLiteral("red"));
-        QCOMPARE(changed.count(), 1);
-        QCOMPARE(window.picture().Width(), 8);
+    void selectionFollowsAcrossTheControls()
+    {
+        StudioWindow window;
+        window.openSample();
+        const qint32 bath = window.map()->FigureAt(100, 300);
+        QVERIFY(bath > 0);
+        window.map()->ActivateHotspot(bath);
+        QCOMPARE(propertyText(window, QStringLiteral("hotspot.name")), QStringLiteral("Bath"));
+        QCOMPARE(propertyText(window, QStringLiteral("hotspot.kind")), QStringLiteral("Rectangle"));
+        const qint32 bathRow = window.code()->ReturnKey(QStringLiteral("area:%1").arg(bath));
+        QVERIFY(bathRow > 0);
+        QCOMPARE(window.code()->ListIndex(), bathRow);
+
+        // Choosing the pond's tag in the code box selects the pond on the map.
+        const qint32 pond = window.map()->FigureAt(480, 424);
+        QVERIFY(pond > 0 && pond != bath);
+        window.code()->SelectItem(QStringLiteral("area:%1").arg(pond), true);
+        QCOMPARE(window.map()->SelectedIndex(), pond);
+        QCOMPARE(propertyText(window, QStringLiteral("hotspot.name")), QStringLiteral("Pond"));
+    }
+
+    void deletingAHotspotUpdatesThePage()
+    {
+        StudioWindow window;
+        window.openSample();
+        const qint32 table = window.map()->FigureAt(480, 115);
+        window.map()->ActivateHotspot(table);
+        window.map()->DeleteFigure();
+        QCOMPARE(window.htmlPage().count(QStringLiteral("<Area Shape=")), 7);
+        QTRY_COMPARE(propertyText(window, QStringLiteral("map.count")), QStringLiteral("7"));
+        QCOMPARE(window.code()->ReturnKey(QStringLiteral("area:%1").arg(table)), -1);
+        window.map()->Undo();
+        QCOMPARE(window.htmlPage().count(QStringLiteral("<Area Shape=")), 8);
+        QTRY_COMPARE(propertyText(window, QStringLiteral("map.count")), QStringLiteral("8"));
+    }
+
+    void badAreaListIsReported()
+    {
+        StudioWindow window;
+        window.openSample();
+        QString error;
+        QVERIFY(!window.loadAreaList(QStringLiteral("10,10|Rectangle|1|&H0|False\r\n"), &error));
+        QVERIFY(!error.isEmpty());
+        // An area list with other line ends still reads.
+        QVERIFY(window.loadAreaList(QStringLiteral("1,1,50,50|Rectangle|1||False|Box\n"), &error));
+        QCOMPARE(window.map()->CountFigures(), 1);
+    }
+
+    void exportWritesTheWholePage()
+    {
+        QTemporaryDir dir;
+        const QString out = dir.filePath(QStringLiteral("map.html"));
+        const Run run = runStudio({ QStringLiteral("--export-html"), out });
+        QCOMPARE(run.exitCode, 0);
+        QFile file(out);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QString page = QString::fromUtf8(file.readAll());
+        QVERIFY(page.startsWith(QStringLiteral("<!DOCTYPE html>")));
+        QVERIFY(
+            page.contains(QStringLiteral("<img src=\"sample.png\" width=\"640\" height=\"480\"")));
+        QCOMPARE(page.count(QStringLiteral("<Area Shape=")), 8);
+        QVERIFY(page.indexOf(QStringLiteral("<map name=\"map\">"))
+            < page.indexOf(QStringLiteral("<Area")));
+        QVERIFY(page.trimmed().endsWith(QStringLiteral("</html>")));
     }
 
     void badPictureFails_data()
