@@ -3,6 +3,7 @@
 #include <QHash>
 #include <QSet>
 #include <QString>
+#include <utility>
 #include <vector>
 
 /// One stored row, kept compact: tokens are cut from Value when a row is
@@ -28,16 +29,23 @@ struct StoredRow
 /// The row store: rows in display order, a case-insensitive index of keys,
 /// the first run of each category, and line numbers that count the code rows
 /// 1, 2, 3 ... in order.
+///
+/// Rows live in blocks of at most MaxBlock rows, so a row inserted behind a
+/// category in the middle of a long document moves one block, not the whole
+/// document. Key positions and line numbers behind an insertion are brought
+/// up to date in one pass when next read.
 class CodeStore
 {
 public:
+    static constexpr qint32 MaxBlock = 1024;
+
     /// The folded form under which keys and categories are compared.
     static QString fold(const QString& text) { return text.toCaseFolded(); }
 
-    qint32 size() const { return qint32(m_rows.size()); }
-    bool isEmpty() const { return m_rows.empty(); }
-    const StoredRow& at(qint32 index) const { return m_rows[size_t(index)]; }
-    StoredRow& at(qint32 index) { return m_rows[size_t(index)]; }
+    qint32 size() const { return m_size; }
+    bool isEmpty() const { return m_size == 0; }
+    const StoredRow& at(qint32 index) const;
+    StoredRow& at(qint32 index);
 
     /// True when \a key is not empty and no row has it (any letter case).
     bool keyOK(const QString& key) const;
@@ -67,11 +75,23 @@ private:
         qint32 start;
         qint32 end; // exclusive
     };
+    using Block = std::vector<StoredRow>;
+
+    /// The block holding \a index and the index of its first row.
+    std::pair<size_t, qint32> locate(qint32 index) const;
+    void insertAt(qint32 pos, StoredRow&& row);
+    void rebuildBlockStarts(size_t from);
+    void renumber() const;
+    void rebuildKeyPositions() const;
     void rebuildIndexes();
     QString sharedCategory(const QString& category);
 
-    std::vector<StoredRow> m_rows;
-    QHash<QString, qint32> m_keyIndex; // folded key -> position
+    std::vector<Block> m_blocks;
+    std::vector<qint32> m_blockStart; // index of the first row of each block
+    qint32 m_size = 0;
+    mutable QHash<QString, qint32> m_keyIndex; // folded key -> position
+    mutable bool m_positionsStale = false; // rows were inserted before some keys
+    mutable bool m_numbersStale = false; // code rows were inserted before others
     QHash<QString, Run> m_firstRun; // folded category -> its first run
     QSet<QString> m_categoryTexts; // one shared copy of each category text
     QString m_lastCategory; // the category of the last add, shared

@@ -1,3 +1,4 @@
+#include <QRandomGenerator>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
@@ -151,6 +152,59 @@ private Q_SLOTS:
         QCOMPARE(lineNumbers(box), QStringList({ "h1=0", "l1=1", "l3=2", "h2=0", "l2=3" }));
         box.AddText(QStringLiteral("</body>"), QStringLiteral("l4"), QString());
         QCOMPARE(box.Row(5).LineNumber, 4);
+    }
+
+    void interleavedCategoriesMatchTheSimpleRule()
+    {
+        // The rows of many categories, added out of order, against a plain
+        // list that applies the rule directly: behind the first run of the
+        // category, else at the end. Enough rows to fill several storage blocks.
+        struct Model
+        {
+            QString key;
+            QString category;
+            bool header;
+        };
+        QList<Model> model;
+        Zel_CodeBox box;
+        QRandomGenerator random(7);
+        for (int i = 0; i < 5000; ++i) {
+            const QString category
+                = (i % 11 == 0) ? QString() : QStringLiteral("C%1").arg(random.bounded(9));
+            const bool header = i % 13 == 0;
+            const QString key = QStringLiteral("k%1").arg(i);
+            qsizetype pos = model.size();
+            if (!category.isEmpty()) {
+                qsizetype first = -1;
+                for (qsizetype j = 0; j < model.size(); ++j) {
+                    if (model[j].category.compare(category, Qt::CaseInsensitive) == 0) {
+                        first = j;
+                        break;
+                    }
+                }
+                if (first >= 0) {
+                    pos = first;
+                    while (pos < model.size()
+                        && model[pos].category.compare(category, Qt::CaseInsensitive) == 0)
+                        ++pos;
+                }
+            }
+            model.insert(pos, Model { key, category, header });
+            box.AddText(QStringLiteral("<p>"), key, category, StdPicture(),
+                header ? Zel_CodeBox::Header : Zel_CodeBox::App_Code);
+            if (i % 500 == 0) // lookups between additions
+                QCOMPARE(box.ReturnKey(key), qint32(pos));
+        }
+        QCOMPARE(box.Count().toInt(), model.size() - 1);
+        qint32 number = 0;
+        for (qint32 i = 0; i < model.size(); ++i) {
+            QCOMPARE(box.ItemKey(i).toString(), model[i].key);
+            QCOMPARE(box.ReturnKey(model[i].key.toUpper()), i);
+            QCOMPARE(box.Row(i).LineNumber, model[i].header ? 0 : ++number);
+        }
+        box.EraseRow(QStringLiteral("k10"));
+        QCOMPARE(box.ReturnKey(QStringLiteral("k10")), -1);
+        QCOMPARE(box.Count().toInt(), model.size() - 2);
     }
 
     void currentRowFollowsInsertion()
