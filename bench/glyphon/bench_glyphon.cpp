@@ -51,6 +51,26 @@ void BM_FillAndFirstPaint(benchmark::State& state)
     state.counters["shown"] = double(state.range(1));
 }
 
+// Rows of ten categories added in turn: every row after the first ten is
+// inserted behind its category's run, in the middle of the document.
+void BM_FillInterleavedCategories(benchmark::State& state)
+{
+    const HtmlDocument& doc = document(int(state.range(0)));
+    QStringList categories;
+    for (int i = 0; i < 10; ++i)
+        categories << QStringLiteral("part%1").arg(i);
+    for (auto _ : state) {
+        auto box = std::make_unique<Zel_CodeBox>();
+        box->resize(800, 600);
+        for (qsizetype i = 0; i < doc.lines.size(); ++i)
+            box->AddText(doc.lines.at(i), doc.keys.at(i), categories.at(i % 10));
+        benchmark::DoNotOptimize(box->ReturnKey(doc.keys.at(0)));
+        state.PauseTiming();
+        box.reset();
+        state.ResumeTiming();
+    }
+}
+
 struct LoadedBox
 {
     Zel_CodeBox box;
@@ -100,6 +120,7 @@ BENCHMARK(BM_FillAndFirstPaint)
     ->Args({ 100000, 1 })
     ->Unit(benchmark::kMillisecond)
     ->Iterations(5);
+BENCHMARK(BM_FillInterleavedCategories)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_JumpToMiddle)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PageScroll)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
