@@ -129,6 +129,7 @@ public:
     /// Look of the selected row.
     enum SelectMode : qint32 { FullSelection = 0, TopStyleSelection = 1, QuorvelStyle = 2 };
     Q_ENUM(SelectMode)
+    /// A sunken two-pixel frame, or none.
     enum EnumBorderStyle : qint32 { NoBorder = 0, Border = 1 };
     Q_ENUM(EnumBorderStyle)
 
@@ -194,7 +195,7 @@ public:
 
     // --- drawing and scrolling -------------------------------------------
 
-    /// Draws a line on the surface until its next repaint.
+    /// Draws a line over the rows; it goes when the rows are next repainted for a change.
     Q_INVOKABLE void DrawLine(qint32 X1, qint32 Y1, qint32 X2, qint32 Y2, OLE_COLOR Color);
     /// Draws a line on the gutter strip and tiles the gutter with it again.
     Q_INVOKABLE void DrawXPGutter(qint32 X1, qint32 Y1, qint32 X2, qint32 Y2, OLE_COLOR Color);
@@ -208,7 +209,8 @@ public:
     Q_INVOKABLE void Update_ScrollMax();
     /// Recomputes how many rows fit from the first visible one on (and Scroll_Visible).
     Q_INVOKABLE void CheckVisibleRows();
-    /// The pixel distance of the first visible row from the top of the list.
+    /// The pixel distance of the first visible row from the top of the list
+    /// (measures every row above it).
     Q_INVOKABLE qint32 Calculate_ScrollerValue() const;
     /// Shows or hides the scroll bar as the rows need.
     Q_INVOKABLE void NEW_ProsessScrollbar();
