@@ -8,6 +8,7 @@
 #include <QEvent>
 #include <QPainter>
 #include <QResizeEvent>
+#include <QScopeGuard>
 #include <algorithm>
 #include <common/Dialogs.h>
 #include <common/HostConvert.h>
@@ -755,6 +756,14 @@ void Zonecraft::ImportCode(UsingCode ChooseCode, const QString& CoordsString)
     const std::vector<zc::AreaCodeReader::AreaLine> lines
         = zc::AreaCodeReader::parseSeparated(CoordsString, d->extractSeperator);
     d->loading = true;
+    // However the import ends, later events are not silenced and the figures
+    // added so far get painted. Painting a large list costs far more than
+    // reading it, so the pass is coalesced to the next turn of the event
+    // loop, as widget updates are.
+    const auto finish = qScopeGuard([this] {
+        d->loading = false;
+        d->schedulePaint();
+    });
     int lineNumber = 0;
     try {
         for (const auto& line : lines) {
@@ -766,17 +775,10 @@ void Zonecraft::ImportCode(UsingCode ChooseCode, const QString& CoordsString)
                 zc::AreaCodeReader::readBoolean(line.locked), -1, false);
         }
     } catch (const RuntimeError& e) {
-        // The figures of the earlier lines stay and get painted; later events
-        // are not silenced.
-        d->loading = false;
-        d->schedulePaint();
+        // The figures of the earlier lines stay.
         throw RuntimeError(
             e.number(), QStringLiteral("Area line %1: %2").arg(lineNumber).arg(e.description()));
     }
-    // Painting a large list costs far more than reading it, so the pass is
-    // coalesced to the next turn of the event loop, as widget updates are.
-    d->loading = false;
-    d->schedulePaint();
 }
 
 void Zonecraft::ImportFigure(const QString& Coordinates, DrawFigure Figure, const QString& Key,
