@@ -76,6 +76,15 @@ StudioWindow::StudioWindow(QWidget* parent)
     m_properties->setVisualStyle(Tabulon::Style::CoolXP);
     m_properties->setVisualColor(Zel::rgb(120, 160, 220));
     m_code->setShow_Number(true);
+    // A new code box draws everything in black; give it the studio's colours.
+    m_code->setVisualStyle(true);
+    m_code->setGutterColor(Zel::rgb(0xD8, 0xDC, 0xE4));
+    m_code->setGutterFontColor(Zel::rgb(0x70, 0x78, 0x88));
+    m_code->setColorElementName(Zel::rgb(0x00, 0x30, 0xA0));
+    m_code->setColorAttributeName(Zel::rgb(0xB0, 0x30, 0x00));
+    m_code->setColorAttributeValue(Zel::rgb(0x10, 0x80, 0x30));
+    m_code->setColorComment(Zel::rgb(0x80, 0x80, 0x80));
+    m_code->setSelectBGColor(Zel::rgb(0xD0, 0xE0, 0xF8));
     // Hatched hotspots keep the floor plan readable under them.
     m_map->setFillStyle(PictureBox::DiagonalCross);
 
