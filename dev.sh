@@ -24,11 +24,11 @@ install_packages() {
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-# build DIR [cmake options...]
+# build DIR [cmake options...]; TARGET=name builds only that target
 build() {
   local dir=$1; shift
   cmake -S . -B "$dir" -G Ninja "$@" >/dev/null
-  cmake --build "$dir" -j "$JOBS"
+  cmake --build "$dir" -j "$JOBS" ${TARGET:+--target "$TARGET"}
 }
 
 run_tests() {
@@ -51,7 +51,7 @@ case "$cmd" in
     ;;
   studio)
     install_packages
-    build build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    TARGET=zelstudio build build -DCMAKE_BUILD_TYPE=RelWithDebInfo
     exec build/apps/studio/zelstudio "$@"
     ;;
   bench)
