@@ -1,6 +1,8 @@
 #include "PictureBox.h"
 
 #include "Drawing.h"
+#include "EventGuard.h"
+#include "HostInput.h"
 #include "MousePointer.h"
 #include "RuntimeError.h"
 
@@ -18,7 +20,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
-#include <exception>
 
 namespace {
 
@@ -142,102 +143,6 @@ void copyRect(QImage& to, const QImage& from, const QRect& rect)
     }
 }
 
-int qtButton(Qt::MouseButton button)
-{
-    switch (button) {
-    case Qt::LeftButton:
-        return 1;
-    case Qt::RightButton:
-        return 2;
-    case Qt::MiddleButton:
-        return 4;
-    default:
-        return 0;
-    }
-}
-
-int qtButtons(Qt::MouseButtons buttons)
-{
-    return (buttons & Qt::LeftButton ? 1 : 0) | (buttons & Qt::RightButton ? 2 : 0)
-        | (buttons & Qt::MiddleButton ? 4 : 0);
-}
-
-int qtShift(Qt::KeyboardModifiers modifiers)
-{
-    return (modifiers & Qt::ShiftModifier ? 1 : 0) | (modifiers & Qt::ControlModifier ? 2 : 0)
-        | (modifiers & Qt::AltModifier ? 4 : 0);
-}
-
-// The host's virtual key codes of the Qt keys that have one.
-struct KeyCodePair
-{
-    int qtKey;
-    int hostCode;
-};
-constexpr KeyCodePair HostKeyCodes[] = {
-    { Qt::Key_Backspace, 0x08 },
-    { Qt::Key_Tab, 0x09 },
-    { Qt::Key_Backtab, 0x09 },
-    { Qt::Key_Clear, 0x0C },
-    { Qt::Key_Return, 0x0D },
-    { Qt::Key_Enter, 0x0D },
-    { Qt::Key_Shift, 0x10 },
-    { Qt::Key_Control, 0x11 },
-    { Qt::Key_Alt, 0x12 },
-    { Qt::Key_Pause, 0x13 },
-    { Qt::Key_CapsLock, 0x14 },
-    { Qt::Key_Escape, 0x1B },
-    { Qt::Key_Space, 0x20 },
-    { Qt::Key_PageUp, 0x21 },
-    { Qt::Key_PageDown, 0x22 },
-    { Qt::Key_End, 0x23 },
-    { Qt::Key_Home, 0x24 },
-    { Qt::Key_Left, 0x25 },
-    { Qt::Key_Up, 0x26 },
-    { Qt::Key_Right, 0x27 },
-    { Qt::Key_Down, 0x28 },
-    { Qt::Key_Insert, 0x2D },
-    { Qt::Key_Delete, 0x2E },
-    { Qt::Key_Semicolon, 0xBA },
-    { Qt::Key_Plus, 0xBB },
-    { Qt::Key_Equal, 0xBB },
-    { Qt::Key_Comma, 0xBC },
-    { Qt::Key_Minus, 0xBD },
-    { Qt::Key_Period, 0xBE },
-    { Qt::Key_Slash, 0xBF },
-    { Qt::Key_QuoteLeft, 0xC0 },
-    { Qt::Key_BracketLeft, 0xDB },
-    { Qt::Key_Backslash, 0xDC },
-    { Qt::Key_BracketRight, 0xDD },
-    { Qt::Key_Apostrophe, 0xDE },
-};
-
-// The host's virtual key code of a Qt key; 0 for keys it has no code for.
-int hostKeyCode(int key)
-{
-    if ((key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9))
-        return key;
-    if (key >= Qt::Key_F1 && key <= Qt::Key_F24)
-        return 0x70 + (key - Qt::Key_F1);
-    for (const KeyCodePair& pair : HostKeyCodes) {
-        if (pair.qtKey == key)
-            return pair.hostCode;
-    }
-    return 0;
-}
-
-// Signals reach host code that may throw; nothing may leave an event handler.
-template<typename F> void guarded(F&& f)
-{
-    try {
-        f();
-    } catch (const RuntimeError& e) {
-        qWarning("PictureBox: error %d in an event handler: %s", e.number(), e.what());
-    } catch (const std::exception& e) {
-        qWarning("PictureBox: exception in an event handler: %s", e.what());
-    }
-}
-
 void checkRange(qint16 value, int low, int high)
 {
     if (value < low || value > high)
@@ -281,7 +186,7 @@ public:
         if (notifyingPaint)
             return;
         notifyingPaint = true;
-        guarded([this] { Q_EMIT q->Paint(); });
+        Zel::guardEvent("PictureBox", [this] { Q_EMIT q->Paint(); });
         notifyingPaint = false;
     }
 
@@ -904,16 +809,16 @@ void PictureBox::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     d->ensureSize();
-    guarded([this] { Q_EMIT Resize(); });
+    Zel::guardEvent("PictureBox", [this] { Q_EMIT Resize(); });
 }
 
 void PictureBox::mousePressEvent(QMouseEvent* event)
 {
     d->pressedInside = true;
     const QPointF at = event->position();
-    guarded([&] {
-        Q_EMIT MouseDown(
-            qtButton(event->button()), qtShift(event->modifiers()), float(at.x()), float(at.y()));
+    Zel::guardEvent("PictureBox", [&] {
+        Q_EMIT MouseDown(Zel::hostButton(event->button()), Zel::hostShift(event->modifiers()),
+            float(at.x()), float(at.y()));
     });
     event->accept();
 }
@@ -921,9 +826,9 @@ void PictureBox::mousePressEvent(QMouseEvent* event)
 void PictureBox::mouseMoveEvent(QMouseEvent* event)
 {
     const QPointF at = event->position();
-    guarded([&] {
-        Q_EMIT MouseMove(
-            qtButtons(event->buttons()), qtShift(event->modifiers()), float(at.x()), float(at.y()));
+    Zel::guardEvent("PictureBox", [&] {
+        Q_EMIT MouseMove(Zel::hostButtons(event->buttons()), Zel::hostShift(event->modifiers()),
+            float(at.x()), float(at.y()));
     });
     event->accept();
 }
@@ -931,9 +836,9 @@ void PictureBox::mouseMoveEvent(QMouseEvent* event)
 void PictureBox::mouseReleaseEvent(QMouseEvent* event)
 {
     const QPointF at = event->position();
-    guarded([&] {
-        Q_EMIT MouseUp(
-            qtButton(event->button()), qtShift(event->modifiers()), float(at.x()), float(at.y()));
+    Zel::guardEvent("PictureBox", [&] {
+        Q_EMIT MouseUp(Zel::hostButton(event->button()), Zel::hostShift(event->modifiers()),
+            float(at.x()), float(at.y()));
     });
     // A click is a press and a release over the box; the release after a
     // double click raises no second click.
@@ -941,7 +846,7 @@ void PictureBox::mouseReleaseEvent(QMouseEvent* event)
     d->pressedInside = false;
     d->suppressClick = false;
     if (click)
-        guarded([this] { Q_EMIT Click(); });
+        Zel::guardEvent("PictureBox", [this] { Q_EMIT Click(); });
     event->accept();
 }
 
@@ -949,22 +854,23 @@ void PictureBox::mouseDoubleClickEvent(QMouseEvent* event)
 {
     d->pressedInside = true;
     d->suppressClick = true;
-    guarded([this] { Q_EMIT DblClick(); });
+    Zel::guardEvent("PictureBox", [this] { Q_EMIT DblClick(); });
     event->accept();
 }
 
 void PictureBox::keyPressEvent(QKeyEvent* event)
 {
-    int keyCode = hostKeyCode(event->key());
+    int keyCode = Zel::hostKeyCode(event->key());
     bool swallowed = false;
     if (keyCode != 0) {
-        guarded([&] { Q_EMIT KeyDown(keyCode, qtShift(event->modifiers())); });
+        Zel::guardEvent(
+            "PictureBox", [&] { Q_EMIT KeyDown(keyCode, Zel::hostShift(event->modifiers())); });
         swallowed = keyCode == 0;
     }
     const QString text = event->text();
     if (!swallowed && !text.isEmpty() && text.at(0).unicode() != 0x7F) {
         int keyAscii = text.at(0).unicode();
-        guarded([&] { Q_EMIT KeyPress(keyAscii); });
+        Zel::guardEvent("PictureBox", [&] { Q_EMIT KeyPress(keyAscii); });
         swallowed = keyAscii == 0;
     }
     if (swallowed)
@@ -975,12 +881,13 @@ void PictureBox::keyPressEvent(QKeyEvent* event)
 
 void PictureBox::keyReleaseEvent(QKeyEvent* event)
 {
-    int keyCode = hostKeyCode(event->key());
+    int keyCode = Zel::hostKeyCode(event->key());
     if (keyCode == 0 || event->isAutoRepeat()) {
         QWidget::keyReleaseEvent(event);
         return;
     }
-    guarded([&] { Q_EMIT KeyUp(keyCode, qtShift(event->modifiers())); });
+    Zel::guardEvent(
+        "PictureBox", [&] { Q_EMIT KeyUp(keyCode, Zel::hostShift(event->modifiers())); });
     if (keyCode == 0)
         event->accept();
     else
@@ -990,11 +897,11 @@ void PictureBox::keyReleaseEvent(QKeyEvent* event)
 void PictureBox::focusInEvent(QFocusEvent* event)
 {
     QWidget::focusInEvent(event);
-    guarded([this] { Q_EMIT GotFocus(); });
+    Zel::guardEvent("PictureBox", [this] { Q_EMIT GotFocus(); });
 }
 
 void PictureBox::focusOutEvent(QFocusEvent* event)
 {
     QWidget::focusOutEvent(event);
-    guarded([this] { Q_EMIT LostFocus(); });
+    Zel::guardEvent("PictureBox", [this] { Q_EMIT LostFocus(); });
 }
