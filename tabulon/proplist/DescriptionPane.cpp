@@ -1,9 +1,9 @@
 #include "DescriptionPane.h"
 
-#include "EventGuard.h"
 #include "ZelPropList_p.h"
 
 #include <QPainter>
+#include <common/EventGuard.h>
 #include <common/OleColor.h>
 
 namespace Tabulon {
@@ -25,17 +25,17 @@ void DescriptionPane::paintEvent(QPaintEvent*)
 
 void DescriptionPane::mousePressEvent(QMouseEvent* event)
 {
-    guardEvent([&] { d->panePress(event); });
+    Zel::guardEvent("ZelPropList", [&] { d->panePress(event); });
 }
 
 void DescriptionPane::mouseMoveEvent(QMouseEvent* event)
 {
-    guardEvent([&] { d->paneMove(event); });
+    Zel::guardEvent("ZelPropList", [&] { d->paneMove(event); });
 }
 
 void DescriptionPane::mouseReleaseEvent(QMouseEvent* event)
 {
-    guardEvent([&] { d->paneRelease(event); });
+    Zel::guardEvent("ZelPropList", [&] { d->paneRelease(event); });
 }
 
 } // namespace Tabulon

@@ -1,10 +1,11 @@
 #include "PropListSurface.h"
 
-#include "EventGuard.h"
 #include "ZelPropList_p.h"
 
 #include <QPaintEvent>
 #include <QPainter>
+#include <common/EventGuard.h>
+
 namespace Tabulon {
 
 PropListSurface::PropListSurface(ZelPropListPrivate* d, QWidget* parent)
@@ -24,27 +25,27 @@ void PropListSurface::paintEvent(QPaintEvent* event)
 
 void PropListSurface::mousePressEvent(QMouseEvent* event)
 {
-    guardEvent([&] { d->surfacePress(event); });
+    Zel::guardEvent("ZelPropList", [&] { d->surfacePress(event); });
 }
 
 void PropListSurface::mouseMoveEvent(QMouseEvent* event)
 {
-    guardEvent([&] { d->surfaceMove(event); });
+    Zel::guardEvent("ZelPropList", [&] { d->surfaceMove(event); });
 }
 
 void PropListSurface::mouseReleaseEvent(QMouseEvent* event)
 {
-    guardEvent([&] { d->surfaceRelease(event); });
+    Zel::guardEvent("ZelPropList", [&] { d->surfaceRelease(event); });
 }
 
 void PropListSurface::mouseDoubleClickEvent(QMouseEvent* event)
 {
-    guardEvent([&] { d->surfaceDoubleClick(event); });
+    Zel::guardEvent("ZelPropList", [&] { d->surfaceDoubleClick(event); });
 }
 
 void PropListSurface::wheelEvent(QWheelEvent* event)
 {
-    guardEvent([&] { d->surfaceWheel(event); });
+    Zel::guardEvent("ZelPropList", [&] { d->surfaceWheel(event); });
 }
 
 } // namespace Tabulon

@@ -1,7 +1,6 @@
 #include "ZelPropList.h"
 
 #include "DescriptionPane.h"
-#include "EventGuard.h"
 #include "PropListLayout.h"
 #include "PropListSurface.h"
 #include "ZelPropList_p.h"
@@ -17,7 +16,9 @@
 #include <algorithm>
 #include <cmath>
 #include <common/Dialogs.h>
+#include <common/EventGuard.h>
 #include <common/HostConvert.h>
+#include <common/HostInput.h>
 #include <common/MousePointer.h>
 #include <common/RuntimeError.h>
 
@@ -30,44 +31,6 @@ QColor resolved(OLE_COLOR color)
 {
     const QColor c = Zel::toQColor(color);
     return c.isValid() ? c : QColor(Qt::black);
-}
-
-qint16 mouseButton(Qt::MouseButton button)
-{
-    switch (button) {
-    case Qt::LeftButton:
-        return 1;
-    case Qt::RightButton:
-        return 2;
-    case Qt::MiddleButton:
-        return 4;
-    default:
-        return 0;
-    }
-}
-
-qint16 mouseButtons(Qt::MouseButtons buttons)
-{
-    qint16 result = 0;
-    if (buttons & Qt::LeftButton)
-        result |= 1;
-    if (buttons & Qt::RightButton)
-        result |= 2;
-    if (buttons & Qt::MiddleButton)
-        result |= 4;
-    return result;
-}
-
-qint16 shiftState(Qt::KeyboardModifiers modifiers)
-{
-    qint16 result = 0;
-    if (modifiers & Qt::ShiftModifier)
-        result |= 1;
-    if (modifiers & Qt::ControlModifier)
-        result |= 2;
-    if (modifiers & Qt::AltModifier)
-        result |= 4;
-    return result;
 }
 
 /// Reports an error caught in a mouse handler the way the host would see it;
@@ -411,7 +374,7 @@ void ZelPropListPrivate::surfacePress(QMouseEvent* event)
         assignListIndex(row);
         mouseHeld = true;
         suppressClick = false;
-        Q_EMIT q->MouseDown(mouseButton(event->button()), shiftState(event->modifiers()),
+        Q_EMIT q->MouseDown(Zel::hostButton(event->button()), Zel::hostShift(event->modifiers()),
             float(pos.x()), float(pos.y()));
     } catch (const RuntimeError& error) {
         reportHandlerError(error.number(), "MouseDown");
@@ -436,7 +399,7 @@ void ZelPropListPrivate::surfaceMove(QMouseEvent* event)
             assignListIndex(row);
             lastY = y;
         }
-        Q_EMIT q->MouseMove(mouseButtons(event->buttons()), shiftState(event->modifiers()),
+        Q_EMIT q->MouseMove(Zel::hostButtons(event->buttons()), Zel::hostShift(event->modifiers()),
             float(pos.x()), float(pos.y()));
     } catch (const RuntimeError& error) {
         reportHandlerError(error.number(), "MOUSEMOVE");
@@ -454,8 +417,8 @@ void ZelPropListPrivate::surfaceRelease(QMouseEvent* event)
     commitRow = listIndex;
     showDescriptionOf(listIndex);
     q->ActivateStyle(listIndex);
-    Q_EMIT q->MouseUp(mouseButton(event->button()), shiftState(event->modifiers()), float(pos.x()),
-        float(pos.y()));
+    Q_EMIT q->MouseUp(Zel::hostButton(event->button()), Zel::hostShift(event->modifiers()),
+        float(pos.x()), float(pos.y()));
     // A release that ends a double-click is no second click.
     if (!suppressClick && listIndex != -1)
         Q_EMIT q->Click();
@@ -617,9 +580,9 @@ ZelPropList::ZelPropList(QWidget* parent)
 
     d->autoScrollTimer.setObjectName(QStringLiteral("autoScrollTimer"));
     connect(&d->autoScrollTimer, &QTimer::timeout, this,
-        [this] { guardEvent([this] { d->autoScrollStep(); }); });
+        [this] { Zel::guardEvent("ZelPropList", [this] { d->autoScrollStep(); }); });
     connect(d->scrollBar, &QScrollBar::valueChanged, this,
-        [this](int value) { guardEvent([&] { d->scrollBarMoved(value); }); });
+        [this](int value) { Zel::guardEvent("ZelPropList", [&] { d->scrollBarMoved(value); }); });
 
     connect(this, &UserControl::userModeChanged, this, [this] { d->fullRepaint(); });
 
