@@ -1,26 +1,12 @@
 #include <QLocale>
 #include <QTest>
+#include <TestSupport.h>
 #include <cmath>
 #include <common/HostConvert.h>
 #include <common/RuntimeError.h>
 #include <common/StdPicture.h>
 #include <functional>
 #include <limits>
-
-namespace {
-
-/// The error number \a call throws, 0 when it returns.
-int errorOf(const std::function<void()>& call)
-{
-    try {
-        call();
-    } catch (const RuntimeError& error) {
-        return error.number();
-    }
-    return 0;
-}
-
-} // namespace
 
 class TestHostConvert : public QObject
 {

@@ -1,23 +1,10 @@
 #include <QGuiApplication>
 #include <QPalette>
 #include <QTest>
+#include <TestSupport.h>
 #include <common/OleColor.h>
 #include <common/RuntimeError.h>
 #include <functional>
-
-namespace {
-
-int errorOf(const std::function<void()>& call)
-{
-    try {
-        call();
-    } catch (const RuntimeError& error) {
-        return error.number();
-    }
-    return 0;
-}
-
-} // namespace
 
 class TestOleColor : public QObject
 {

@@ -2,6 +2,7 @@
 #include <QPainter>
 #include <QSignalSpy>
 #include <QTest>
+#include <TestSupport.h>
 #include <common/MousePointer.h>
 #include <common/PictureBox.h>
 #include <common/RuntimeError.h>
@@ -56,20 +57,12 @@ private Q_SLOTS:
         QCOMPARE(box.FillStyle(), qint16(PictureBox::FillTransparent));
         QCOMPARE(box.BackColor(), OLE_COLOR(Zel::ButtonFaceColor));
 
-        auto expectError = [](auto&& call) {
-            try {
-                call();
-            } catch (const RuntimeError& e) {
-                return e.number();
-            }
-            return 0;
-        };
-        QCOMPARE(expectError([&] { box.setDrawMode(0); }), 380);
-        QCOMPARE(expectError([&] { box.setDrawMode(17); }), 380);
-        QCOMPARE(expectError([&] { box.setDrawStyle(7); }), 380);
-        QCOMPARE(expectError([&] { box.setFillStyle(-1); }), 380);
-        QCOMPARE(expectError([&] { box.setDrawWidth(0); }), 380);
-        QCOMPARE(expectError([&] { box.setMousePointer(42); }), 380);
+        QCOMPARE(errorOf([&] { box.setDrawMode(0); }), 380);
+        QCOMPARE(errorOf([&] { box.setDrawMode(17); }), 380);
+        QCOMPARE(errorOf([&] { box.setDrawStyle(7); }), 380);
+        QCOMPARE(errorOf([&] { box.setFillStyle(-1); }), 380);
+        QCOMPARE(errorOf([&] { box.setDrawWidth(0); }), 380);
+        QCOMPARE(errorOf([&] { box.setMousePointer(42); }), 380);
         // A refused value leaves the old one.
         QCOMPARE(box.DrawMode(), qint16(PictureBox::CopyPen));
         QCOMPARE(box.DrawWidth(), qint16(1));

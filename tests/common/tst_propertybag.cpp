@@ -1,22 +1,13 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTest>
+#include <TestSupport.h>
 #include <common/PropertyBag.h>
 #include <common/RuntimeError.h>
 #include <functional>
 #include <limits>
 
 namespace {
-
-int errorOf(const std::function<void()>& call)
-{
-    try {
-        call();
-    } catch (const RuntimeError& error) {
-        return error.number();
-    }
-    return 0;
-}
 
 QImage samplePicture()
 {

@@ -1,23 +1,10 @@
 #include <QFontInfo>
 #include <QTest>
+#include <TestSupport.h>
 #include <cmath>
 #include <common/RuntimeError.h>
 #include <common/StdFont.h>
 #include <functional>
-
-namespace {
-
-int errorOf(const std::function<void()>& call)
-{
-    try {
-        call();
-    } catch (const RuntimeError& error) {
-        return error.number();
-    }
-    return 0;
-}
-
-} // namespace
 
 class TestStdFont : public QObject
 {

@@ -2,21 +2,12 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <TestSupport.h>
 #include <common/RuntimeError.h>
 #include <common/StdPicture.h>
 #include <functional>
 
 namespace {
-
-int errorOf(const std::function<void()>& call)
-{
-    try {
-        call();
-    } catch (const RuntimeError& error) {
-        return error.number();
-    }
-    return 0;
-}
 
 QImage squares()
 {

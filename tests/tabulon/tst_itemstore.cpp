@@ -1,4 +1,5 @@
 #include <QTest>
+#include <TestSupport.h>
 #include <common/RuntimeError.h>
 #include <tabulon/proplist/ItemStore.h>
 
@@ -13,16 +14,6 @@ Item item(const QString& key, PropertyStyle style = propString)
     i.Caption = key.toUpper();
     i.Style = style;
     return i;
-}
-
-int errorOf(const std::function<void()>& call)
-{
-    try {
-        call();
-    } catch (const RuntimeError& error) {
-        return error.number();
-    }
-    return 0;
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QWheelEvent>
+#include <TestSupport.h>
 #include <common/Dialogs.h>
 #include <common/PropertyBag.h>
 #include <common/RuntimeError.h>
@@ -11,16 +12,6 @@
 using namespace Tabulon;
 
 namespace {
-
-int errorOf(const std::function<void()>& call)
-{
-    try {
-        call();
-    } catch (const RuntimeError& error) {
-        return error.number();
-    }
-    return 0;
-}
 
 /// A list 300 x 130 without description pane or border: 6 rows of 20 pixels.
 std::unique_ptr<ZelPropList> makeList(int height = 130)
