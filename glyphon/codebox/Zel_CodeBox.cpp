@@ -11,25 +11,14 @@
 #include <QWheelEvent>
 #include <algorithm>
 #include <common/Drawing.h>
+#include <common/EventGuard.h>
 #include <common/HostConvert.h>
+#include <common/HostInput.h>
 #include <common/RuntimeError.h>
 #include <common/StdFont.h>
 #include <common/Units.h>
 
 namespace {
-
-// Host slots run inside our event handlers; nothing may escape into Qt's loop.
-template<typename F> void guarded(F&& f)
-{
-    try {
-        f();
-    } catch (const RuntimeError& e) {
-        qWarning("Zel_CodeBox: run-time error %d in an event handler: %s", e.number(),
-            qPrintable(e.description()));
-    } catch (const std::exception& e) {
-        qWarning("Zel_CodeBox: exception in an event handler: %s", e.what());
-    }
-}
 
 QFont surfaceFont()
 {
@@ -70,52 +59,52 @@ void CodeSurface::paintEvent(QPaintEvent* event)
 
 void CodeSurface::mousePressEvent(QMouseEvent* event)
 {
-    guarded([&] { d->mousePress(event); });
+    Zel::guardEvent("Zel_CodeBox", [&] { d->mousePress(event); });
 }
 
 void CodeSurface::mouseMoveEvent(QMouseEvent* event)
 {
-    guarded([&] { d->mouseMove(event); });
+    Zel::guardEvent("Zel_CodeBox", [&] { d->mouseMove(event); });
 }
 
 void CodeSurface::mouseReleaseEvent(QMouseEvent* event)
 {
-    guarded([&] { d->mouseRelease(event); });
+    Zel::guardEvent("Zel_CodeBox", [&] { d->mouseRelease(event); });
 }
 
 void CodeSurface::mouseDoubleClickEvent(QMouseEvent* event)
 {
-    guarded([&] { d->mouseDoubleClick(event); });
+    Zel::guardEvent("Zel_CodeBox", [&] { d->mouseDoubleClick(event); });
 }
 
 void CodeSurface::wheelEvent(QWheelEvent* event)
 {
     const int steps = event->angleDelta().y() / 40; // three rows a notch
     if (steps != 0 && d->scrollBarShown)
-        guarded([&] { d->setTop(d->firstVisible() - steps); });
+        Zel::guardEvent("Zel_CodeBox", [&] { d->setTop(d->firstVisible() - steps); });
     event->accept();
 }
 
 void CodeSurface::keyPressEvent(QKeyEvent* event)
 {
-    guarded([&] { d->keyPress(event); });
+    Zel::guardEvent("Zel_CodeBox", [&] { d->keyPress(event); });
 }
 
 void CodeSurface::keyReleaseEvent(QKeyEvent* event)
 {
-    guarded([&] { d->keyRelease(event); });
+    Zel::guardEvent("Zel_CodeBox", [&] { d->keyRelease(event); });
 }
 
 void CodeSurface::focusInEvent(QFocusEvent* event)
 {
     QWidget::focusInEvent(event);
-    guarded([&] { d->focusChanged(true); });
+    Zel::guardEvent("Zel_CodeBox", [&] { d->focusChanged(true); });
 }
 
 void CodeSurface::focusOutEvent(QFocusEvent* event)
 {
     QWidget::focusOutEvent(event);
-    guarded([&] { d->focusChanged(false); });
+    Zel::guardEvent("Zel_CodeBox", [&] { d->focusChanged(false); });
 }
 
 // --- Zel_CodeBoxPrivate: layout ----------------------------------------------
@@ -368,70 +357,6 @@ void Zel_CodeBoxPrivate::rebuildGutter()
 
 namespace {
 
-qint16 buttonCode(Qt::MouseButton button)
-{
-    switch (button) {
-    case Qt::LeftButton:
-        return 1;
-    case Qt::RightButton:
-        return 2;
-    case Qt::MiddleButton:
-        return 4;
-    default:
-        return 0;
-    }
-}
-
-qint16 shiftCode(Qt::KeyboardModifiers modifiers)
-{
-    return qint16(((modifiers & Qt::ShiftModifier) ? 1 : 0)
-        | ((modifiers & Qt::ControlModifier) ? 2 : 0) | ((modifiers & Qt::AltModifier) ? 4 : 0));
-}
-
-// Qt keys as the host's key codes (the navigation keys the box uses, letters, digits).
-qint16 keyCode(int key)
-{
-    switch (key) {
-    case Qt::Key_PageUp:
-        return 33;
-    case Qt::Key_PageDown:
-        return 34;
-    case Qt::Key_End:
-        return 35;
-    case Qt::Key_Home:
-        return 36;
-    case Qt::Key_Left:
-        return 37;
-    case Qt::Key_Up:
-        return 38;
-    case Qt::Key_Right:
-        return 39;
-    case Qt::Key_Down:
-        return 40;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        return 13;
-    case Qt::Key_Escape:
-        return 27;
-    case Qt::Key_Tab:
-        return 9;
-    case Qt::Key_Backspace:
-        return 8;
-    case Qt::Key_Delete:
-        return 46;
-    case Qt::Key_Insert:
-        return 45;
-    case Qt::Key_Shift:
-        return 16;
-    case Qt::Key_Control:
-        return 17;
-    case Qt::Key_Alt:
-        return 18;
-    default:
-        return (key >= 0x20 && key <= 0x7E) ? qint16(key) : 0;
-    }
-}
-
 bool isNavigationKey(int key)
 {
     switch (key) {
@@ -480,36 +405,30 @@ void Zel_CodeBoxPrivate::chooseRowAt(qint32 y)
 void Zel_CodeBoxPrivate::mousePress(QMouseEvent* event)
 {
     syncGeometry();
-    const qint16 button = buttonCode(event->button());
+    const qint16 button = Zel::hostButton(event->button());
     const QPointF pos = event->position();
     if (button != 2) {
         chooseRowAt(qint32(pos.y()));
         mouseButtonDown = true;
     }
-    Q_EMIT q->MouseDown(button, shiftCode(event->modifiers()), float(pos.x()), float(pos.y()));
+    Q_EMIT q->MouseDown(button, Zel::hostShift(event->modifiers()), float(pos.x()), float(pos.y()));
 }
 
 void Zel_CodeBoxPrivate::mouseMove(QMouseEvent* event)
 {
     const QPointF pos = event->position();
-    qint16 buttons = 0;
-    if (event->buttons() & Qt::LeftButton)
-        buttons |= 1;
-    if (event->buttons() & Qt::RightButton)
-        buttons |= 2;
-    if (event->buttons() & Qt::MiddleButton)
-        buttons |= 4;
-    Q_EMIT q->MouseMove(buttons, shiftCode(event->modifiers()), float(pos.x()), float(pos.y()));
+    Q_EMIT q->MouseMove(Zel::hostButtons(event->buttons()), Zel::hostShift(event->modifiers()),
+        float(pos.x()), float(pos.y()));
 }
 
 void Zel_CodeBoxPrivate::mouseRelease(QMouseEvent* event)
 {
     if (listIndex < 0)
         return;
-    const qint16 button = buttonCode(event->button());
+    const qint16 button = Zel::hostButton(event->button());
     const QPointF pos = event->position();
     mouseButtonDown = false;
-    Q_EMIT q->MouseUp(button, shiftCode(event->modifiers()), float(pos.x()), float(pos.y()));
+    Q_EMIT q->MouseUp(button, Zel::hostShift(event->modifiers()), float(pos.x()), float(pos.y()));
     // The host may have changed the rows in MouseUp.
     if (listIndex < 0 || listIndex >= store.size())
         return;
@@ -540,7 +459,7 @@ void Zel_CodeBoxPrivate::mouseDoubleClick(QMouseEvent* event)
 void Zel_CodeBoxPrivate::keyPress(QKeyEvent* event)
 {
     syncGeometry();
-    Q_EMIT q->KeyDown(keyCode(event->key()), shiftCode(event->modifiers()));
+    Q_EMIT q->KeyDown(Zel::hostKeyCode(event->key()), Zel::hostShift(event->modifiers()));
     const QString text = event->text();
     if (!text.isEmpty() && text.at(0).unicode() < 0x8000)
         Q_EMIT q->KeyPress(qint16(text.at(0).unicode()));
@@ -581,7 +500,7 @@ void Zel_CodeBoxPrivate::keyRelease(QKeyEvent* event)
     syncGeometry();
     if (event->isAutoRepeat())
         return;
-    Q_EMIT q->KeyUp(keyCode(event->key()), shiftCode(event->modifiers()));
+    Q_EMIT q->KeyUp(Zel::hostKeyCode(event->key()), Zel::hostShift(event->modifiers()));
     if (!isNavigationKey(event->key()) || listIndex < 0 || listIndex >= store.size())
         return;
     ensureVisible(listIndex);
