@@ -115,6 +115,12 @@ QColor toQColor(OLE_COLOR color)
     return QColor(resolved & 0xFF, (resolved >> 8) & 0xFF, (resolved >> 16) & 0xFF);
 }
 
+QColor toQColor(OLE_COLOR color, const QColor& fallback)
+{
+    const QColor c = toQColor(color);
+    return c.isValid() ? c : fallback;
+}
+
 OLE_COLOR fromQColor(const QColor& color)
 {
     const QColor rgbColor = color.toRgb();

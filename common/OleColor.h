@@ -48,6 +48,8 @@ qint32 TranslateColor(OLE_COLOR color);
 
 /// \a color resolved for drawing; an invalid QColor when it cannot be resolved.
 QColor toQColor(OLE_COLOR color);
+/// \a color resolved for drawing; \a fallback when it cannot be resolved.
+QColor toQColor(OLE_COLOR color, const QColor& fallback);
 /// The OLE_COLOR (0x00BBGGRR) of an RGB colour; alpha is dropped.
 OLE_COLOR fromQColor(const QColor& color);
 /// Builds 0x00BBGGRR from components.

@@ -190,12 +190,6 @@ public:
         notifyingPaint = false;
     }
 
-    QColor resolve(OLE_COLOR color) const
-    {
-        const QColor c = Zel::toQColor(color);
-        return c.isValid() ? c : QColor(Qt::black);
-    }
-
     QImage& target() { return autoRedraw ? persistent : screen; }
 
     // The back colour with the picture on top, over \a area of the persistent layer.
@@ -203,7 +197,7 @@ public:
     {
         QPainter p(&persistent);
         p.setClipRect(area);
-        p.fillRect(area, resolve(backColor));
+        p.fillRect(area, Zel::toQColor(backColor, Qt::black));
         if (!picture.isNull())
             p.drawImage(QPoint(0, 0), picture.image());
     }
@@ -257,7 +251,7 @@ public:
     {
         if (drawStyle == PictureBox::Invisible)
             return QPen(Qt::NoPen);
-        QPen pen(resolve(color.value_or(foreColor)));
+        QPen pen(Zel::toQColor(color.value_or(foreColor), Qt::black));
         pen.setWidth(drawWidth);
         pen.setJoinStyle(Qt::MiterJoin);
         pen.setCapStyle(drawWidth > 1 ? Qt::RoundCap : Qt::SquareCap);
@@ -288,7 +282,7 @@ public:
         const Qt::BrushStyle style = Zel::hatchStyle(fillStyle);
         if (style == Qt::NoBrush)
             return QBrush();
-        return QBrush(resolve(fillColor), style);
+        return QBrush(Zel::toQColor(fillColor, Qt::black), style);
     }
 
     // A raster-operation line or box outline of one-pixel solid strips (no
@@ -307,7 +301,7 @@ public:
             return false;
         ensureSize();
         QImage& layer = target();
-        const QRgb pen = resolve(color.value_or(foreColor)).rgb();
+        const QRgb pen = Zel::toQColor(color.value_or(foreColor), Qt::black).rgb();
         if (straight) {
             rasterOpFill(layer, box, drawMode, pen);
             return true;
@@ -596,7 +590,7 @@ void PictureBox::Line(
         if (p->pen().style() == Qt::NoPen)
             box = box.adjusted(0, 0, -1, -1);
         if (box.isValid())
-            p->fillRect(box, d->resolve(color.value_or(d->foreColor)));
+            p->fillRect(box, Zel::toQColor(color.value_or(d->foreColor), Qt::black));
         break;
     case LineKind::Box: {
         if (d->drawStyle == InsideSolid && d->drawWidth > 1) {
@@ -670,7 +664,7 @@ void PictureBox::PSet(float x, float y, std::optional<OLE_COLOR> color)
     auto p = d->painter(color);
     QPen pen = d->pen(color);
     if (pen.style() == Qt::NoPen) // a point is drawn even with the invisible style
-        pen = QPen(d->resolve(color.value_or(d->foreColor)), d->drawWidth);
+        pen = QPen(Zel::toQColor(color.value_or(d->foreColor), Qt::black), d->drawWidth);
     pen.setStyle(Qt::SolidLine);
     pen.setCapStyle(d->drawWidth > 1 ? Qt::RoundCap : Qt::SquareCap);
     p->setPen(pen);
@@ -696,7 +690,7 @@ void PictureBox::Print(const QString& text)
     auto p = d->painter();
     // Text is not a raster operation: it always draws over what is there.
     p->setCompositionMode(QPainter::CompositionMode_SourceOver);
-    p->setPen(d->resolve(d->foreColor));
+    p->setPen(Zel::toQColor(d->foreColor, Qt::black));
     const QFontMetrics fm = p->fontMetrics();
     const int x = px(d->currentX);
     int y = px(d->currentY);
@@ -802,7 +796,7 @@ void PictureBox::paintEvent(QPaintEvent* event)
     // The layers lag behind a pending resize for a moment; fill the rest.
     const QRegion rest = QRegion(area).subtracted(QRegion(fromLayer));
     for (const QRect& r : rest)
-        p.fillRect(r, d->resolve(d->backColor));
+        p.fillRect(r, Zel::toQColor(d->backColor, Qt::black));
 }
 
 void PictureBox::resizeEvent(QResizeEvent* event)

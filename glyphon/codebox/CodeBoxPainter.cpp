@@ -7,12 +7,6 @@
 
 namespace {
 
-QColor colorOf(OLE_COLOR color)
-{
-    const QColor c = Zel::toQColor(color);
-    return c.isValid() ? c : QColor(Qt::black);
-}
-
 // Alternate pixels along the rectangle's edges; with \a invert they are
 // inverted (a focus rectangle), otherwise drawn in the pen.
 QPolygon dottedEdge(const QRect& r, bool top, bool bottom, bool sides)
@@ -94,15 +88,15 @@ void Zel_CodeBoxPrivate::paintRow(
         // Right-aligned in the number box.
         const QString number = QString::number(r.lineNumber);
         const int x = CodeLayout::NumberRight - fonts.width(CodeFonts::Regular, number);
-        fonts.draw(p, batch, CodeFonts::Regular, colorOf(gutterFontColor), x, top + fonts.ascent(),
-            number);
+        fonts.draw(p, batch, CodeFonts::Regular, Zel::toQColor(gutterFontColor, Qt::black), x,
+            top + fonts.ascent(), number);
     }
     if (r.isBar())
         paintBar(p, r.value, 0, top, textWidth, top + h);
     else if (autoRender)
         paintTokens(p, batch, row, top);
     if (row == store.size() - 1) {
-        p.setPen(colorOf(Zel::ButtonShadowColor));
+        p.setPen(Zel::toQColor(Zel::ButtonShadowColor, Qt::black));
         p.drawLine(CodeLayout::GutterWidth, top + h, textWidth - 1, top + h);
     }
 }
@@ -110,10 +104,11 @@ void Zel_CodeBoxPrivate::paintRow(
 void Zel_CodeBoxPrivate::paintBar(
     QPainter& p, const QString& text, int left, int top, int right, int bottom) const
 {
-    p.fillRect(QRect(left, top, right - left, bottom - top), colorOf(Zel::ButtonFaceColor));
+    p.fillRect(QRect(left, top, right - left, bottom - top),
+        Zel::toQColor(Zel::ButtonFaceColor, Qt::black));
     p.setPen(Qt::white);
     p.drawLine(left, top + 1, right - 1, top + 1);
-    p.setPen(colorOf(Zel::ButtonShadowColor));
+    p.setPen(Zel::toQColor(Zel::ButtonShadowColor, Qt::black));
     p.drawLine(left, bottom - 2, right - 1, bottom - 2);
     p.setPen(Qt::black);
     p.drawLine(left, bottom - 1, right - 1, bottom - 1);
@@ -138,7 +133,7 @@ void Zel_CodeBoxPrivate::paintTokens(
             continue;
         if (style.color != color) {
             color = style.color;
-            qcolor = colorOf(color);
+            qcolor = Zel::toQColor(color, Qt::black);
         }
         fonts.draw(p, batch, style.face, qcolor, tokens[i].x, top + tokens[i].y + ascent, drawn[i]);
     }
@@ -154,14 +149,14 @@ void Zel_CodeBoxPrivate::paintSelection(QPainter& p, CodeFonts::Batch& batch) co
         return;
     const int h = rowHeight(listIndex);
     const QRect box(41, int(top), textWidth - 41, h - 1);
-    p.fillRect(box, colorOf(selectBGColor));
+    p.fillRect(box, Zel::toQColor(selectBGColor, Qt::black));
     switch (codeStyle) {
     case Zel_CodeBox::FullSelection:
     case Zel_CodeBox::QuorvelStyle:
         drawFocusRect(p, box);
         break;
     case Zel_CodeBox::TopStyleSelection:
-        p.setPen(colorOf(Zel::ButtonShadowColor));
+        p.setPen(Zel::toQColor(Zel::ButtonShadowColor, Qt::black));
         p.drawPoints(dottedEdge(box, true, true, false));
         break;
     }

@@ -345,8 +345,7 @@ void Zel_CodeBoxPrivate::rebuildGutter()
             gutterStrip.setPixel(x, 0, qRgb(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF));
         }
     } else {
-        QColor base = Zel::toQColor(gutterColor);
-        gutterStrip.fill(base.isValid() ? base : QColor(Qt::black));
+        gutterStrip.fill(Zel::toQColor(gutterColor, Qt::black));
         gutterStrip.setPixel(w - 1, 0, qRgb(0, 0, 0));
     }
     gutterTile.SetPatternFromStdPicture(StdPicture(gutterStrip));
@@ -801,16 +800,14 @@ void Zel_CodeBox::DrawLine(qint32 X1, qint32 Y1, qint32 X2, qint32 Y2, OLE_COLOR
 {
     // Shown over the rows until they are next repainted for a change.
     d->syncGeometry();
-    const QColor color = Zel::toQColor(Color);
-    d->hostLines.append({ QLine(X1, Y1, X2, Y2), color.isValid() ? color : QColor(Qt::black) });
+    d->hostLines.append({ QLine(X1, Y1, X2, Y2), Zel::toQColor(Color, Qt::black) });
     d->surface->update();
 }
 
 void Zel_CodeBox::DrawXPGutter(qint32 X1, qint32 Y1, qint32 X2, qint32 Y2, OLE_COLOR Color)
 {
     QPainter p(&d->gutterStrip);
-    const QColor color = Zel::toQColor(Color);
-    p.setPen(color.isValid() ? color : QColor(Qt::black));
+    p.setPen(Zel::toQColor(Color, Qt::black));
     p.drawLine(X1, Y1, X2, Y2);
     p.end();
     d->gutterTile.SetPatternFromStdPicture(StdPicture(d->gutterStrip));

@@ -27,12 +27,6 @@ namespace Layout = Tabulon::PropListLayout;
 
 namespace {
 
-QColor resolved(OLE_COLOR color)
-{
-    const QColor c = Zel::toQColor(color);
-    return c.isValid() ? c : QColor(Qt::black);
-}
-
 /// Reports an error caught in a mouse handler the way the host would see it;
 /// "subscript out of range" is ignored.
 void reportHandlerError(int number, const char* where)
@@ -194,15 +188,15 @@ RowPaintContext ZelPropListPrivate::paintContext() const
     c.editingRow = editorOpen ? editingRow : -1;
     c.font = listFont;
     c.boldFont = boldFont;
-    c.backNormal = resolved(props.backNormal);
-    c.backSelected = resolved(props.backSelected);
-    c.backDisabled = resolved(props.backDisabled);
-    c.fontNormal = resolved(props.fontNormal);
-    c.fontSelected = resolved(props.fontSelected);
-    c.gridColor = resolved(props.gridColor);
-    c.windowBackground = resolved(Zel::WindowBackgroundColor);
-    c.buttonFace = resolved(Zel::ButtonFaceColor);
-    c.buttonShadow = resolved(Zel::ButtonShadowColor);
+    c.backNormal = Zel::toQColor(props.backNormal, Qt::black);
+    c.backSelected = Zel::toQColor(props.backSelected, Qt::black);
+    c.backDisabled = Zel::toQColor(props.backDisabled, Qt::black);
+    c.fontNormal = Zel::toQColor(props.fontNormal, Qt::black);
+    c.fontSelected = Zel::toQColor(props.fontSelected, Qt::black);
+    c.gridColor = Zel::toQColor(props.gridColor, Qt::black);
+    c.windowBackground = Zel::toQColor(Zel::WindowBackgroundColor, Qt::black);
+    c.buttonFace = Zel::toQColor(Zel::ButtonFaceColor, Qt::black);
+    c.buttonShadow = Zel::toQColor(Zel::ButtonShadowColor, Qt::black);
     c.visualColor = std::max(0, Zel::TranslateColor(props.visualColor));
     c.buttonFaceRgb = buttonFaceRgb;
     c.headerBackPicture = props.headerBackPicture.image();
@@ -211,11 +205,11 @@ RowPaintContext ZelPropListPrivate::paintContext() const
 
 void ZelPropListPrivate::paintSurface(QPainter& painter, const QRect& exposed) const
 {
-    painter.fillRect(exposed, resolved(props.backNormal));
+    painter.fillRect(exposed, Zel::toQColor(props.backNormal, Qt::black));
     if (!q->UserMode()) {
         // Design time: the control's name and a focus rectangle around the first row.
         painter.setFont(listFont);
-        painter.setPen(resolved(props.fontNormal));
+        painter.setPen(Zel::toQColor(props.fontNormal, Qt::black));
         painter.drawText(QRect(props.itemTextLeft, props.itemOffset, surface->width(), rowHeight),
             Qt::AlignLeft | Qt::AlignTop, q->objectName());
         painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
@@ -243,7 +237,8 @@ void ZelPropListPrivate::paintSurface(QPainter& painter, const QRect& exposed) c
 
 void ZelPropListPrivate::applyEnabled()
 {
-    const QColor text = resolved(q->isEnabled() ? Zel::ButtonTextColor : Zel::ButtonShadowColor);
+    const QColor text
+        = Zel::toQColor(q->isEnabled() ? Zel::ButtonTextColor : Zel::ButtonShadowColor, Qt::black);
     for (QLabel* label : { label1, label2 }) {
         QPalette palette = label->palette();
         palette.setColor(QPalette::WindowText, text);
@@ -848,7 +843,7 @@ void ZelPropList::DrawLine(
         else
             line.setP2(QPoint(X2 - (Y2 - Y1 == 0 ? dx : 0), Y2 - dy));
     }
-    d->marks.push_back({ line, resolved(Color), filled });
+    d->marks.push_back({ line, Zel::toQColor(Color, Qt::black), filled });
     d->surface->update(QRect(line.p1(), line.p2()).normalized().adjusted(-1, -1, 1, 1));
 }
 
@@ -1320,7 +1315,7 @@ void ZelPropList::paintEvent(QPaintEvent* event)
     if (d->props.borderStyle != BorderS::Border)
         return;
     QPainter painter(this);
-    painter.setPen(resolved(Zel::WindowFrameColor));
+    painter.setPen(Zel::toQColor(Zel::WindowFrameColor, Qt::black));
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 

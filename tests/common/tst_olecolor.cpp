@@ -91,6 +91,9 @@ void TestOleColor::qcolors()
     QCOMPARE(Zel::toQColor(Zel::rgb(255, 128, 0)), QColor(255, 128, 0));
     QCOMPARE(Zel::toQColor(Zel::ButtonFaceColor), QColor(1, 2, 3));
     QVERIFY(!Zel::toQColor(0x80000040).isValid());
+    // Drawing code falls back to a colour of its choice.
+    QCOMPARE(Zel::toQColor(0x80000040, Qt::black), QColor(Qt::black));
+    QCOMPARE(Zel::toQColor(Zel::rgb(255, 128, 0), Qt::black), QColor(255, 128, 0));
     QCOMPARE(Zel::fromQColor(QColor(10, 20, 30, 40)), Zel::rgb(10, 20, 30));
     QCOMPARE(Zel::fromQColor(QColor::fromHsv(0, 255, 255)), Zel::rgb(255, 0, 0));
     QCOMPARE(Zel::rgb(256 + 1, -1, 2), OLE_COLOR(0x02FF01));
