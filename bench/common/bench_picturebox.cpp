@@ -1,4 +1,6 @@
 // Drawing costs of the picture box and the drawing helpers.
+#include "../BenchSupport.h"
+
 #include <QApplication>
 #include <QPainter>
 #include <benchmark/benchmark.h>
@@ -139,13 +141,5 @@ BENCHMARK(BM_FocusRect);
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks(argc, argv);
 }

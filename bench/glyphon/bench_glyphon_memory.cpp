@@ -1,6 +1,7 @@
 // Peak memory of a process that holds a code box with a whole document:
 // generated line by line, as a host reading a file would, so the figure is
 // the box's own cost plus Qt's.
+#include "../BenchSupport.h"
 #include "HtmlDocument.h"
 
 #include <QApplication>
@@ -52,11 +53,5 @@ BENCHMARK(BM_PeakMemory)->Arg(100000)->Iterations(1)->Unit(benchmark::kMilliseco
 
 int main(int argc, char** argv)
 {
-    if (qgetenv("QT_QPA_PLATFORM").isEmpty())
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks(argc, argv);
 }

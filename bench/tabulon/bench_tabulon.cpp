@@ -1,4 +1,6 @@
 // Speed of the property list: filling, editing by key, painting and scrolling.
+#include "../BenchSupport.h"
+
 #include <QApplication>
 #include <QImage>
 #include <QPainter>
@@ -230,13 +232,5 @@ BENCHMARK(BM_ScrollPage)
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks(argc, argv);
 }
