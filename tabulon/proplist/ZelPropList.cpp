@@ -682,7 +682,12 @@ void ZelPropList::Clear()
     d->storedTop = -1;
     d->editingRow = -1;
     d->commitRow = -1;
-    d->syncScrollBar();
+    {
+        // The emptied range pulls the bar back to 0; that is no scroll the host should hear of.
+        const QSignalBlocker quiet(d->scrollBar);
+        d->syncScrollBar();
+    }
+    d->topIndex = d->scrollBar->value();
     d->fullRepaint();
 }
 

@@ -90,6 +90,28 @@ private Q_SLOTS:
         QCOMPARE(list->ListCount(), 1);
     }
 
+    void clearOfAScrolledListRaisesNoEvent()
+    {
+        auto list = makeList();
+        addRows(*list, 20);
+        list->setTopIndex(8);
+        list->setListIndex(10);
+        QSignalSpy scrolls(list.get(), &ZelPropList::Scroll);
+        QSignalSpy tops(list.get(), &ZelPropList::TopIndexChange);
+        QSignalSpy changes(list.get(), &ZelPropList::ListIndexChange);
+        list->Clear();
+        QCOMPARE(scrolls.count(), 0);
+        QCOMPARE(tops.count(), 0);
+        QCOMPARE(changes.count(), 0);
+        QCOMPARE(list->ListIndex(), -1);
+        QCOMPARE(list->TopIndex(), 0);
+        // The list scrolls again once it is refilled.
+        addRows(*list, 20);
+        list->setTopIndex(3);
+        QCOMPARE(scrolls.count(), 1);
+        QCOMPARE(list->TopIndex(), 3);
+    }
+
     void modifyItemValues_data()
     {
         QTest::addColumn<QVariant>("value");
