@@ -856,12 +856,13 @@ void ZelPropList::DrawLine(
 
 bool ZelPropList::Enabled() const
 {
-    return isEnabled();
+    // The control's own state: a disabled parent greys it without changing what the host set.
+    return !testAttribute(Qt::WA_ForceDisabled);
 }
 
 void ZelPropList::setEnabled(bool New_Enabled)
 {
-    if (isEnabled() == New_Enabled)
+    if (Enabled() == New_Enabled)
         return;
     QWidget::setEnabled(New_Enabled);
     PropertyChanged(QStringLiteral("Enabled"));
@@ -1258,7 +1259,7 @@ void ZelPropList::WriteProperties(PropertyBag& bag) const
     const PropListProperties def;
     const PropListProperties& p = d->props;
     const auto picture = [](const StdPicture& picture) { return QVariant::fromValue(picture); };
-    bag.WriteProperty(QStringLiteral("Enabled"), isEnabled(), true);
+    bag.WriteProperty(QStringLiteral("Enabled"), Enabled(), true);
     bag.WriteProperty(QStringLiteral("ScrollBarWidth"), p.scrollBarWidth, def.scrollBarWidth);
     bag.WriteProperty(
         QStringLiteral("Font"), QVariant::fromValue(p.font), QVariant::fromValue(AmbientFont()));

@@ -566,6 +566,25 @@ private Q_SLOTS:
         QCOMPARE(again.keys().size(), bag.keys().size());
     }
 
+    void enabledIsTheControlsOwnState()
+    {
+        // A host that disables the list inside a disabled form gets a disabled list back once
+        // the form is enabled again, and stores what it assigned, not the form's state.
+        QWidget form;
+        auto* list = new ZelPropList(&form);
+        form.setEnabled(false);
+        list->setEnabled(false);
+        form.setEnabled(true);
+        QVERIFY(!list->Enabled());
+        QVERIFY(!list->isEnabled());
+        list->setEnabled(true);
+        form.setEnabled(false);
+        QVERIFY(list->Enabled());
+        PropertyBag bag;
+        list->WriteProperties(bag);
+        QVERIFY(!bag.contains(QStringLiteral("Enabled")));
+    }
+
     void storedValuesAreCheckedBeforeAnythingChanges()
     {
         ZelPropList list;
