@@ -167,7 +167,11 @@ void tokenizeTag(const QString& tag, QList<CodeToken>& tokens)
         const qsizetype nameStart = pos;
         const QString name = tag.mid(nameStart, eq - nameStart + 1);
         append(tokens, name, Zel_CodeBox::AttributeName);
-        const bool source = name.trimmed().toUpper() == QLatin1String("SRC=");
+        // A word without a value may stand before the name: judge the name
+        // by its own word, from the last space before "=".
+        const qsizetype ownStart = std::max(nameStart, tag.lastIndexOf(u' ', eq));
+        const bool source
+            = tag.mid(ownStart, eq - ownStart + 1).trimmed().toUpper() == QLatin1String("SRC=");
 
         const qsizetype quote = tag.indexOf(u'"', eq);
         const qsizetype nextEq = tag.indexOf(u'=', eq + 1);

@@ -57,6 +57,11 @@ private Q_SLOTS:
             << "<a title=\"x>" << false << "4:<a|1: title=|2:\"x|5:>";
         QTest::newRow("attribute without value before one with")
             << "<input disabled value=\"x\">" << false << "4:<input|1: disabled value=|2:\"x\"|5:>";
+        QTest::newRow("source value behind an attribute without value")
+            << "<img ismap src=\"a.gif\">" << false << "4:<img|1: ismap src=|6:\"a.gif\"|5:>";
+        QTest::newRow("source value right behind a quoted value")
+            << "<img alt=\"x\"src=\"a.gif\">" << false
+            << "4:<img|1: alt=|2:\"x\"|1:src=|6:\"a.gif\"|5:>";
         QTest::newRow("empty value") << "<a b=>" << false << "4:<a|1: b=|5:>";
         QTest::newRow("two equals signs") << "<a b=c=d>" << false << "4:<a|1: b=|2:c|1:=|2:d|5:>";
     }
