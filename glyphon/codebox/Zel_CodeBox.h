@@ -16,8 +16,9 @@ struct CodeToken
     QString Text;
     /// What the piece is (Zel_CodeBox::TokenKind); chooses colour and font style.
     qint32 Kind = 0;
-    /// Where the piece is drawn, relative to the row's top and the surface's left edge.
+    /// Where the piece is drawn: its line, relative to the row's top.
     qint16 y = 0;
+    /// Where the piece is drawn: from the surface's left edge.
     qint16 x = 0;
     /// Wrap offset (kept for the record layout; always 0).
     qint16 Offset = 0;
@@ -40,6 +41,7 @@ struct CodeRow
     qint32 Height = 0;
     /// True for rows added as Shadowed.
     bool Shadowed = false;
+    /// The category given to AddText; empty when none.
     QString Category;
     /// The coloured pieces of a code row, laid out at the current text width.
     QList<CodeToken> Tokens;
@@ -94,8 +96,9 @@ class Zel_CodeBox : public UserControl
     Q_PROPERTY(EnumBorderStyle BorderStyle READ BorderStyle WRITE setBorderStyle)
     /// Whether the gutter shows line numbers.
     Q_PROPERTY(bool Show_Number READ Show_Number WRITE setShow_Number)
-    /// Host variables kept for hosts that use them; the box does not read them.
+    /// Host variable kept for hosts that use it; the box does not read it.
     Q_PROPERTY(qint32 Line_Y READ Line_Y WRITE setLine_Y)
+    /// Host variable kept for hosts that use it; the box does not read it.
     Q_PROPERTY(qint32 List_AreaHeight READ List_AreaHeight WRITE setList_AreaHeight)
     /// The value behind AutoRender.
     Q_PROPERTY(bool RenderControl READ RenderControl WRITE setRenderControl)
@@ -217,9 +220,10 @@ public:
     /// Lays out, updates the scroll bar and repaints at once.
     Q_INVOKABLE void Refresh();
 
-    /// The first visible row (the scroll bar's value) and how many rows fit from it.
+    /// The first visible row (the scroll bar's value).
     qint32 TopIndex() const;
     void setTopIndex(qint32 New_TopIndex);
+    /// How many rows fit completely from the first visible one on.
     qint32 VisibleRowSpan() const;
 
     // --- properties ---------------------------------------------------------
@@ -280,20 +284,25 @@ Q_SIGNALS:
     void DblClick();
     /// A mouse press (the row under the pointer is already current, except for the right button).
     void MouseDown(qint16 Button, qint16 Shift, float X, float Y);
+    /// The pointer moved over the surface.
     void MouseMove(qint16 Button, qint16 Shift, float X, float Y);
     /// A mouse release while there is a current row; ItemMouseUp follows.
     void MouseUp(qint16 Button, qint16 Shift, float X, float Y);
+    /// Right after MouseUp: the current row's index, key and category.
     void ItemMouseUp(qint16 Button, qint32 index, const QString& Key, const QString& category);
     /// A row was chosen by mouse or keys, or by SelectItem with StartEvents.
     void ReturnKey(const QString& Key, const QString& category);
     /// A double click while there is a current row; ExtractKey follows.
     void RowDblClick(qint32 RowIndex);
+    /// Right after RowDblClick: the current row's key and category.
     void ExtractKey(const QString& Key, const QString& category);
     /// An added or renamed key is empty or in use (Code 1).
     void Error(qint32 Code);
     /// Key presses on the surface, before the box handles them.
     void KeyDown(qint16 KeyCode, qint16 Shift);
+    /// The character of a key press on the surface.
     void KeyPress(qint16 KeyAscii);
+    /// A key released on the surface.
     void KeyUp(qint16 KeyCode, qint16 Shift);
     /// ListIndex changed.
     void ListIndexChange();
