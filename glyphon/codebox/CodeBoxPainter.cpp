@@ -112,6 +112,13 @@ void Zel_CodeBoxPrivate::paintBar(
     p.drawLine(left, bottom - 2, right - 1, bottom - 2);
     p.setPen(Qt::black);
     p.drawLine(left, bottom - 1, right - 1, bottom - 1);
+    paintBarText(p, text, left, top, right, bottom);
+}
+
+void Zel_CodeBoxPrivate::paintBarText(
+    QPainter& p, const QString& text, int left, int top, int right, int bottom) const
+{
+    p.setPen(Qt::black);
     const int t = top + int(Zel::roundHalfEven((bottom - top) / 2.0 - fonts.lineHeight() / 2.0));
     p.setFont(fonts.font(CodeFonts::Regular));
     p.drawText(QRect(left, t, right - left, std::max(bottom - t, 1)),
@@ -163,8 +170,8 @@ void Zel_CodeBoxPrivate::paintSelection(QPainter& p, CodeFonts::Batch& batch) co
     const StoredRow& r = store.at(listIndex);
     if (r.isCode() && autoRender)
         paintTokens(p, batch, listIndex, int(top));
-    else if (r.isBar())
-        paintBar(p, r.value, 0, int(top), textWidth, int(top) + h);
+    else if (r.isBar()) // the selection box stays; only the bar's text goes over it again
+        paintBarText(p, r.value, 0, int(top), textWidth, int(top) + h);
 }
 
 void Zel_CodeBoxPrivate::paintPlaceholder(QPainter& p) const

@@ -129,6 +129,8 @@ public:
     void renderFrame(QPainter& p) const;
     void paintRow(QPainter& p, CodeFonts::Batch& batch, qint32 row, qint32 top) const;
     void paintBar(QPainter& p, const QString& text, int left, int top, int right, int bottom) const;
+    void paintBarText(
+        QPainter& p, const QString& text, int left, int top, int right, int bottom) const;
     void paintTokens(QPainter& p, CodeFonts::Batch& batch, qint32 row, int top) const;
     void paintSelection(QPainter& p, CodeFonts::Batch& batch) const;
     void paintPlaceholder(QPainter& p) const;

@@ -132,6 +132,24 @@ private Q_SLOTS:
         QCOMPARE(at(image, right, top + h / 2), green);
     }
 
+    void selectedHeaderRowShowsTheSelection()
+    {
+        // Keys and ListIndex can make a header row current: it is boxed like any row.
+        Zel_CodeBox box;
+        box.setSelectBGColor(0x00FF00);
+        box.AddText(QStringLiteral("Head"), QStringLiteral("h"), QString(), StdPicture(),
+            Zel_CodeBox::Header);
+        fill(box, 2);
+        box.setListIndex(0);
+        const int h = box.Row(0).Height;
+        const int right = surface(box)->width() - 10;
+        const QImage image = shot(box);
+        QCOMPARE(at(image, right, h / 2), qRgb(0, 255, 0) & 0xFFFFFF);
+        QCOMPARE(at(image, 5, h / 2), rgbOf(Zel::ButtonFaceColor)); // the gutter part of the bar
+        const int mid = surface(box)->width() / 2;
+        QVERIFY(containsDark(image, QRect(mid - 20, 2, 40, h - 4))); // its text stays
+    }
+
     void keepFocusOff()
     {
         QWidget other;
