@@ -2,6 +2,7 @@
 // editor, with a third each of rectangles, circles and polygons of 5 to 12
 // vertices, 16 to 160 pixels across, over a 4000 x 3000 picture.
 
+#include "../BenchSupport.h"
 #include "control/Zonecraft_p.h"
 
 #include <QApplication>
@@ -217,11 +218,5 @@ BENCHMARK(BM_Redraw10k)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks(argc, argv);
 }
