@@ -327,14 +327,23 @@ Q_SIGNALS:
     void MoveHotspot(qint32 X1, qint32 Y1, qint32 X2, qint32 y2);
     /// A tab of the tab strip was clicked.
     void TabClicked(const QString& Name);
+    /// An interactive rotation begins.
     void RotateStart();
+    /// An interactive rotation steps.
     void RotateMove();
+    /// An interactive rotation ends.
     void RotateFinished();
+    /// A drag of a whole figure begins.
     void MovingStart();
+    /// A drag of a whole figure ends.
     void MovingFinished();
+    /// A polygon vertex or a resize handle is grabbed.
     void PointDragStart();
+    /// The grabbed vertex or resize handle is released.
     void PointDragFinished();
+    /// A polygon's drawing begins (its first point).
     void PointAddStart();
+    /// A polygon's drawing ends.
     void PointAddEnd();
 
 protected:
