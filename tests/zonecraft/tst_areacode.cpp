@@ -153,6 +153,8 @@ void TestAreaCode::badText_data()
         << QStringLiteral("1,2,3,4|Rectangle|1|red|0\r\n") << 13 << 0;
     QTest::newRow("lock not a Boolean")
         << QStringLiteral("1,2,3,4|Rectangle|1|0|maybe\r\n") << 13 << 0;
+    QTest::newRow("polygon vertex beyond 32 bits")
+        << QStringLiteral("0,0,3e9,0,0,10|Polygon|1|0|0\r\n") << 6 << 0;
     QTest::newRow("unknown kind is skipped")
         << QStringLiteral("1,2,3,4|Hexagon|1|0|0\r\n") << 0 << 0;
     QTest::newRow("bad line after good ones")
@@ -236,6 +238,23 @@ void TestAreaCode::creatingMethods()
     z.DrawNewRectangle(0, 0, 1, 1, {}, {}, false, true, true, -1);
     QVERIFY(z.ExportCode(Zonecraft::customcode)
                 .endsWith(QStringLiteral("0,0,1,1|Rectangle|40\r\n0,0,1,1|Rectangle|5\r\n")));
+    // A vertex whose box edge would not fit a 32-bit integer is refused
+    // before anything is added, here and when a polygon is moved there.
+    const int before = z.CountFigures();
+    try {
+        z.DrawNewPolygon(QStringLiteral("0,0,1e30,0,0,10"));
+        QFAIL("expected an overflow");
+    } catch (const RuntimeError& e) {
+        QCOMPARE(e.number(), 6);
+    }
+    QCOMPARE(z.CountFigures(), before);
+    try {
+        z.FigureMove(2, QStringLiteral("0,0,-3e9,0,0,10"));
+        QFAIL("expected an overflow");
+    } catch (const RuntimeError& e) {
+        QCOMPARE(e.number(), 6);
+    }
+    QCOMPARE(z.ExtractCordinates(2), QStringLiteral("10,10,50,10,30,40"));
     QSignalSpy moved(&z, &Zonecraft::HotspotMoved);
     z.ImportFigure(QStringLiteral("1,1,5,5"), Zonecraft::zelrectangle);
     QCOMPARE(moved.count(), 1); // imported rectangles report a move

@@ -37,8 +37,9 @@ int kindFromText(QStringView kind);
 QVarLengthArray<qint32, 4> readIntegers(QStringView text, int count);
 
 /// The vertices of "x1,y1,x2,y2,..." as single-precision pairs; a trailing
-/// odd piece is ignored. Throws RuntimeError 9 when there is no vertex and 13
-/// for a piece that is not a number.
+/// odd piece is ignored. Throws RuntimeError 9 when there is no vertex, 13
+/// for a piece that is not a number and 6 for a value that does not round
+/// to a 32-bit integer.
 std::vector<QPointF> readVertices(QStringView text);
 
 /// Text to a Long with the host's rules; plain decimal integers take a fast path.
