@@ -4,6 +4,7 @@
 #include "figures/Geometry.h"
 
 #include <QTest>
+#include <limits>
 
 using zc::Figure;
 
@@ -30,6 +31,7 @@ private Q_SLOTS:
     void distance();
     void snapTo_data();
     void snapTo();
+    void snapToOutOfRange();
     void rotateRectangleOffsets();
     void figureRotateMakesAPolygon();
     void handlesOfACircleAndPolygon();
@@ -111,6 +113,22 @@ void TestGeometry::snapTo()
     QCOMPARE(zc::snapTo(value, zoom), snapped);
 }
 
+void TestGeometry::snapToOutOfRange()
+{
+    // The remainder is taken on a 32-bit integer: anything beyond is an overflow.
+    ZonecraftFixture fx;
+    QCOMPARE(fx.z().SnapTo(2147483647.0), 2147483647.f);
+    for (const double bad : { 3e9, -3e9, std::numeric_limits<double>::quiet_NaN(),
+             std::numeric_limits<double>::infinity() }) {
+        try {
+            fx.z().SnapTo(bad);
+            QFAIL("expected an overflow");
+        } catch (const RuntimeError& e) {
+            QCOMPARE(e.number(), 6);
+        }
+    }
+}
+
 void TestGeometry::rotateRectangleOffsets()
 {
     std::vector<float> dx, dy;
@@ -147,6 +165,20 @@ void TestGeometry::figureRotateMakesAPolygon()
 
     z.FigureRotate(45, 2, true); // circles are not turned
     QCOMPARE(z.ExtractFigure(2), QStringLiteral("Circle"));
+    QCOMPARE(moved.count(), 1);
+
+    // An angle that is no number is refused and the vertices stay.
+    for (const float bad :
+        { std::numeric_limits<float>::quiet_NaN(), std::numeric_limits<float>::infinity() }) {
+        try {
+            z.FigureRotate(bad, 1, true);
+            QFAIL("expected an error");
+        } catch (const RuntimeError& e) {
+            QCOMPARE(e.number(), 5);
+        }
+        QCOMPARE(z.ExtractCordinates(1), QStringLiteral("125,175,175,175,175,75,125,75"));
+        QCOMPARE(z.SupportCoordinates(2), QStringLiteral("125,75,175,175"));
+    }
     QCOMPARE(moved.count(), 1);
 }
 

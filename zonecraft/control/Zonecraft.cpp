@@ -700,7 +700,12 @@ double Zonecraft::Distance(double X1, double Y1, double X2, double y2) const
 float Zonecraft::SnapTo(const QVariant& intX)
 {
     d->snapping = true;
-    return zc::snapTo(Zel::toDouble(intX), d->zoom);
+    const double value = Zel::toDouble(intX);
+    // The remainder is taken on a 32-bit integer, as the host's Mod does.
+    if (!(value >= -2147483648.5 && value < 2147483647.5))
+        throw RuntimeError(
+            RuntimeError::Overflow, QStringLiteral("%1 does not fit a 32-bit integer").arg(value));
+    return zc::snapTo(value, d->zoom);
 }
 
 // Area code

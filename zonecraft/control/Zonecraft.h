@@ -186,7 +186,8 @@ public:
 
     /// Distance between two points.
     Q_INVOKABLE double Distance(double X1, double Y1, double X2, double y2) const;
-    /// Snaps a screen coordinate to whole picture pixels at the current zoom.
+    /// Snaps a screen coordinate to whole picture pixels at the current zoom;
+    /// throws RuntimeError 6 when it does not fit a 32-bit integer.
     Q_INVOKABLE float SnapTo(const QVariant& intX);
 
     // Area code
@@ -245,6 +246,7 @@ public:
     /// Re-creates a figure from new coordinates text, keeping key, colour and lock.
     Q_INVOKABLE void FigureMove(qint32 Index, const QString& Coordinates);
     /// Turns a rectangle or polygon by \a Degrees (a rectangle becomes a polygon); circles stay.
+    /// An angle that is not finite throws RuntimeError 5 and changes nothing.
     Q_INVOKABLE void FigureRotate(float Degrees, qint32 Index = 0, bool UseRedraw = false);
     /// Replaces a figure by one of another kind under the same number.
     Q_INVOKABLE void FigureConvert(DrawFigure NewFigure, qint32 Index = 0);

@@ -5,6 +5,7 @@
 #include "../control/Zonecraft_p.h"
 #include "../figures/NumberFormat.h"
 
+#include <cmath>
 #include <common/Dialogs.h>
 #include <common/PictureBox.h>
 #include <common/RuntimeError.h>
@@ -96,6 +97,10 @@ void Zonecraft::FigureRotate(float Degrees, qint32 Index, bool UseRedraw)
     Figure* f = d->figureOrThrow(Index);
     if (f->ClassFigure == zc::CircleKind || f->ClassFigure == zc::NoKind)
         return;
+    // An angle that is no number would turn every vertex into one.
+    if (!std::isfinite(Degrees))
+        throw RuntimeError(RuntimeError::InvalidProcedureCall,
+            QStringLiteral("%1 degrees is no angle").arg(double(Degrees)));
     const float w = f->X2() - f->X1();
     const float h = f->y2() - f->Y1();
     std::vector<float> dx, dy;
