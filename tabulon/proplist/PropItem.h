@@ -14,16 +14,16 @@ Q_NAMESPACE_EXPORT(TABULON_EXPORT)
 /// How an item's value is shown and edited.
 enum PropertyStyle : qint32 {
     propHeader = 0, ///< full-width group title row; never made current by the mouse
-    propBoolean = 1,
+    propBoolean = 1, ///< value text
     propColor = 2, ///< colour swatch, then the value text
     propcalendar = 3, ///< a date in the short date format
-    propFile = 4,
-    propFolder = 5,
-    propList = 6,
+    propFile = 4, ///< value text (a file name)
+    propFolder = 5, ///< value text (a folder name)
+    propList = 6, ///< value text
     propNumber = 7, ///< a whole number in decimal text
-    propString = 8,
-    propVariant = 9,
-    propBrowse = 10,
+    propString = 8, ///< value text, edited in the inner text box
+    propVariant = 9, ///< value text
+    propBrowse = 10, ///< value text, edited with a browse button
     propcombo = 11, ///< choices supplied by the host when the editor opens
 };
 Q_ENUM_NS(PropertyStyle)
@@ -57,11 +57,11 @@ struct Item
 {
     QString Key; ///< unique, compared without regard to letter case
     QString Caption; ///< name column text; the group title of a header
-    PropertyStyle Style = propHeader;
+    PropertyStyle Style = propHeader; ///< how the value is shown and edited
     QString Value; ///< the value, always held as text
     QString Description; ///< shown in the description pane when the item is clicked
     StdPicture Icon; ///< optional 16 x 16 picture, shared with the host
-    Itembehavior Status = ItemEnabled;
+    Itembehavior Status = ItemEnabled; ///< a disabled item is never made current by the mouse
     bool Locked = false; ///< text lock handed to the browse editor
 };
 

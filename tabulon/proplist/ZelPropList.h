@@ -120,7 +120,9 @@ public:
     Q_INVOKABLE void RemoveItem(const QString& Key);
     /// Empties the list; no event.
     Q_INVOKABLE void Clear();
+    /// The number of items.
     qint32 ListCount() const;
+    /// The number of items whose selection flag is set (at most one after a ListIndex assignment).
     qint32 SelectedCount() const;
     /// The value text of item \a Index; error 381 outside 0 .. ListCount - 1.
     Q_INVOKABLE QString ItemText(qint32 Index) const;
@@ -253,8 +255,12 @@ public:
     /// Height of the description pane in pixels (60 at start; the splitter changes it).
     int descriptionHeight() const;
 
+    /// A new control on a form: the defaults and the ambient font.
     void InitProperties() override;
+    /// Reads every persisted key (absent keys give their defaults); error 13 for a bad stored
+    /// value leaves the control as it was. Leaves no current row.
     void ReadProperties(const PropertyBag& bag) override;
+    /// Writes every persisted key whose value differs from its default.
     void WriteProperties(PropertyBag& bag) const override;
 
 Q_SIGNALS:
