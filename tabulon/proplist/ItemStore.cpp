@@ -18,6 +18,9 @@ quint32 ItemStore::keyHash(const QString& key)
         if (u < 0x80) {
             if (u >= 'A' && u <= 'Z')
                 u += 'a' - 'A';
+        } else if (QChar::isSurrogate(u)) {
+            // Letters outside the basic plane fold as whole code points, as keys compare.
+            return quint32(qHash(key.toCaseFolded(), 0));
         } else {
             u = text[i].toCaseFolded().unicode();
         }

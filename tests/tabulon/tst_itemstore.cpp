@@ -32,6 +32,11 @@ private Q_SLOTS:
         QCOMPARE(store.count(), 1);
         QCOMPARE(errorOf([&] { store.insert(0, item(QStringLiteral("aLPHA"))); }), 457);
         QCOMPARE(store.count(), 1);
+        // Letters outside the basic plane fold too (DESERET CAPITAL and SMALL LETTER LONG I).
+        store.append(item(QString::fromUcs4(U"x\U00010400y")));
+        QCOMPARE(store.indexOf(QString::fromUcs4(U"X\U00010428Y")), 1);
+        QCOMPARE(errorOf([&] { store.append(item(QString::fromUcs4(U"x\U00010428y"))); }), 457);
+        QCOMPARE(store.count(), 2);
     }
 
     void keysFollowTheirItemsAfterRemovalAndInsertion()
