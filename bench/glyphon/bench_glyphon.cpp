@@ -114,8 +114,27 @@ void BM_PageScroll(benchmark::State& state)
     }
 }
 
+// From the first screen of a freshly loaded box, makes the last row current
+// (as the End key does), which scrolls it into view, and paints.
+void BM_SelectLastRow(benchmark::State& state)
+{
+    const int rows = int(state.range(0));
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto loaded = std::make_unique<LoadedBox>(rows);
+        state.ResumeTiming();
+        loaded->box.setListIndex(rows - 1);
+        paint(loaded->box, loaded->target);
+        benchmark::DoNotOptimize(loaded->target.constBits());
+        state.PauseTiming();
+        loaded.reset();
+        state.ResumeTiming();
+    }
+}
+
 } // namespace
 
+BENCHMARK(BM_SelectLastRow)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK(BM_FillAndFirstPaint)
     ->Args({ 100000, 0 })
     ->Args({ 100000, 1 })

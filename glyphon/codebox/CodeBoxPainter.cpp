@@ -151,8 +151,12 @@ void Zel_CodeBoxPrivate::paintSelection(QPainter& p, CodeFonts::Batch& batch) co
     const qint32 first = firstVisible();
     if (listIndex < first || listIndex >= store.size())
         return;
-    const qint64 top = heightOf(first, listIndex);
-    if (top >= areaHeight())
+    // Only as far as the surface reaches: the current row may lie far below it.
+    const qint32 height = areaHeight();
+    qint64 top = 0;
+    for (qint32 i = first; i < listIndex && top < height; ++i)
+        top += rowHeight(i);
+    if (top >= height)
         return;
     const int h = rowHeight(listIndex);
     const QRect box(41, int(top), textWidth - 41, h - 1);

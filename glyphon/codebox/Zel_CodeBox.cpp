@@ -303,12 +303,18 @@ void Zel_CodeBoxPrivate::ensureVisible(qint32 row)
         setTop(row);
         return;
     }
-    if (heightOf(first, row + 1) <= areaHeight())
+    // Measure only as far as the surface reaches: a row far below would
+    // otherwise have every row in between laid out.
+    const qint32 height = areaHeight();
+    qint64 below = 0;
+    for (qint32 i = first; i <= row && below <= height; ++i)
+        below += rowHeight(i);
+    if (below <= height)
         return;
     // Show the row at the bottom: the first top from which it fits.
     qint32 top = row;
     qint64 sum = rowHeight(row);
-    while (top > 0 && sum + rowHeight(top - 1) <= areaHeight())
+    while (top > 0 && sum + rowHeight(top - 1) <= height)
         sum += rowHeight(--top);
     setTop(top);
 }
