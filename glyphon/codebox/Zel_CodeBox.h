@@ -136,7 +136,9 @@ public:
     enum EnumBorderStyle : qint32 { NoBorder = 0, Border = 1 };
     Q_ENUM(EnumBorderStyle)
 
+    /// An empty box: no rows, AutoRender off, the gutter black and flat.
     explicit Zel_CodeBox(QWidget* parent = nullptr);
+    /// Releases the rows and the gutter pattern.
     ~Zel_CodeBox() override;
 
     // --- rows ------------------------------------------------------------
@@ -270,11 +272,17 @@ public:
     qint32 AreaTextHeight() const;
     qint32 AreaTextWidth() const;
 
+    /// 320 x 240 pixels.
     QSize sizeHint() const override;
+    /// The gutter, a little text and the scroll bar, three lines high.
     QSize minimumSizeHint() const override;
 
+    /// The values of a freshly placed box (KeepFocus on, every colour 0, no lock picture).
     void InitProperties() override;
+    /// Reads the nine stored properties; a damaged one keeps its value and is reported
+    /// after the others are read.
     void ReadProperties(const PropertyBag& bag) override;
+    /// Writes the nine stored properties under their names.
     void WriteProperties(PropertyBag& bag) const override;
 
 Q_SIGNALS:
