@@ -169,9 +169,13 @@ void tokenizeTag(const QString& tag, QList<CodeToken>& tokens)
         append(tokens, name, Zel_CodeBox::AttributeName);
         // A word without a value may stand before the name: judge the name
         // by its own word, from the last space before "=".
-        const qsizetype ownStart = std::max(nameStart, tag.lastIndexOf(u' ', eq));
-        const bool source
-            = tag.mid(ownStart, eq - ownStart + 1).trimmed().toUpper() == QLatin1String("SRC=");
+        // (The search stays inside the name, so a tag of many "=" stays cheap.)
+        const qsizetype ownSpace = QStringView(name).lastIndexOf(u' ');
+        const bool source = QStringView(name)
+                                .mid(std::max<qsizetype>(ownSpace, 0))
+                                .trimmed()
+                                .compare(QLatin1String("SRC="), Qt::CaseInsensitive)
+            == 0;
 
         const qsizetype quote = tag.indexOf(u'"', eq);
         const qsizetype nextEq = tag.indexOf(u'=', eq + 1);
