@@ -211,11 +211,13 @@ std::unique_ptr<Figure> ZonecraftPrivate::makeRectangle(
 std::unique_ptr<Figure> ZonecraftPrivate::makeCircle(
     qint32 number, qint32 cx, qint32 cy, qint32 radius, const FigureRequest& request) const
 {
+    checkCircle(cx, cy, radius);
     const OLE_COLOR color = colorFromHex(request.hexColor);
     auto f = std::make_unique<Figure>();
     f->ControlIndex = number;
     f->ClassFigure = zc::CircleKind;
-    // In floating point: centre plus radius may leave the 32-bit range.
+    // In floating point: centre plus radius may leave the 32-bit range
+    // (checkCircle has made sure the float box holds them exactly).
     f->setBox(float(cx) - float(radius), float(cy) - float(radius), float(cx) + float(radius),
         float(cy) + float(radius));
     f->Key = request.key;
@@ -273,15 +275,30 @@ void ZonecraftPrivate::importFigure(QStringView coordinates, qint32 kind, const 
     }
 }
 
+void ZonecraftPrivate::checkCircle(qint32 cx, qint32 cy, qint32 radius)
+{
+    // The box is kept in single precision, which holds whole numbers exactly
+    // only up to 2^24: beyond that the centre and radius read back are not
+    // the ones given, and the exported radius may not even fit 32 bits.
+    constexpr qint64 exact = 1 << 24;
+    const auto fits = [](qint64 v) { return v >= -exact && v <= exact; };
+    const qint64 r = radius;
+    if (!fits(cx - r) || !fits(cx + r) || !fits(cy - r) || !fits(cy + r))
+        throw RuntimeError(RuntimeError::Overflow,
+            QStringLiteral("The circle %1,%2,%3 is too large").arg(cx).arg(cy).arg(radius));
+}
+
 void ZonecraftPrivate::validateCoordinates(QStringView coordinates, qint32 kind)
 {
     switch (kind) {
     case zc::RectangleKind:
         zc::AreaCodeReader::readIntegers(coordinates, 4);
         break;
-    case zc::CircleKind:
-        zc::AreaCodeReader::readIntegers(coordinates, 3);
+    case zc::CircleKind: {
+        const auto v = zc::AreaCodeReader::readIntegers(coordinates, 3);
+        checkCircle(v[0], v[1], v[2]);
         break;
+    }
     case zc::PolygonKind:
         zc::AreaCodeReader::readVertices(coordinates);
         break;

@@ -120,6 +120,8 @@ public:
     /// ImportFigure: one figure from its coordinates text.
     void importFigure(QStringView coordinates, qint32 kind, const QString& key,
         QStringView hexColor, bool locked, qint32 importIndex, bool addToHistory);
+    /// Throws RuntimeError 6 for a circle whose box a float cannot hold exactly.
+    static void checkCircle(qint32 cx, qint32 cy, qint32 radius);
     /// Checks that \a coordinates can make a figure of \a kind; throws otherwise.
     static void validateCoordinates(QStringView coordinates, qint32 kind);
 

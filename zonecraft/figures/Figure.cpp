@@ -78,7 +78,11 @@ QRectF Figure::hitBounds() const
             return {};
         // Points are rounded before the region test: one pixel of slack.
         const QRect box = screenPolygon(1.0).boundingRect();
-        return QRectF(box).adjusted(-1, -1, 1, 1);
+        // From the corners in floating point: vertices may span the whole
+        // 32-bit range, and QRect's width and height would overflow.
+        return QRectF(
+            QPointF(box.left(), box.top()), QPointF(box.right() + 1.0, box.bottom() + 1.0))
+            .adjusted(-1, -1, 1, 1);
     }
     default:
         return {};

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace zc {
 
@@ -80,10 +81,13 @@ SelectionBox selectionBoxOf(const Figure& figure, double zoom)
     SelectionBox box;
     box.classFigure = figure.ClassFigure;
     const double f = figure.ClassFigure == PolygonKind ? 1.0 : zoom;
-    box.left = int(roundEven(figure.X1() * f));
-    box.width = int(roundEven(figure.X2() * f - box.left));
-    box.top = int(roundEven(figure.Y1() * f));
-    box.height = int(roundEven(figure.y2() * f - box.top));
+    // Edges are held well inside the int range, so the handle arithmetic
+    // cannot overflow; a handle that far out is off any picture anyway.
+    const auto edge = [f](float v) { return std::clamp(double(v) * f, -536870912.0, 536870912.0); };
+    box.left = int(roundEven(edge(figure.X1())));
+    box.width = int(roundEven(edge(figure.X2()) - box.left));
+    box.top = int(roundEven(edge(figure.Y1())));
+    box.height = int(roundEven(edge(figure.y2()) - box.top));
     return box;
 }
 
@@ -109,7 +113,12 @@ std::vector<HandleSquare> handleSquares(const SelectionBox& box)
 
 QRect vertexHandle(QPoint screenPoint)
 {
-    return QRect(screenPoint.x() - 3, screenPoint.y() - 3, 7, 7);
+    // A vertex may sit at the very end of the 32-bit range; its square,
+    // far off any picture, is kept inside that range.
+    constexpr int lo = std::numeric_limits<int>::min() + 3;
+    constexpr int hi = std::numeric_limits<int>::max() - 3;
+    return QRect(
+        std::clamp(screenPoint.x(), lo, hi) - 3, std::clamp(screenPoint.y(), lo, hi) - 3, 7, 7);
 }
 
 int handleAt(const SelectionBox& box, bool inside, int x, int y)
