@@ -174,9 +174,13 @@ bool StudioWindow::loadAreaList(const QString& text, QString* error)
 
 QString StudioWindow::htmlPage() const
 {
-    const MapPage page(SampleTitle, m_pictureName, QSize(m_picture.Width(), m_picture.Height()),
+    return currentPage().text();
+}
+
+MapPage StudioWindow::currentPage() const
+{
+    return MapPage(SampleTitle, m_pictureName, QSize(m_picture.Width(), m_picture.Height()),
         m_map->ExportCode(Zonecraft::ClientSide), AreaList::figureNumbers(*m_map));
-    return page.text();
 }
 
 bool StudioWindow::exportHtml(const QString& fileName, QString* error) const
@@ -254,9 +258,7 @@ void StudioWindow::scheduleRefresh()
 
 void StudioWindow::refreshPage()
 {
-    const MapPage page(SampleTitle, m_pictureName, QSize(m_picture.Width(), m_picture.Height()),
-        m_map->ExportCode(Zonecraft::ClientSide), AreaList::figureNumbers(*m_map));
-    showPage(*m_code, page);
+    showPage(*m_code, currentPage());
     m_statusLabel->setText(tr("%1, %2 x %3 pixels, %n hotspot(s)", nullptr, m_map->CountFigures())
                                .arg(m_pictureName)
                                .arg(m_picture.Width())

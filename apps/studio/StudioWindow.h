@@ -3,6 +3,7 @@
 #include <QMainWindow>
 #include <common/StdPicture.h>
 
+class MapPage;
 class QLabel;
 class QScrollArea;
 class QSplitter;
@@ -49,6 +50,7 @@ public:
     Zel_CodeBox* code() const { return m_code; }
 
 private:
+    MapPage currentPage() const;
     void buildMenus();
     void connectControls();
     void scheduleRefresh();
