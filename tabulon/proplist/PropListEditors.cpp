@@ -30,9 +30,14 @@ QString comboValue(const QString& entry)
     return dash < 0 ? entry : entry.mid(dash + 2);
 }
 
+/// Whether \a widget is \a container or lies in it, its drop-down windows included.
 bool isInside(const QWidget* container, const QWidget* widget)
 {
-    return widget && (widget == container || container->isAncestorOf(widget));
+    for (; widget; widget = widget->parentWidget()) {
+        if (widget == container)
+            return true;
+    }
+    return false;
 }
 
 } // namespace
