@@ -14,10 +14,8 @@ struct StoredRow
     QString key;
     QString category;
     qint32 lineNumber = 0;
-    /// Bars: their fixed height. Code rows: the wrapped height measured at
-    /// layout generation heightStamp (0: not measured).
+    /// Bars: their fixed height. Code rows are measured by the viewport.
     qint32 height = 0;
-    quint32 heightStamp = 0;
     qint32 addType = 0;
     bool locked = false;
     bool dirty = false;
