@@ -1,6 +1,7 @@
 #include "DropDown.h"
 
-#include <QGuiApplication>
+#include <QApplication>
+#include <QFocusEvent>
 #include <QScreen>
 #include <QWidget>
 #include <algorithm>
@@ -25,6 +26,14 @@ void placeDropDown(QWidget* popup, const QWidget* control)
         screen = control->screen();
     const QRect area = screen ? screen->availableGeometry() : onScreen;
     popup->move(dropDownPosition(onScreen, popup->size(), area));
+}
+
+bool focusStaysWithPopup(const QFocusEvent* event, const QWidget* popup)
+{
+    if (event->reason() == Qt::PopupFocusReason)
+        return true;
+    const QWidget* now = QApplication::focusWidget();
+    return popup && now && (now == popup || popup->isAncestorOf(now));
 }
 
 } // namespace Zel

@@ -4,6 +4,7 @@
 #include <QRect>
 #include <QSize>
 
+class QFocusEvent;
 class QWidget;
 
 /// Placement of the drop-down windows that editors open under themselves.
@@ -19,5 +20,10 @@ QPoint dropDownPosition(const QRect& control, const QSize& size, const QRect& sc
 /// Moves \a popup to dropDownPosition for \a control on the screen that holds
 /// the control's centre.
 void placeDropDown(QWidget* popup, const QWidget* control);
+
+/// True when the focus loss \a event of an editor only moves the focus to
+/// its open \a popup (the popup opening, or a click in it): the editor has not
+/// been left, so the popup stays open.
+bool focusStaysWithPopup(const QFocusEvent* event, const QWidget* popup);
 
 } // namespace Zel

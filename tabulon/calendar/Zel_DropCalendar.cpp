@@ -2,16 +2,10 @@
 
 #include "clsCalendar.h"
 
-#include <QApplication>
-#include <QFocusEvent>
-#include <QKeyEvent>
+#include <QEvent>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QPainter>
-#include <QStyle>
-#include <QStyleOptionFocusRect>
 #include <common/Drawing.h>
-#include <common/DropDown.h>
 #include <common/EventGuard.h>
 #include <common/HostConvert.h>
 #include <common/PictureBox.h>
@@ -32,13 +26,12 @@ QString key(const char* name)
 } // namespace
 
 Zel_DropCalendar::Zel_DropCalendar(QWidget* parent)
-    : UserControl(parent)
+    : DropDownControl(parent)
     , m_label(new QLabel(DesignCaption, this))
     , m_popup(new PictureBox(this))
     , m_calendar(new clsCalendar(this))
     , m_font(AmbientFont())
 {
-    setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     m_label->setObjectName(QStringLiteral("Label1"));
     m_label->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -46,10 +39,7 @@ Zel_DropCalendar::Zel_DropCalendar(QWidget* parent)
     m_popup->setObjectName(QStringLiteral("picPopup"));
     m_popup->setWindowFlags(Qt::Popup | Qt::FramelessWindowHint);
     m_popup->setFixedSize(PopupSize, PopupSize);
-    // The popup takes the keyboard while open without taking the focus, so
-    // a click in it is no focus loss of the editor.
-    m_popup->setFocusPolicy(Qt::NoFocus);
-    m_popup->installEventFilter(this);
+    setPopup(m_popup);
 
     m_calendar->setObjectName(QStringLiteral("clsCalendar"));
     m_calendar->setPictureBox(m_popup);
@@ -185,41 +175,14 @@ void Zel_DropCalendar::WriteProperties(PropertyBag& bag) const
 
 // --- popup -----------------------------------------------------------------
 
-bool Zel_DropCalendar::isPopupVisible() const
+void Zel_DropCalendar::aboutToShowPopup()
 {
-    return m_popup->isVisible();
-}
-
-void Zel_DropCalendar::showPopup()
-{
-    if (isPopupVisible() || !isVisible() || !isEnabled())
-        return;
     // Browsing in an earlier opening is forgotten: the popup starts at the
     // month of the date shown in the face.
     const QDate shown = CaptionDate();
     if (shown.isValid())
         setCaptionDate(shown);
-    Zel::placeDropDown(m_popup, this);
-    m_popup->show();
     m_calendar->RefreshCalendar();
-    update();
-}
-
-void Zel_DropCalendar::hidePopup()
-{
-    if (isPopupVisible())
-        m_popup->hide();
-}
-
-bool Zel_DropCalendar::eventFilter(QObject* watched, QEvent* event)
-{
-    // The popup also closes itself (a press outside it); the face follows.
-    if (watched == m_popup && event->type() == QEvent::Hide) {
-        m_buttonHeld = false;
-        setButtonPressed(false);
-        update();
-    }
-    return UserControl::eventFilter(watched, event);
 }
 
 void Zel_DropCalendar::onDateClicked(const QDate& date)
@@ -247,28 +210,14 @@ void Zel_DropCalendar::paintEvent(QPaintEvent*)
     QRect button = dropButtonRect();
     if (m_borderApperance == 1)
         button.adjust(0, 1, -1, -1);
-    painter.fillRect(button, Zel::toQColor(Zel::ButtonFaceColor));
-    QRect edge = button;
-    if (m_buttonPressed)
-        Zel::DrawEdge(painter, edge, Zel::EDGE_SUNKEN, Zel::BF_RECT | Zel::BF_FLAT);
-    else
-        Zel::DrawEdge(painter, edge, Zel::EDGE_RAISED, Zel::BF_RECT);
-    const QRect glyph = m_buttonPressed ? button.translated(1, 1) : button;
-    Zel::drawArrow(painter, glyph.adjusted(3, 3, -3, -3), Zel::Arrow::Down,
-        Zel::toQColor(isEnabled() ? Zel::ButtonTextColor : Zel::ButtonShadowColor));
-
-    if (hasFocus() && !isPopupVisible()) {
-        QStyleOptionFocusRect option;
-        option.initFrom(this);
-        option.rect = m_label->geometry().adjusted(-1, 0, 1, 0) & rect().adjusted(1, 1, -1, -1);
-        option.backgroundColor = Zel::toQColor(m_backColor, Qt::white);
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
-    }
+    paintDropButton(painter, button);
+    paintFocusMark(
+        painter, m_label->geometry().adjusted(-1, 0, 1, 0) & rect().adjusted(1, 1, -1, -1));
 }
 
 void Zel_DropCalendar::resizeEvent(QResizeEvent* event)
 {
-    UserControl::resizeEvent(event);
+    DropDownControl::resizeEvent(event);
     placeLabel();
 }
 
@@ -294,106 +243,11 @@ void Zel_DropCalendar::applyTextColor()
     m_label->setPalette(palette);
 }
 
-void Zel_DropCalendar::setButtonPressed(bool pressed)
-{
-    if (m_buttonPressed == pressed)
-        return;
-    m_buttonPressed = pressed;
-    update(dropButtonRect());
-}
-
-// --- input -----------------------------------------------------------------
-
-void Zel_DropCalendar::mousePressEvent(QMouseEvent* event)
-{
-    if (event->button() != Qt::LeftButton) {
-        event->ignore();
-        return;
-    }
-    m_buttonHeld = true;
-    setButtonPressed(dropButtonRect().contains(event->position().toPoint()));
-    event->accept();
-}
-
-void Zel_DropCalendar::mouseMoveEvent(QMouseEvent* event)
-{
-    if (m_buttonHeld && (event->buttons() & Qt::LeftButton))
-        setButtonPressed(dropButtonRect().contains(event->position().toPoint()));
-    event->accept();
-}
-
-void Zel_DropCalendar::mouseReleaseEvent(QMouseEvent* event)
-{
-    if (event->button() != Qt::LeftButton || !m_buttonHeld) {
-        event->ignore();
-        return;
-    }
-    m_buttonHeld = false;
-    const bool open = m_buttonPressed;
-    setButtonPressed(false);
-    if (open)
-        showPopup();
-    event->accept();
-}
-
-void Zel_DropCalendar::keyPressEvent(QKeyEvent* event)
-{
-    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
-    if (event->key() == Qt::Key_Escape && isPopupVisible()) {
-        hidePopup();
-        event->accept();
-    } else if ((event->key() == Qt::Key_Down && modifiers == Qt::AltModifier)
-        || (event->key() == Qt::Key_F4 && modifiers == Qt::NoModifier)) {
-        showPopup();
-        event->accept();
-    } else if (event->key() == Qt::Key_Space && modifiers == Qt::NoModifier) {
-        event->accept();
-    } else {
-        // Escape with the popup closed, Enter, Tab ...: the host's to handle.
-        event->ignore();
-    }
-}
-
-void Zel_DropCalendar::focusInEvent(QFocusEvent* event)
-{
-    UserControl::focusInEvent(event);
-    update();
-}
-
-void Zel_DropCalendar::focusOutEvent(QFocusEvent* event)
-{
-    UserControl::focusOutEvent(event);
-    // Opening the popup moves the focus to it; that loss is not a leave.
-    const QWidget* now = QApplication::focusWidget();
-    const bool toPopup = now && (now == m_popup || m_popup->isAncestorOf(now));
-    if (event->reason() != Qt::PopupFocusReason && !toPopup)
-        hidePopup();
-    update();
-}
-
-void Zel_DropCalendar::hideEvent(QHideEvent* event)
-{
-    hidePopup();
-    UserControl::hideEvent(event);
-}
-
-void Zel_DropCalendar::moveEvent(QMoveEvent* event)
-{
-    // Moved (the list scrolled or re-placed its editor): the popup would no
-    // longer sit at the control.
-    hidePopup();
-    UserControl::moveEvent(event);
-}
-
 void Zel_DropCalendar::changeEvent(QEvent* event)
 {
-    if (event->type() == QEvent::EnabledChange) {
-        if (!isEnabled())
-            hidePopup();
+    if (event->type() == QEvent::EnabledChange)
         applyTextColor();
-        update();
-    }
-    UserControl::changeEvent(event);
+    DropDownControl::changeEvent(event);
 }
 
 } // namespace Tabulon

@@ -3,8 +3,8 @@
 #include "../proplist/TabulonExport.h"
 
 #include <QDate>
+#include <common/DropDownControl.h>
 #include <common/OleColor.h>
-#include <common/UserControl.h>
 
 class QLabel;
 class PictureBox;
@@ -20,7 +20,7 @@ class clsCalendar;
 /// pressing a day shows it in the face, raises ChangeDate and closes the
 /// popup on release. Escape, a focus loss, hiding or moving the editor close
 /// the popup. Alt+Down and F4 open it from the keyboard.
-class TABULON_EXPORT Zel_DropCalendar : public UserControl
+class TABULON_EXPORT Zel_DropCalendar : public DropDownControl
 {
     Q_OBJECT
     Q_PROPERTY(OLE_COLOR BackColor READ BackColor WRITE setBackColor)
@@ -59,12 +59,7 @@ public:
 
     /// The month calendar drawn in the popup.
     clsCalendar* calendar() const { return m_calendar; }
-    Q_INVOKABLE void showPopup();
-    Q_INVOKABLE void hidePopup();
-    Q_INVOKABLE bool isPopupVisible() const;
-    /// The drop button's rectangle on the face.
-    QRect dropButtonRect() const;
-    bool isDropButtonPressed() const { return m_buttonPressed; }
+    QRect dropButtonRect() const override;
 
     void InitProperties() override;
     void ReadProperties(const PropertyBag& bag) override;
@@ -75,25 +70,16 @@ Q_SIGNALS:
     void ChangeDate(QDate SelectedDate);
 
 protected:
+    void aboutToShowPopup() override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-    void focusInEvent(QFocusEvent* event) override;
-    void focusOutEvent(QFocusEvent* event) override;
-    void hideEvent(QHideEvent* event) override;
-    void moveEvent(QMoveEvent* event) override;
     void changeEvent(QEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void onDateClicked(const QDate& date);
     void applyFont();
     void applyTextColor();
     void placeLabel();
-    void setButtonPressed(bool pressed);
 
     QLabel* m_label;
     PictureBox* m_popup;
@@ -101,8 +87,6 @@ private:
     OLE_COLOR m_backColor = 0xFFFFFF;
     StdFont m_font;
     qint16 m_borderApperance = 0;
-    bool m_buttonPressed = false;
-    bool m_buttonHeld = false;
     Q_DISABLE_COPY(Zel_DropCalendar)
 };
 
