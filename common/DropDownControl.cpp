@@ -43,7 +43,23 @@ void DropDownControl::showPopup()
     aboutToShowPopup();
     Zel::placeDropDown(m_popup, this);
     m_popup->show();
+    watchAncestors(true);
     update();
+}
+
+void DropDownControl::watchAncestors(bool watch)
+{
+    for (const QPointer<QWidget>& ancestor : std::as_const(m_watchedAncestors)) {
+        if (ancestor)
+            ancestor->removeEventFilter(this);
+    }
+    m_watchedAncestors.clear();
+    if (!watch)
+        return;
+    for (QWidget* ancestor = parentWidget(); ancestor; ancestor = ancestor->parentWidget()) {
+        ancestor->installEventFilter(this);
+        m_watchedAncestors.append(ancestor);
+    }
 }
 
 void DropDownControl::hidePopup()
@@ -56,9 +72,16 @@ bool DropDownControl::eventFilter(QObject* watched, QEvent* event)
 {
     // The popup also closes itself (Escape, a press outside it); the face follows.
     if (watched == m_popup && event->type() == QEvent::Hide) {
+        watchAncestors(false);
         m_buttonHeld = false;
         setButtonPressed(false);
         update();
+    } else if (watched != m_popup
+        && (event->type() == QEvent::Move || event->type() == QEvent::Resize
+            || event->type() == QEvent::Hide)) {
+        // Something the control sits in moved: the popup would no longer
+        // sit at the control.
+        hidePopup();
     }
     return UserControl::eventFilter(watched, event);
 }

@@ -11,7 +11,8 @@ class QPainter;
 /// on it, is held over it, and opens the popup on release; Alt+Down and F4
 /// open it from the keyboard, Escape closes it. The popup closes when the
 /// control loses the focus (other than to the popup), is hidden, moved,
-/// disabled or destroyed. The popup is a Qt::Popup child window of the
+/// disabled or destroyed, or when a widget it sits in moves, resizes or hides
+/// (a scroll area scrolling, the window moving). The popup is a Qt::Popup child window of the
 /// control, placed under it or above it (Zel::placeDropDown).
 class DropDownControl : public UserControl
 {
@@ -56,8 +57,10 @@ protected:
 
 private:
     void setButtonPressed(bool pressed);
+    void watchAncestors(bool watch);
 
     QPointer<QWidget> m_popup;
+    QList<QPointer<QWidget>> m_watchedAncestors;
     bool m_buttonPressed = false;
     bool m_buttonHeld = false;
     Q_DISABLE_COPY(DropDownControl)

@@ -118,6 +118,9 @@ QDate Zel_DropCalendar::CaptionDate() const
 
 void Zel_DropCalendar::setCaptionDate(const QDate& New_CaptionDate)
 {
+    if (New_CaptionDate.isValid()
+        && (New_CaptionDate.year() < 100 || New_CaptionDate.year() > 9999))
+        throw RuntimeError(RuntimeError::InvalidPropertyValue);
     m_label->setText(Zel::shortDate(New_CaptionDate));
     PropertyChanged(key("CaptionDate"));
     if (!New_CaptionDate.isValid())

@@ -201,6 +201,24 @@ private Q_SLOTS:
         s.editor.move(s.editor.pos() + QPoint(0, 20));
         QVERIFY(!s.editor.isPopupVisible());
 
+        // Inside a container that moves (a scroll area scrolling).
+        QWidget window;
+        window.resize(300, 200);
+        QWidget container(&window);
+        container.setGeometry(0, 0, 300, 200);
+        Zel_DropCalendar inner(&container);
+        inner.setGeometry(10, 10, 120, 20);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        inner.showPopup();
+        QVERIFY(inner.isPopupVisible());
+        container.move(0, -30);
+        QVERIFY(!inner.isPopupVisible());
+        container.move(0, 0);
+        inner.showPopup();
+        window.resize(320, 200);
+        QVERIFY(!inner.isPopupVisible());
+
         auto* editor = new Zel_DropCalendar;
         editor->show();
         editor->showPopup();
@@ -242,6 +260,8 @@ private Q_SLOTS:
         fresh.saveProperties(defaults);
         QVERIFY(defaults.isEmpty());
         QCOMPARE(errorOf([&] { fresh.setBorderApperance(2); }), 380);
+        QCOMPARE(errorOf([&] { fresh.setCaptionDate(QDate(99, 1, 1)); }), 380);
+        QCOMPARE(fresh.CaptionDate(), QDate());
         QVERIFY(fresh.setProperty("CaptionDate", QDate(2010, 6, 1)));
         QCOMPARE(fresh.property("CaptionDate").toDate(), QDate(2010, 6, 1));
     }
