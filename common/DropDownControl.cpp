@@ -76,6 +76,17 @@ bool DropDownControl::eventFilter(QObject* watched, QEvent* event)
         m_buttonHeld = false;
         setButtonPressed(false);
         update();
+    } else if (watched == m_popup && event->type() == QEvent::MouseButtonPress) {
+        // A press on the control while the popup is open closes the popup and
+        // goes no further: replayed to the drop button it would reopen it.
+        const auto* press = static_cast<QMouseEvent*>(event);
+        const QPoint global = press->globalPosition().toPoint();
+        if (!m_popup->rect().contains(m_popup->mapFromGlobal(global))
+            && rect().contains(mapFromGlobal(global))) {
+            m_popup->setAttribute(Qt::WA_NoMouseReplay);
+            hidePopup();
+            return true;
+        }
     } else if (watched != m_popup
         && (event->type() == QEvent::Move || event->type() == QEvent::Resize
             || event->type() == QEvent::Hide)) {

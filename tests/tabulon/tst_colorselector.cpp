@@ -2,6 +2,7 @@
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
+#include <QWindow>
 #include <TestSupport.h>
 #include <common/Dialogs.h>
 #include <common/PropertyBag.h>
@@ -360,6 +361,14 @@ private Q_SLOTS:
         QVERIFY(popup->isVisible());
         QFocusEvent elsewhere(QEvent::FocusOut, Qt::TabFocusReason);
         QCoreApplication::sendEvent(&s.selector, &elsewhere);
+        QVERIFY(!popup->isVisible());
+
+        // The drop button clicked again, through the window system as a real
+        // click comes: closed, not reopened.
+        const QPoint button = s.selector.dropButtonRect().center();
+        QTest::mouseClick(s.selector.windowHandle(), Qt::LeftButton, {}, button);
+        QVERIFY(popup->isVisible());
+        QTest::mouseClick(s.selector.windowHandle(), Qt::LeftButton, {}, button);
         QVERIFY(!popup->isVisible());
 
         s.open();

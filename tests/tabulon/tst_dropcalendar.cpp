@@ -4,6 +4,7 @@
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
+#include <QWindow>
 #include <TestSupport.h>
 #include <common/HostConvert.h>
 #include <common/PictureBox.h>
@@ -112,6 +113,22 @@ private Q_SLOTS:
         QVERIFY(s.editor.isPopupVisible());
         const QPoint below = s.editor.mapToGlobal(QPoint(0, s.editor.height()));
         QCOMPARE(popupOf(s.editor)->pos(), below);
+    }
+
+    void clickOnTheFaceWhileOpenCloses()
+    {
+        // Through the window system, as a real click comes: while the popup
+        // is open, Qt hands it the press and replays it once the popup closes.
+        Shown s;
+        QWindow* window = s.editor.windowHandle();
+        const QPoint button = s.editor.dropButtonRect().center();
+        QTest::mouseClick(window, Qt::LeftButton, {}, button);
+        QVERIFY(s.editor.isPopupVisible());
+        QTest::mouseClick(window, Qt::LeftButton, {}, button);
+        QVERIFY(!s.editor.isPopupVisible());
+        QVERIFY(!s.editor.isDropButtonPressed());
+        QTest::mouseClick(window, Qt::LeftButton, {}, button);
+        QVERIFY(s.editor.isPopupVisible());
     }
 
     void keyboardOpensAndEscapeCloses()
