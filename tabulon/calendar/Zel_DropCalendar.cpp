@@ -16,7 +16,11 @@ namespace Tabulon {
 namespace {
 
 constexpr OLE_COLOR DefaultBackColor = 0xFFFFFF;
-const QString DesignCaption = QStringLiteral("12.12.2002");
+/// The face's text until a date is set.
+QString designCaption()
+{
+    return QStringLiteral("12.12.2002");
+}
 
 QString key(const char* name)
 {
@@ -27,7 +31,7 @@ QString key(const char* name)
 
 Zel_DropCalendar::Zel_DropCalendar(QWidget* parent)
     : DropDownControl(parent)
-    , m_label(new QLabel(DesignCaption, this))
+    , m_label(new QLabel(designCaption(), this))
     , m_popup(new PictureBox(this))
     , m_calendar(new clsCalendar(this))
     , m_font(AmbientFont())

@@ -66,15 +66,9 @@ int hexByte(QStringView text)
 /// A colour number from a host value; an OLE_COLOR keeps its bit pattern.
 qint32 colorNumber(const QVariant& value)
 {
-    switch (value.typeId()) {
-    case QMetaType::UInt:
+    if (value.typeId() == QMetaType::UInt)
         return qint32(value.toUInt());
-    case QMetaType::ULongLong:
-    case QMetaType::LongLong:
-        return qint32(quint32(value.toULongLong()));
-    default:
-        return Zel::toLong(value);
-    }
+    return Zel::toLong(value);
 }
 
 } // namespace
