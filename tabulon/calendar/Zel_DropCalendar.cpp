@@ -29,10 +29,32 @@ QString key(const char* name)
 
 } // namespace
 
+/// The calendar's surface as a popup window: a thin frame is drawn over the
+/// calendar on the screen only, so the white month stands out from a white
+/// list below it.
+class CalendarPopup : public PictureBox
+{
+public:
+    explicit CalendarPopup(QWidget* owner)
+        : PictureBox(owner)
+    {
+        setWindowFlags(Qt::Popup | Qt::FramelessWindowHint);
+    }
+
+protected:
+    void paintEvent(QPaintEvent* event) override
+    {
+        PictureBox::paintEvent(event);
+        QPainter painter(this);
+        painter.setPen(Zel::toQColor(Zel::ButtonShadowColor));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+};
+
 Zel_DropCalendar::Zel_DropCalendar(QWidget* parent)
     : DropDownControl(parent)
     , m_label(new QLabel(designCaption(), this))
-    , m_popup(new PictureBox(this))
+    , m_popup(new CalendarPopup(this))
     , m_calendar(new clsCalendar(this))
     , m_font(AmbientFont())
 {
@@ -41,7 +63,6 @@ Zel_DropCalendar::Zel_DropCalendar(QWidget* parent)
     m_label->setAttribute(Qt::WA_TransparentForMouseEvents);
 
     m_popup->setObjectName(QStringLiteral("picPopup"));
-    m_popup->setWindowFlags(Qt::Popup | Qt::FramelessWindowHint);
     m_popup->setFixedSize(PopupSize, PopupSize);
     setPopup(m_popup);
 

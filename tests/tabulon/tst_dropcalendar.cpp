@@ -92,6 +92,9 @@ private Q_SLOTS:
         const QImage& drawn = popupOf(s.editor)->persistentLayer();
         QCOMPARE(drawn.pixelColor(clsCalendar::cellRect(34).topLeft() + QPoint(2, 2)),
             QColor(0, 0, 255));
+        // The window frame is drawn on the screen only; the month stays as drawn.
+        QCOMPARE(drawn.pixelColor(0, 100), QColor(Qt::white));
+        QVERIFY(popupOf(s.editor)->grab().toImage().pixelColor(0, 100) != QColor(Qt::white));
     }
 
     void opensOnlyFromTheDropButton()
