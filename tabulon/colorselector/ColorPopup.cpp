@@ -1,0 +1,170 @@
+#include "ColorPopup.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <common/Drawing.h>
+
+namespace Tabulon {
+
+namespace {
+
+QColor color(OLE_COLOR value)
+{
+    return Zel::toQColor(value, Qt::white);
+}
+
+} // namespace
+
+ColorPopup::ColorPopup(QWidget* owner)
+    : QWidget(owner, Qt::Popup | Qt::FramelessWindowHint)
+{
+    setObjectName(QStringLiteral("picPopup"));
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::NoFocus);
+    setMouseTracking(true);
+}
+
+void ColorPopup::setCellLayout(const ColorPopupLayout& layout)
+{
+    m_layout = layout;
+    m_hovered = -1;
+    m_pressed = -1;
+    setFixedSize(m_layout.popupSize());
+    update();
+}
+
+void ColorPopup::setContent(const ColorPopupContent& content)
+{
+    m_content = content;
+    update();
+}
+
+// --- painting --------------------------------------------------------------
+
+void ColorPopup::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), color(Zel::ButtonFaceColor));
+    QRect frame = rect();
+    Zel::DrawEdge(painter, frame, Zel::EDGE_RAISED, Zel::BF_RECT);
+    painter.setFont(m_content.font);
+    for (int cell = 1; cell <= CellCount; ++cell) {
+        if (m_layout.isShown(cell))
+            paintCell(painter, cell);
+    }
+    if (m_layout.isShown(FirstCustomCell))
+        paintSeparator(painter, m_layout.cellRect(FirstCustomCell).top() - 3);
+}
+
+void ColorPopup::paintSeparator(QPainter& painter, int y) const
+{
+    painter.setPen(color(Zel::ButtonShadowColor));
+    painter.drawLine(ColorPopupLayout::Left, y, ColorPopupLayout::Width - 1, y);
+    painter.setPen(color(Zel::ButtonHighlightColor));
+    painter.drawLine(ColorPopupLayout::Left, y + 1, ColorPopupLayout::Width - 1, y + 1);
+}
+
+void ColorPopup::paintCell(QPainter& painter, int cell) const
+{
+    const QRect box = m_layout.cellRect(cell);
+    const QColor frameColor = color(Zel::GrayTextColor);
+    const bool pressed = cell == m_pressed;
+    painter.setBrush(Qt::NoBrush);
+    if (cell == TransparentCell) {
+        painter.setPen(frameColor);
+        painter.drawRect(box.adjusted(3, 3, -4, -4));
+        const QRect swatch(box.left() + 5, box.top() + 5, 12, 12);
+        painter.fillRect(swatch, QBrush(color(Zel::WindowTextColor), Qt::DiagCrossPattern));
+        painter.drawRect(swatch.adjusted(0, 0, -1, -1));
+        QRect text(
+            QPoint(box.left() + 17, box.top() + 3), QPoint(box.right() - 2, box.bottom() - 3));
+        painter.setPen(color(Zel::ButtonTextColor));
+        Zel::DrawText(painter, m_content.textTransparent, text,
+            Zel::DT_SINGLELINE | Zel::DT_VCENTER | Zel::DT_CENTER | Zel::DT_NOPREFIX);
+        paintSeparator(painter, box.bottom() + 2);
+    } else if (cell <= LastCustomCell) {
+        OLE_COLOR fill = 0xFFFFFF;
+        if (cell <= LastPaletteCell)
+            fill = paletteColor(cell, m_content.systemColors);
+        else if (cell - FirstCustomCell < m_content.customColors.size())
+            fill = m_content.customColors.at(cell - FirstCustomCell);
+        const QRect swatch = box.adjusted(2, 2, -2, -2);
+        painter.fillRect(swatch, color(fill));
+        painter.setPen(frameColor);
+        painter.drawRect(swatch.adjusted(0, 0, -1, -1));
+    } else {
+        paintSeparator(painter, box.top() - 3);
+        const QString caption = cell == NormalButtonCell ? m_content.textNormal
+            : cell == SystemButtonCell                   ? m_content.textSystem
+                                                         : m_content.textMoreColor;
+        QRect text = pressed ? box.translated(1, 1) : box;
+        painter.setPen(color(Zel::ButtonTextColor));
+        Zel::DrawText(painter, caption, text,
+            Zel::DT_SINGLELINE | Zel::DT_VCENTER | Zel::DT_CENTER | Zel::DT_NOPREFIX);
+    }
+    QRect edge = box;
+    if (pressed)
+        Zel::DrawEdge(painter, edge, Zel::BDR_SUNKENOUTER, Zel::BF_RECT);
+    else if (cell == m_hovered)
+        Zel::DrawEdge(painter, edge, Zel::BDR_RAISEDINNER, Zel::BF_RECT);
+}
+
+// --- mouse -----------------------------------------------------------------
+
+void ColorPopup::setHovered(int cell)
+{
+    if (m_hovered == cell)
+        return;
+    update(m_layout.cellRect(m_hovered));
+    m_hovered = cell;
+    update(m_layout.cellRect(m_hovered));
+}
+
+void ColorPopup::mouseMoveEvent(QMouseEvent* event)
+{
+    if (m_pressed < 0)
+        setHovered(m_layout.cellAt(event->position().toPoint()));
+    event->accept();
+}
+
+void ColorPopup::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton) {
+        // A press without a move before it (a touch, a synthetic click) still
+        // lands on the cell under it.
+        setHovered(m_layout.cellAt(event->position().toPoint()));
+        m_pressed = m_hovered;
+        update(m_layout.cellRect(m_pressed));
+    }
+    event->accept();
+}
+
+void ColorPopup::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton || m_pressed < 0) {
+        event->accept();
+        return;
+    }
+    const QPoint at = event->position().toPoint();
+    const int pressed = m_pressed;
+    m_pressed = -1;
+    update(m_layout.cellRect(pressed));
+    const bool inside = m_layout.cellRect(pressed).contains(at);
+    m_hovered = -1;
+    event->accept();
+    if (inside)
+        Q_EMIT cellClicked(pressed);
+    else if (!rect().contains(at))
+        Q_EMIT releasedOutside(pressed);
+    else
+        setHovered(m_layout.cellAt(at));
+}
+
+void ColorPopup::hideEvent(QHideEvent* event)
+{
+    m_hovered = -1;
+    m_pressed = -1;
+    QWidget::hideEvent(event);
+}
+
+} // namespace Tabulon
