@@ -78,11 +78,9 @@ Zel_DropCalendar::Zel_DropCalendar(QWidget* parent)
         if (!m_calendar->ChangeMonthClicked())
             hidePopup();
     });
-    connect(m_popup, &PictureBox::KeyDown, this, [this](int& keyCode, int) {
-        if (keyCode == 27) {
-            keyCode = 0;
-            hidePopup();
-        }
+    connect(m_popup, &PictureBox::KeyDown, this, [this](int& keyCode, int shift) {
+        if (shift == 0)
+            onPopupKey(keyCode);
     });
 
     applyFont();
@@ -210,11 +208,79 @@ void Zel_DropCalendar::aboutToShowPopup()
     const QDate shown = CaptionDate();
     if (shown.isValid())
         setCaptionDate(shown);
+    m_keyboardDay = shown.isValid() ? shown : QDate::currentDate();
+    m_calendar->RefreshCalendar();
+}
+
+void Zel_DropCalendar::onPopupKey(int& keyCode)
+{
+    enum HostKey {
+        Enter = 13,
+        Escape = 27,
+        Space = 32,
+        PageUp = 33,
+        PageDown = 34,
+        End = 35,
+        Home = 36,
+        Left = 37,
+        Up = 38,
+        Right = 39,
+        Down = 40
+    };
+    const QDate day = m_keyboardDay;
+    switch (keyCode) {
+    case Escape:
+        hidePopup();
+        break;
+    case Enter:
+    case Space:
+        onDateClicked(day);
+        hidePopup();
+        break;
+    case Left:
+        showDay(day.addDays(-1));
+        break;
+    case Right:
+        showDay(day.addDays(1));
+        break;
+    case Up:
+        showDay(day.addDays(-7));
+        break;
+    case Down:
+        showDay(day.addDays(7));
+        break;
+    case PageUp:
+        showDay(day.addMonths(-1));
+        break;
+    case PageDown:
+        showDay(day.addMonths(1));
+        break;
+    case Home:
+        showDay(QDate(day.year(), day.month(), 1));
+        break;
+    case End:
+        showDay(QDate(day.year(), day.month(), day.daysInMonth()));
+        break;
+    default:
+        return;
+    }
+    keyCode = 0;
+}
+
+void Zel_DropCalendar::showDay(const QDate& date)
+{
+    if (!date.isValid() || date.year() < 100 || date.year() > 9999)
+        return;
+    m_keyboardDay = date;
+    m_calendar->setShownMonth(qint16(date.month()));
+    m_calendar->setShownYear(qint16(date.year()));
+    m_calendar->SelectDay(date);
     m_calendar->RefreshCalendar();
 }
 
 void Zel_DropCalendar::onDateClicked(const QDate& date)
 {
+    m_keyboardDay = date;
     m_label->setText(Zel::shortDate(date));
     PropertyChanged(key("CaptionDate"));
     Zel::guardEvent("Zel_DropCalendar", [&] { Q_EMIT ChangeDate(date); });

@@ -19,7 +19,9 @@ class clsCalendar;
 /// where the screen has no room. The month buttons browse without closing;
 /// pressing a day shows it in the face, raises ChangeDate and closes the
 /// popup on release. Escape, a focus loss, hiding or moving the editor close
-/// the popup. Alt+Down and F4 open it from the keyboard.
+/// the popup. Alt+Down and F4 open it from the keyboard; in it the arrow
+/// keys move the day, Page Up/Page Down the month, Home/End go to the month's
+/// first and last day, and Enter or Space takes the day as a click does.
 class TABULON_EXPORT Zel_DropCalendar : public DropDownControl
 {
     Q_OBJECT
@@ -77,6 +79,8 @@ protected:
 
 private:
     void onDateClicked(const QDate& date);
+    void onPopupKey(int& keyCode);
+    void showDay(const QDate& date);
     void applyFont();
     void applyTextColor();
     void placeLabel();
@@ -87,6 +91,7 @@ private:
     OLE_COLOR m_backColor = 0xFFFFFF;
     StdFont m_font;
     qint16 m_borderApperance = 0;
+    QDate m_keyboardDay; // the day the keys move in the open popup
     Q_DISABLE_COPY(Zel_DropCalendar)
 };
 

@@ -1,8 +1,11 @@
 #include "ColorPopup.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <climits>
 #include <common/Drawing.h>
+#include <cstdlib>
 
 namespace Tabulon {
 
@@ -158,6 +161,81 @@ void ColorPopup::mouseReleaseEvent(QMouseEvent* event)
         Q_EMIT releasedOutside(pressed);
     else
         setHovered(m_layout.cellAt(at));
+}
+
+int ColorPopup::neighbour(int cell, int key) const
+{
+    if (!m_layout.isShown(cell))
+        return FirstPaletteCell;
+    const QPoint from = m_layout.cellRect(cell).center();
+    int best = cell;
+    int bestCost = INT_MAX;
+    for (int other = 1; other <= CellCount; ++other) {
+        if (other == cell || !m_layout.isShown(other))
+            continue;
+        const QPoint to = m_layout.cellRect(other).center();
+        const int dx = to.x() - from.x();
+        const int dy = to.y() - from.y();
+        // Distance along the key's direction, and across it.
+        int along = 0;
+        int across = 0;
+        switch (key) {
+        case Qt::Key_Left:
+            along = -dx;
+            across = std::abs(dy);
+            break;
+        case Qt::Key_Right:
+            along = dx;
+            across = std::abs(dy);
+            break;
+        case Qt::Key_Up:
+            along = -dy;
+            across = std::abs(dx);
+            break;
+        default:
+            along = dy;
+            across = std::abs(dx);
+            break;
+        }
+        if (along <= 0)
+            continue;
+        // A cell in line with this one (sharing its row or column band, wide
+        // buttons included) goes straight; one off to the side costs its
+        // sideways distance three times over.
+        const bool vertical = key == Qt::Key_Up || key == Qt::Key_Down;
+        const QRect target = m_layout.cellRect(other);
+        const bool inLine = vertical ? from.x() >= target.left() && from.x() <= target.right()
+                                     : from.y() >= target.top() && from.y() <= target.bottom();
+        const int cost = along + (inLine ? 0 : 3 * across);
+        if (cost < bestCost) {
+            bestCost = cost;
+            best = other;
+        }
+    }
+    return best;
+}
+
+void ColorPopup::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+        setHovered(m_hovered < 0 ? FirstPaletteCell : neighbour(m_hovered, event->key()));
+        event->accept();
+        return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        event->accept();
+        if (m_hovered > 0 && m_pressed < 0)
+            Q_EMIT cellClicked(m_hovered);
+        return;
+    default:
+        // Escape closes the popup.
+        QWidget::keyPressEvent(event);
+    }
 }
 
 void ColorPopup::hideEvent(QHideEvent* event)

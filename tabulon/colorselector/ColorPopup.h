@@ -23,7 +23,9 @@ struct ColorPopupContent
 
 /// The drop-down window of ColorSelector: paints the cells of its layout
 /// with hover and press feedback, tracks the mouse and reports a cell when
-/// the button is released inside the cell it was pressed on.
+/// the button is released inside the cell it was pressed on. The arrow keys
+/// move the hover to the nearest cell in their direction; Enter or Space
+/// reports the hovered cell.
 class TABULON_EXPORT ColorPopup : public QWidget
 {
     Q_OBJECT
@@ -51,10 +53,12 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
 private:
     void setHovered(int cell);
+    int neighbour(int cell, int key) const;
     void paintCell(QPainter& painter, int cell) const;
     void paintSeparator(QPainter& painter, int y) const;
 

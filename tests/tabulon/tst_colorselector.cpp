@@ -335,6 +335,48 @@ private Q_SLOTS:
         QTRY_COMPARE(popup->hoveredCell(), -1);
     }
 
+    void keysMoveOverTheCells()
+    {
+        Shown s;
+        ColorPopup* popup = s.open();
+        QTest::keyClick(popup, Qt::Key_Right); // nothing hovered yet: the first colour
+        QCOMPARE(popup->hoveredCell(), FirstPaletteCell);
+        QTest::keyClick(popup, Qt::Key_Up);
+        QCOMPARE(popup->hoveredCell(), int(TransparentCell));
+        QTest::keyClick(popup, Qt::Key_Down); // back to the first row, under the caption
+        QVERIFY(
+            popup->hoveredCell() > FirstPaletteCell && popup->hoveredCell() <= paletteCell(1, 8));
+        for (int i = 0; i < 8; ++i)
+            QTest::keyClick(popup, Qt::Key_Left); // stops at the first column
+        QCOMPARE(popup->hoveredCell(), FirstPaletteCell);
+        QTest::keyClick(popup, Qt::Key_Right);
+        QTest::keyClick(popup, Qt::Key_Down);
+        QTest::keyClick(popup, Qt::Key_Down);
+        QCOMPARE(popup->hoveredCell(), paletteCell(3, 2));
+        QTest::keyClick(popup, Qt::Key_Return);
+        QCOMPARE(s.selector.SelectedColor(), qint32(0x0000FF));
+        QCOMPARE(s.events.first(), QStringLiteral("Hex #FF0000"));
+        QVERIFY(!popup->isVisible());
+
+        // Down from the last palette row passes the custom row to the buttons.
+        s.open();
+        QTest::keyClick(popup, Qt::Key_Down);
+        for (int i = 0; i < 6; ++i)
+            QTest::keyClick(popup, Qt::Key_Down);
+        QCOMPARE(popup->hoveredCell(), int(FirstCustomCell));
+        QTest::keyClick(popup, Qt::Key_Down);
+        QCOMPARE(popup->hoveredCell(), int(NormalButtonCell));
+        QTest::keyClick(popup, Qt::Key_Right);
+        QCOMPARE(popup->hoveredCell(), int(SystemButtonCell));
+        QTest::keyClick(popup, Qt::Key_Space);
+        QVERIFY(s.selector.isSystemMode());
+        QVERIFY(popup->isVisible());
+        QTest::keyClick(popup, Qt::Key_Down);
+        QCOMPARE(popup->hoveredCell(), int(MoreColorCell));
+        QTest::keyClick(popup, Qt::Key_Down); // nothing further down
+        QCOMPARE(popup->hoveredCell(), int(MoreColorCell));
+    }
+
     void opensAboveNearTheBottom()
     {
         const QRect area = QGuiApplication::primaryScreen()->availableGeometry();

@@ -149,6 +149,40 @@ private Q_SLOTS:
         QVERIFY(!s.editor.isPopupVisible());
     }
 
+    void keysMoveTheDayInThePopup()
+    {
+        Shown s;
+        s.editor.setCaptionDate(QDate(2004, 2, 29));
+        QSignalSpy changed(&s.editor, &Zel_DropCalendar::ChangeDate);
+        clsCalendar* calendar = s.editor.calendar();
+        PictureBox* popup = popupOf(s.editor);
+        QTest::keyClick(&s.editor, Qt::Key_Down, Qt::AltModifier);
+        QTest::keyClick(popup, Qt::Key_Right);
+        QCOMPARE(calendar->ShownMonth(), qint16(3));
+        QVERIFY(calendar->MonthDataCol().Item(1)->Selected());
+        QTest::keyClick(popup, Qt::Key_Left);
+        QTest::keyClick(popup, Qt::Key_Up);
+        QCOMPARE(calendar->ShownMonth(), qint16(2));
+        QVERIFY(calendar->MonthDataCol().Item(22)->Selected());
+        QCOMPARE(calendar->SelectedDays().Count(), 1);
+        // Moving is no choice: Escape leaves the date as it was.
+        QTest::keyClick(popup, Qt::Key_Escape);
+        QVERIFY(!s.editor.isPopupVisible());
+        QCOMPARE(changed.count(), 0);
+        QCOMPARE(s.editor.CaptionDate(), QDate(2004, 2, 29));
+
+        QTest::keyClick(&s.editor, Qt::Key_F4);
+        QVERIFY(calendar->MonthDataCol().Item(29)->Selected());
+        QTest::keyClick(popup, Qt::Key_PageDown); // 29 March
+        QTest::keyClick(popup, Qt::Key_Home); // 1 March
+        QTest::keyClick(popup, Qt::Key_Up); // 23 February
+        QTest::keyClick(popup, Qt::Key_Return);
+        QCOMPARE(changed.count(), 1);
+        QCOMPARE(changed.at(0).at(0).toDate(), QDate(2004, 2, 23));
+        QVERIFY(!s.editor.isPopupVisible());
+        QCOMPARE(s.editor.CaptionDate(), QDate(2004, 2, 23));
+    }
+
     void placedAboveNearTheBottomAndKeptOnTheScreen()
     {
         const QRect area = screenArea();
