@@ -312,6 +312,7 @@ void Zonecraft::setFigureToDraw(OperatingMode New_FigureToDraw)
 {
     d->figureToDraw = New_FigureToDraw;
     PropertyChanged(QStringLiteral("FigureToDraw"));
+    d->applyToolPointer();
     if (New_FigureToDraw != RotatingFigure || !d->selected)
         return;
     // Turning works on vertices: a rectangle becomes the polygon of its corners.

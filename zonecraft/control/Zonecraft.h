@@ -57,6 +57,61 @@ class Zonecraft : public UserControl, public ZonecraftFigureKinds
     Q_PROPERTY(float StartRotate READ StartRotate WRITE setStartRotate)
     /// NotReady while figures are loaded in bulk (no per-figure events); Ready otherwise.
     Q_PROPERTY(UpdateFigActivate FigActivate_Loading READ FigActivate_Loading)
+    /// Stored flag only.
+    Q_PROPERTY(bool PictureAutoSize READ PictureAutoSize WRITE setPictureAutoSize)
+    /// Look of the rulers (st_Standard, st_CoolXP); any value is stored.
+    Q_PROPERTY(Zel_Style VisualStyle READ VisualStyle WRITE setVisualStyle)
+    /// The control's own border (Border_None, Border_FixedSingle).
+    Q_PROPERTY(BorderStil BorderStyle READ BorderStyle WRITE setBorderStyle)
+    /// Pointer number over the work picture while a drawing tool is chosen
+    /// and CoolCursor is False.
+    Q_PROPERTY(qint16 DrawMousePointer READ DrawMousePointer WRITE setDrawMousePointer)
+    /// Whether the scroll bars show.
+    Q_PROPERTY(bool ShowScrollbars READ ShowScrollbars WRITE setShowScrollbars)
+    /// Pointer number over the work picture in preview mode.
+    Q_PROPERTY(qint16 PreviewMousePointer READ PreviewMousePointer WRITE setPreviewMousePointer)
+    /// The custom pointer (number 99) of preview mode.
+    Q_PROPERTY(StdPicture PreviewMouseIcon READ PreviewMouseIcon WRITE setPreviewMouseIcon)
+    /// Stored flag only.
+    Q_PROPERTY(bool RedrawScreen READ RedrawScreen WRITE setRedrawScreen)
+    /// Whether preview mode shows tooltips over the figures.
+    Q_PROPERTY(bool PreviewTooltips READ PreviewTooltips WRITE setPreviewTooltips)
+    /// Back colour of the preview tooltips.
+    Q_PROPERTY(OLE_COLOR Tooltips_BackColor READ Tooltips_BackColor WRITE setTooltips_BackColor)
+    /// Text colour of the preview tooltips.
+    Q_PROPERTY(OLE_COLOR Tooltips_ForeColor READ Tooltips_ForeColor WRITE setTooltips_ForeColor)
+    /// Plain (UseStandard) or balloon (UseBalloon) tooltips; any value is stored.
+    Q_PROPERTY(Tool_Style Tooltips_Style READ Tooltips_Style WRITE setTooltips_Style)
+    /// Tab strip colours, shared by every Zonecraft in the process.
+    Q_PROPERTY(OLE_COLOR TabBackColor READ TabBackColor WRITE setTabBackColor)
+    Q_PROPERTY(OLE_COLOR TabBorderColor READ TabBorderColor WRITE setTabBorderColor)
+    Q_PROPERTY(OLE_COLOR TabMouseOver READ TabMouseOver WRITE setTabMouseOver)
+    /// Zoom level in percent (see Zoom); any value is stored.
+    Q_PROPERTY(qint32 ZoomLevel READ ZoomLevel WRITE setZoomLevel)
+    /// Back colour of the rulers.
+    Q_PROPERTY(OLE_COLOR RulerBackColor READ RulerBackColor WRITE setRulerBackColor)
+    /// Whether preview shows the picture at 100 %; stored only, not marked changed.
+    Q_PROPERTY(bool ZoomToNormal READ ZoomToNormal WRITE setZoomToNormal)
+    /// Whether the drawing tools show the four custom cursors below.
+    Q_PROPERTY(bool CoolCursor READ CoolCursor WRITE setCoolCursor)
+    /// Custom cursors of the rotation, circle, polygon and rectangle tools.
+    Q_PROPERTY(StdPicture RotateCursor READ RotateCursor WRITE setRotateCursor)
+    Q_PROPERTY(StdPicture DrawCircleCursor READ DrawCircleCursor WRITE setDrawCircleCursor)
+    Q_PROPERTY(StdPicture DrawPolygonCursor READ DrawPolygonCursor WRITE setDrawPolygonCursor)
+    Q_PROPERTY(StdPicture DrawRectCursor READ DrawRectCursor WRITE setDrawRectCursor)
+    /// Whether the rulers show; not persisted (False for a new control, True after loading).
+    Q_PROPERTY(bool ShowRulers READ ShowRulers WRITE setShowRulers)
+    /// Whether the horizontal scroll bar may show; not persisted.
+    Q_PROPERTY(bool EnabledVerticalBar READ EnabledVerticalBar WRITE setEnabledVerticalBar)
+    /// Standard image size of the zoom surface; not persisted.
+    Q_PROPERTY(qint32 PictureWidth READ PictureWidth WRITE setPictureWidth)
+    Q_PROPERTY(qint32 PictureHeight READ PictureHeight WRITE setPictureHeight)
+    /// There is no device context under Qt: always 0.
+    Q_PROPERTY(qint32 hdc READ hdc)
+    /// Number of the selected figure, 0 when none (read-only).
+    Q_PROPERTY(qint32 m_SelectedObject READ m_SelectedObject)
+    /// Number of the figure under the mouse in preview mode, 0 when none (read-only).
+    Q_PROPERTY(qint32 m_MouseObject READ m_MouseObject)
 
 public:
     // DrawFigure (zelrectangle, ZELCIRCLE, zelpolygon) and FigureMode
@@ -156,6 +211,74 @@ public:
     float StartRotate() const;
     void setStartRotate(float New_StartRotate);
     UpdateFigActivate FigActivate_Loading() const;
+    bool PictureAutoSize() const;
+    void setPictureAutoSize(bool New_PictureAutoSize);
+    Zel_Style VisualStyle() const;
+    void setVisualStyle(Zel_Style New_VisualStyle);
+    BorderStil BorderStyle() const;
+    void setBorderStyle(BorderStil New_BorderStyle);
+    qint16 DrawMousePointer() const;
+    void setDrawMousePointer(qint16 New_DrawMousePointer);
+    bool ShowScrollbars() const;
+    void setShowScrollbars(bool New_ShowScrollbars);
+    qint16 PreviewMousePointer() const;
+    void setPreviewMousePointer(qint16 New_PreviewMousePointer);
+    StdPicture PreviewMouseIcon() const;
+    void setPreviewMouseIcon(const StdPicture& New_PreviewMouseIcon);
+    bool RedrawScreen() const;
+    void setRedrawScreen(bool New_RedrawScreen);
+    bool PreviewTooltips() const;
+    void setPreviewTooltips(bool New_PreviewTooltips);
+    OLE_COLOR Tooltips_BackColor() const;
+    void setTooltips_BackColor(OLE_COLOR New_Tooltips_BackColor);
+    OLE_COLOR Tooltips_ForeColor() const;
+    void setTooltips_ForeColor(OLE_COLOR New_Tooltips_ForeColor);
+    Tool_Style Tooltips_Style() const;
+    void setTooltips_Style(Tool_Style New_Tooltips_Style);
+    OLE_COLOR TabBackColor() const;
+    void setTabBackColor(OLE_COLOR New_TabBackColor);
+    OLE_COLOR TabBorderColor() const;
+    void setTabBorderColor(OLE_COLOR New_TabBorderColor);
+    OLE_COLOR TabMouseOver() const;
+    void setTabMouseOver(OLE_COLOR New_TabMouseOver);
+    qint32 ZoomLevel() const;
+    void setZoomLevel(qint32 New_ZoomLevel);
+    OLE_COLOR RulerBackColor() const;
+    void setRulerBackColor(OLE_COLOR New_RulerBackColor);
+    bool ZoomToNormal() const;
+    void setZoomToNormal(bool New_ZoomToNormal);
+    bool CoolCursor() const;
+    void setCoolCursor(bool New_CoolCursor);
+    StdPicture RotateCursor() const;
+    void setRotateCursor(const StdPicture& New_RotateCursor);
+    StdPicture DrawCircleCursor() const;
+    void setDrawCircleCursor(const StdPicture& New_DrawCircleCursor);
+    StdPicture DrawPolygonCursor() const;
+    void setDrawPolygonCursor(const StdPicture& New_DrawPolygonCursor);
+    StdPicture DrawRectCursor() const;
+    void setDrawRectCursor(const StdPicture& New_DrawRectCursor);
+    bool ShowRulers() const;
+    void setShowRulers(bool New_ShowRulers);
+    bool EnabledVerticalBar() const;
+    void setEnabledVerticalBar(bool New_EnabledVerticalBar);
+    qint32 PictureWidth() const;
+    void setPictureWidth(qint32 New_PictureWidth);
+    qint32 PictureHeight() const;
+    void setPictureHeight(qint32 New_PictureHeight);
+    qint32 hdc() const;
+    qint32 m_SelectedObject() const;
+    qint32 m_MouseObject() const;
+
+    // Persistence (through UserControl::saveProperties and loadProperties)
+
+    /// A newly placed control: every property to its first value.
+    void InitProperties() override;
+    /// Reads the stored properties into their fields; no setter runs its
+    /// side effects, so layout and zoom follow at the next resize or picture.
+    void ReadProperties(const PropertyBag& bag) override;
+    /// Writes every persisted property; the bag omits values equal to their
+    /// stored defaults (a True stored against a default of 1 is always written).
+    void WriteProperties(PropertyBag& bag) const override;
 
     /// The work surface the figures are painted on.
     PictureBox* WorkPicture() const;

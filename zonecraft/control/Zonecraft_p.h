@@ -8,8 +8,10 @@
 #include "../figures/Geometry.h"
 #include "Zonecraft.h"
 
+#include <array>
 #include <common/StdPicture.h>
 #include <memory>
+#include <type_traits>
 
 class PictureBox;
 
@@ -20,7 +22,42 @@ struct ZonecraftSharedSettings
     qint32 figureSize = 1;
     bool showHotspot = true;
     qint16 fillStyle = 0;
+    OLE_COLOR tabBackColor = 0;
+    OLE_COLOR tabBorderColor = 0;
+    OLE_COLOR tabMouseOver = 0;
     static ZonecraftSharedSettings& instance();
+};
+
+/// Settings of the control that the view, the preview and the tab strip
+/// read; here they are stored, persisted and notified.
+struct ShellSettings
+{
+    QVariant workWidth = 0; // persisted only
+    qint32 workHeight = 0; // persisted only
+    bool pictureAutoSize = true;
+    Zonecraft::Zel_Style visualStyle = Zonecraft::Zel_Style(0);
+    Zonecraft::BorderStil borderStyle = Zonecraft::Border_None;
+    qint16 drawMousePointer = 0;
+    bool showScrollbars = true;
+    qint16 previewMousePointer = 0;
+    StdPicture previewMouseIcon;
+    bool redrawScreen = true;
+    bool previewTooltips = false;
+    OLE_COLOR tooltipsBackColor = 0x80000018;
+    OLE_COLOR tooltipsForeColor = 0x80000017;
+    Zonecraft::Tool_Style tooltipsStyle = Zonecraft::UseStandard;
+    qint32 zoomLevel = 0;
+    OLE_COLOR rulerBackColor = 0x00FFFFFF;
+    bool zoomToNormal = false;
+    bool coolCursor = false;
+    StdPicture rotateCursor;
+    StdPicture drawCircleCursor;
+    StdPicture drawPolygonCursor;
+    StdPicture drawRectCursor;
+    bool showRulers = false;
+    bool enabledVerticalBar = true;
+    qint32 pictureWidth = 0;
+    qint32 pictureHeight = 0;
 };
 
 /// What a created figure should be, before it joins the collection.
@@ -68,6 +105,10 @@ public:
     bool lockAll = false;
     StdPicture picture;
     float startRotate = 0;
+    ShellSettings shell;
+    /// Pointer numbers of the handle codes 0..9 (resize handles, move, nothing).
+    std::array<qint16, 10> handlePointers { 8, 7, 6, 9, 8, 7, 6, 9, 5, 1 };
+    qint32 mouseObject = 0; // preview: the figure under the mouse
 
     // State
     /// Screen pixels per picture pixel. Mouse editing, hit testing and
@@ -88,6 +129,21 @@ public:
         QString coordinates;
         qint32 kind = 0;
     } clipboard;
+
+    /// Stores \a value in \a field and marks the property of \a key changed;
+    /// false when it held that value already. Pictures compare by object.
+    template<typename T> bool setIfChanged(T& field, const T& value, const QString& key)
+    {
+        if constexpr (std::is_same_v<T, StdPicture>) {
+            if (field.isSameObject(value))
+                return false;
+        } else if (field == value) {
+            return false;
+        }
+        field = value;
+        q->PropertyChanged(key);
+        return true;
+    }
 
     // Figures
     /// Key, colour and lock of a new figure as the factory takes them.
@@ -113,6 +169,8 @@ public:
     /// ImportFigure: one figure from its coordinates text.
     void importFigure(QStringView coordinates, qint32 kind, const QString& key,
         QStringView hexColor, bool locked, qint32 importIndex, bool addToHistory);
+    /// Shows the pointer of the chosen drawing tool on the work picture.
+    void applyToolPointer();
     /// The settings the paint pass reads now.
     zc::PaintSettings paintSettings() const;
 
