@@ -3,6 +3,8 @@
 #include "CodeTokenizer_p.h"
 #include "Zel_CodeBox_p.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -468,6 +470,10 @@ void Zel_CodeBoxPrivate::keyPress(QKeyEvent* event)
     const QString text = event->text();
     if (!text.isEmpty() && text.at(0).unicode() < 0x8000)
         Q_EMIT q->KeyPress(qint16(text.at(0).unicode()));
+    if (event->matches(QKeySequence::Copy)) {
+        q->Copy();
+        return;
+    }
     if (store.isEmpty() || listIndex < 0)
         return;
     const qint32 current = listIndex;
@@ -593,7 +599,7 @@ void Zel_CodeBox::AddText(const QString& Value, const QString& Key, const QStrin
     row.category = category;
     row.addType = AddType;
     if (AddType == App_Code || AddType == Shadowed) {
-        row.value = CodeTokenizer::normalizeEntities(Value);
+        row.value = d->normalizeEntities ? CodeTokenizer::normalizeEntities(Value) : Value;
     } else {
         row.value = Value;
         row.height = CodeLayout::barHeight(d->fonts, Value);
@@ -719,7 +725,6 @@ bool Zel_CodeBox::CategoryExist(const QString& category) const
 void Zel_CodeBox::Clear()
 {
     d->store.clear();
-    d->countTotalLines = 0;
     const bool hadCurrent = d->listIndex >= 0;
     d->listIndex = -1;
     d->lastClickY = -1;
@@ -762,6 +767,14 @@ CodeRow Zel_CodeBox::Row(qint32 index) const
 }
 
 // --- selection and locking ------------------------------------------------------------
+
+void Zel_CodeBox::Copy() const
+{
+    if (d->listIndex < 0 || d->listIndex >= d->store.size())
+        return;
+    if (QClipboard* clipboard = QGuiApplication::clipboard())
+        clipboard->setText(d->store.at(d->listIndex).value);
+}
 
 void Zel_CodeBox::SelectItem(const QString& Key, bool StartEvents)
 {
@@ -1122,6 +1135,20 @@ qint32 Zel_CodeBox::AreaTextWidth() const
     return d->areaWidth();
 }
 
+bool Zel_CodeBox::NormalizeEntities() const
+{
+    return d->normalizeEntities;
+}
+
+void Zel_CodeBox::setNormalizeEntities(bool New_NormalizeEntities)
+{
+    if (d->normalizeEntities == New_NormalizeEntities)
+        return;
+    d->normalizeEntities = New_NormalizeEntities;
+    PropertyChanged(QStringLiteral("NormalizeEntities"));
+    Q_EMIT NormalizeEntitiesChanged(New_NormalizeEntities);
+}
+
 // --- persistence --------------------------------------------------------------------------
 
 namespace {
@@ -1144,6 +1171,7 @@ void Zel_CodeBox::InitProperties()
     setGutterColor(0);
     setVisualStyle(false);
     setGutterFontColor(0);
+    setNormalizeEntities(true);
 }
 
 void Zel_CodeBox::ReadProperties(const PropertyBag& bag)
@@ -1179,6 +1207,7 @@ void Zel_CodeBox::ReadProperties(const PropertyBag& bag)
     read([&] { setGutterColor(bag.readColor(QStringLiteral("GutterColor"), 0)); });
     read([&] { setVisualStyle(bag.readBoolean(QStringLiteral("VisualStyle"), false)); });
     read([&] { setGutterFontColor(bag.readColor(QStringLiteral("GutterFontColor"), 0)); });
+    read([&] { setNormalizeEntities(bag.readBoolean(QStringLiteral("NormalizeEntities"), true)); });
     if (failure)
         throw *failure;
 }
@@ -1200,4 +1229,5 @@ void Zel_CodeBox::WriteProperties(PropertyBag& bag) const
     bag.writeColor(QStringLiteral("GutterColor"), d->gutterColor, 0);
     bag.WriteProperty(QStringLiteral("VisualStyle"), d->visualStyle, false);
     bag.writeColor(QStringLiteral("GutterFontColor"), d->gutterFontColor, 0);
+    bag.WriteProperty(QStringLiteral("NormalizeEntities"), d->normalizeEntities, true);
 }

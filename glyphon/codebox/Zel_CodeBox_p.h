@@ -52,6 +52,7 @@ public:
     OLE_COLOR gutterColor = 0;
     bool visualStyle = false;
     OLE_COLOR gutterFontColor = 0;
+    bool normalizeEntities = true;
     // Run-time properties and public variables.
     OLE_COLOR selectBGColor = 0;
     Zel_CodeBox::SelectMode codeStyle = Zel_CodeBox::QuorvelStyle;

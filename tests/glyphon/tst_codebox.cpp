@@ -1,3 +1,5 @@
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QRandomGenerator>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -240,11 +242,69 @@ private Q_SLOTS:
         box.Clear();
         QCOMPARE(box.Count().toInt(), -1);
         QCOMPARE(box.ListIndex(), -1);
-        QCOMPARE(box.Count_TotalLines(), 0);
+        QCOMPARE(box.Count_TotalLines(), 2); // Clear leaves the running count alone
+        box.AddText(QStringLiteral("c"), QStringLiteral("c"), QString());
+        QCOMPARE(box.Count_TotalLines(), 3);
+        box.Clear();
         QVERIFY(!box.CategoryExist(QStringLiteral("A")));
         QVERIFY(box.CheckKeyOK(QStringLiteral("a")));
         box.AddText(QStringLiteral("a"), QStringLiteral("a"), QString());
         QCOMPARE(box.Row(0).LineNumber, 1);
+    }
+
+    void rowsAsAddedWithoutNormalisation()
+    {
+        Zel_CodeBox box;
+        QSignalSpy changed(&box, &Zel_CodeBox::NormalizeEntitiesChanged);
+        QVERIFY(box.NormalizeEntities());
+        box.AddText(QStringLiteral("a &lt;\tb"), QStringLiteral("n"), QString());
+        box.setNormalizeEntities(false);
+        box.setNormalizeEntities(false);
+        QCOMPARE(changed.count(), 1);
+        const QString page = QStringLiteral("<p>a &lt;  &amp;\tb&nbsp;\r\n</p>");
+        box.AddText(page, QStringLiteral("raw"), QString());
+        box.AddText(page, QStringLiteral("shadow"), QString(), StdPicture(), Zel_CodeBox::Shadowed);
+        QCOMPARE(box.ExtractRow(0), QStringLiteral("a &#060; b")); // rows already added keep theirs
+        QCOMPARE(box.ExtractRow(1), page);
+        QCOMPARE(box.ExtractRow(2), page);
+        QString joined;
+        for (const CodeToken& t : box.Row(1).Tokens)
+            joined += t.Text;
+        QCOMPARE(joined, page);
+
+        // Stored with the other options; absent from a bag it reads as on.
+        PropertyBag bag;
+        box.WriteProperties(bag);
+        Zel_CodeBox reloaded;
+        reloaded.ReadProperties(bag);
+        QVERIFY(!reloaded.NormalizeEntities());
+        PropertyBag defaults;
+        Zel_CodeBox fresh;
+        fresh.InitProperties();
+        fresh.WriteProperties(defaults);
+        QVERIFY(!defaults.contains(QStringLiteral("NormalizeEntities")));
+        reloaded.ReadProperties(defaults);
+        QVERIFY(reloaded.NormalizeEntities());
+    }
+
+    void copyPutsTheCurrentRowOnTheClipboard()
+    {
+        QClipboard* clipboard = QGuiApplication::clipboard();
+        clipboard->setText(QStringLiteral("before"));
+        Zel_CodeBox box;
+        box.setNormalizeEntities(false);
+        box.AddText(QStringLiteral("<b>x &amp; y</b>"), QStringLiteral("a"), QString());
+        box.AddText(QStringLiteral("Head"), QStringLiteral("h"), QString(), StdPicture(),
+            Zel_CodeBox::Header);
+        box.Copy(); // no current row
+        QCOMPARE(clipboard->text(), QStringLiteral("before"));
+        box.setListIndex(0);
+        QTest::keyClick(surface(box), Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(clipboard->text(), QStringLiteral("<b>x &amp; y</b>"));
+        QCOMPARE(box.ListIndex(), 0);
+        box.setListIndex(1);
+        QVERIFY(QMetaObject::invokeMethod(&box, "Copy"));
+        QCOMPARE(clipboard->text(), QStringLiteral("Head"));
     }
 
     void changeAndModify()
