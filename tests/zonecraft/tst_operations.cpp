@@ -93,6 +93,23 @@ void TestOperations::unknownNumbers()
     QCOMPARE(z.SelectedIndex(), 1);
     QCOMPARE(lock.count(), 0);
 
+    // 0 names the selected figure: it is selected again, then removed.
+    QSignalSpy activated(&z, &Zonecraft::HotspotActivate);
+    z.ActivateHotspot(0);
+    QCOMPARE(error.count(), 1);
+    QCOMPARE(activated.count(), 1);
+    QCOMPARE(lock.count(), 1);
+    z.DrawNewRectangle(20, 20, 30, 30);
+    z.ActivateHotspot(1);
+    z.RemoveFigure(0);
+    QCOMPARE(z.CountFigures(), 1);
+    QCOMPARE(z.ExtractCordinates(2), QStringLiteral("20,20,30,30"));
+    QCOMPARE(z.SelectedIndex(), 0);
+    z.RemoveFigure(0); // nothing selected: nothing removed
+    QCOMPARE(z.CountFigures(), 1);
+    z.ActivateHotspot(0);
+    QCOMPARE(error.count(), 2);
+
     const auto fails = [&](const std::function<void()>& call) {
         try {
             call();
@@ -115,6 +132,7 @@ void TestOperations::unknownNumbers()
 
     z.PictureGetFocus();
     QVERIFY(fails([&] { z.DeleteFigure(); })); // nothing selected
+    lock.clear();
     z.FigureLock(true); // ignored without a selection
     QCOMPARE(lock.count(), 0);
 }

@@ -7,10 +7,10 @@
 #include <common/StdPicture.h>
 #include <common/UserControl.h>
 #include <memory>
+#include <zonecraft/ShapeFigure.h>
 
 class PictureBox;
 class ZonecraftPrivate;
-struct ShapeFigure;
 
 /// An image-map editor: rectangles, circles and polygons ("figures") drawn
 /// over a picture, exchanged with the host as HTML area tags or a separated
@@ -19,7 +19,7 @@ struct ShapeFigure;
 /// Figures are numbered (ControlIndex, 1 or more) and kept in creation order;
 /// the figure created last lies on top. Methods that take an Index treat 0
 /// as "the selected figure" unless their documentation says otherwise.
-class Zonecraft : public UserControl
+class Zonecraft : public UserControl, public ZonecraftFigureKinds
 {
     Q_OBJECT
     /// Editing (DesignMode) or hotspot preview (PreviewMode); figures are painted only in
@@ -59,12 +59,9 @@ class Zonecraft : public UserControl
     Q_PROPERTY(UpdateFigActivate FigActivate_Loading READ FigActivate_Loading)
 
 public:
-    /// Figure kinds for ImportFigure, FigureConvert and ShapeInformation.
-    enum DrawFigure { zelrectangle = 1, ZELCIRCLE = 2, zelpolygon = 3 };
-    Q_ENUM(DrawFigure)
-    /// Figure kinds of ShapeFigure.Figure.
-    enum FigureMode { Nofigure = 0, figrectangle = 1, figcircles = 2, figpolygon = 3 };
-    Q_ENUM(FigureMode)
+    // DrawFigure (zelrectangle, ZELCIRCLE, zelpolygon) and FigureMode
+    // (Nofigure, figrectangle, figcircles, figpolygon) come from
+    // ZonecraftFigureKinds, shared with the records.
     /// Area code formats.
     enum UsingCode { Serverside = 0, ClientSide = 1, customcode = 2 };
     Q_ENUM(UsingCode)
@@ -234,7 +231,8 @@ public:
 
     // Figure operations
 
-    /// Removes figure \a Index (unknown numbers ignored) and forgets the selection; no repaint.
+    /// Removes figure \a Index (0: the selected one; unknown numbers ignored) and forgets the
+    /// selection; no repaint.
     Q_INVOKABLE void RemoveFigure(qint32 Index);
     /// Deletes a figure and records it for undo.
     Q_INVOKABLE void DeleteFigure(qint32 Index = 0);
@@ -262,7 +260,8 @@ public:
     Q_INVOKABLE void FigureHide(FigureVisible Choice);
     /// Removes every figure.
     Q_INVOKABLE void Clear();
-    /// Selects figure \a FigureIndex; an unknown number raises ErrorTracer(1006).
+    /// Selects figure \a FigureIndex (0: the selected one again); an unknown number, or 0 with
+    /// nothing selected, raises ErrorTracer(1006).
     Q_INVOKABLE void ActivateHotspot(qint32 FigureIndex);
     /// Clears the selection.
     Q_INVOKABLE void PictureGetFocus(bool CallEvent = false);
@@ -283,27 +282,29 @@ public:
 Q_SIGNALS:
     /// Undo or redo availability may have changed.
     void HistoryStatus(bool UndoReady, bool RedoReady);
-    /// The zoom level was applied.
+    /// The zoom level was applied. Not raised yet (zooming is still to come).
     void ZoomLevelSet(Zoom Level);
     /// A selected figure is being moved or resized; its box before this step.
+    /// Not raised yet (mouse editing is still to come).
     void FigureXY(qint32 X1, qint32 Y1, qint32 X2, qint32 y2);
     /// An add, delete or conversion was undone or redone.
     void HistoryAction(HistoryActions Action, qint32 Index, const ShapeFigure& ShapeInfo);
-    /// Preview mode: the mouse is over a figure or the picture.
+    /// Preview mode: the mouse is over a figure or the picture. Not raised yet.
     void PreviewStatus(MouseArea MouseStatus, qint32 Index);
-    /// Preview mode: a button was released over a figure or the picture.
+    /// Preview mode: a button was released over a figure or the picture. Not raised yet.
     void PreviewClick(MouseArea MouseStatus, qint32 Index, qint16 Button);
-    /// A figure was pressed or locked; tells whether it is locked.
+    /// A figure was locked or unlocked, or selected by ActivateHotspot; tells whether it is
+    /// locked.
     void ObjectLock(bool IsLocked);
     /// A figure was selected: its Key and number.
     void GetKey(const QString& Key, qint32 Index);
-    /// An interactive rotation step, in whole degrees.
+    /// An interactive rotation step, in whole degrees. Not raised yet.
     void RotateAngle(const QVariant& Angle);
     /// Declared for hosts; never raised.
     void LoadingStatus(lstatus Value);
     /// A refused operation: 1005 inside-out box, 1006 unknown figure number.
     void ErrorTracer(qint32 ErrorCode);
-    /// A button went up over the selected figure in Pointer mode.
+    /// A button went up over the selected figure in Pointer mode. Not raised yet.
     void HotspotClick(qint16 Button, qint32 Index, float X, float Y);
     /// A figure was moved, resized, rotated or converted.
     void HotspotMoved(const ShapeFigure& ShapeInfo);
@@ -311,41 +312,42 @@ Q_SIGNALS:
     void HotspotActivate(const ShapeFigure& ShapeInfo);
     /// Declared for hosts; never raised.
     void HotspotConvert(const ShapeFigure& ShapeInfo);
-    /// The picture outside any figure was clicked, or the selection was dropped.
+    /// The selection was dropped (FigureCut, Clear, PictureGetFocus); clicks on the
+    /// picture are not reported yet.
     void PictureClick();
-    /// A polygon with fewer than three points was discarded.
+    /// A polygon with fewer than three points was discarded. Not raised yet.
     void DrawCancel();
     /// Declared for hosts; never raised.
     void DrawStart(const ShapeFigure& ShapeInfo);
-    /// A figure drawn with the mouse is finished.
+    /// A figure drawn with the mouse is finished. Not raised yet.
     void DrawFinished(const ShapeFigure& ShapeInfo);
     /// Whether at least one figure exists, after a figure was added or removed.
     void VisibleObject(bool ObjectInUse);
-    /// Drawing started; the rubber band box.
+    /// Drawing started; the rubber band box. Not raised yet.
     void EditingStart(qint32 X1, qint32 Y1, qint32 X2, qint32 y2);
     /// Declared for hosts; never raised.
     void EditingEnd(qint32 X1, qint32 Y1, qint32 X2, qint32 y2);
-    /// The band or dragged box, in picture pixels.
+    /// The band or dragged box, in picture pixels. Not raised yet.
     void MoveHotspot(qint32 X1, qint32 Y1, qint32 X2, qint32 y2);
-    /// A tab of the tab strip was clicked.
+    /// A tab of the tab strip was clicked. Not raised yet (the tab strip is still to come).
     void TabClicked(const QString& Name);
-    /// An interactive rotation begins.
+    /// An interactive rotation begins. Not raised yet.
     void RotateStart();
-    /// An interactive rotation steps.
+    /// An interactive rotation steps. Not raised yet.
     void RotateMove();
-    /// An interactive rotation ends.
+    /// An interactive rotation ends. Not raised yet.
     void RotateFinished();
-    /// A drag of a whole figure begins.
+    /// A drag of a whole figure begins. Not raised yet.
     void MovingStart();
-    /// A drag of a whole figure ends.
+    /// A drag of a whole figure ends. Not raised yet.
     void MovingFinished();
-    /// A polygon vertex or a resize handle is grabbed.
+    /// A polygon vertex or a resize handle is grabbed. Not raised yet.
     void PointDragStart();
-    /// The grabbed vertex or resize handle is released.
+    /// The grabbed vertex or resize handle is released. Not raised yet.
     void PointDragFinished();
-    /// A polygon's drawing begins (its first point).
+    /// A polygon's drawing begins (its first point). Not raised yet.
     void PointAddStart();
-    /// A polygon's drawing ends.
+    /// A polygon's drawing ends. Not raised yet.
     void PointAddEnd();
 
 protected:
@@ -356,32 +358,3 @@ private:
     std::unique_ptr<ZonecraftPrivate> const d;
     Q_DISABLE_COPY(Zonecraft)
 };
-
-/// A figure as it leaves the control with events.
-struct ShapeFigure
-{
-    qint32 X1 = 0;
-    qint32 Y1 = 0;
-    qint32 X2 = 0;
-    qint32 y2 = 0;
-    QString Key;
-    qint32 Color = 0;
-    Zonecraft::FigureMode Figure = Zonecraft::Nofigure;
-    bool Locked = false;
-    QString Coordinates;
-    qint32 Index = 0; ///< the figure's number (ControlIndex)
-};
-
-/// A figure's box, coordinates text and kind.
-struct ShapeInformation
-{
-    qint32 X1 = 0;
-    qint32 Y1 = 0;
-    qint32 X2 = 0;
-    qint32 y2 = 0;
-    QString Coordinates;
-    Zonecraft::DrawFigure FigureType = Zonecraft::zelrectangle;
-};
-
-Q_DECLARE_METATYPE(ShapeFigure)
-Q_DECLARE_METATYPE(ShapeInformation)

@@ -1,7 +1,10 @@
 #pragma once
 
 #include "../editing/FigureHistory.h"
+#include "../editing/HistoryPlayer.h"
 #include "../figures/FigureCollection.h"
+#include "../figures/FigureFactory.h"
+#include "../figures/FigurePainter.h"
 #include "../figures/Geometry.h"
 #include "Zonecraft.h"
 
@@ -31,11 +34,11 @@ struct FigureRequest
     bool addToHistory = false;
 };
 
-class ZonecraftPrivate
+class ZonecraftPrivate : public zc::HistoryTarget
 {
 public:
     explicit ZonecraftPrivate(Zonecraft* q);
-    ~ZonecraftPrivate();
+    ~ZonecraftPrivate() override;
     static ZonecraftPrivate* get(Zonecraft* control) { return control->d.get(); }
 
     Zonecraft* const q;
@@ -67,7 +70,10 @@ public:
     float startRotate = 0;
 
     // State
-    double zoom = 1.0; // the zoom factor; 1 until zooming exists
+    /// Screen pixels per picture pixel. Mouse editing, hit testing and
+    /// painting all read it here.
+    double zoomFactor() const { return zoom; }
+    double zoom = 1.0; // 1 until zooming exists
     bool loading = false; // FigActivate_Loading
     // The work picture's persistent content no longer shows the figures; a
     // paint pass is due before the picture is next shown or drawn on.
@@ -82,17 +88,10 @@ public:
         QString coordinates;
         qint32 kind = 0;
     } clipboard;
-    struct Interaction
-    {
-        int buttonHeld = 0;
-        bool justSelected = false;
-        bool moved = false;
-        bool pointDrag = false;
-        float rotateCenterX = 0, rotateCenterY = 0;
-    } interaction;
 
     // Figures
-    OLE_COLOR colorFromHex(QStringView hexColor) const;
+    /// Key, colour and lock of a new figure as the factory takes them.
+    zc::FigureTraits traitsOf(const FigureRequest& request) const;
     qint32 numberFor(const FigureRequest& request) const;
     ShapeFigure shapeOf(const zc::Figure& figure) const;
     void collectShapeInfo(zc::Figure* figure);
@@ -111,22 +110,11 @@ public:
     /// Puts \a replacement where the figure of the same number was, keeping the selection.
     zc::Figure* replaceFigure(std::unique_ptr<zc::Figure> replacement);
 
-    std::unique_ptr<zc::Figure> makeRectangle(qint32 number, qint32 x1, qint32 y1, qint32 x2,
-        qint32 y2, const FigureRequest& request) const;
-    std::unique_ptr<zc::Figure> makeCircle(
-        qint32 number, qint32 cx, qint32 cy, qint32 radius, const FigureRequest& request) const;
-    std::unique_ptr<zc::Figure> makePolygon(
-        qint32 number, QStringView polygonString, const FigureRequest& request) const;
     /// ImportFigure: one figure from its coordinates text.
     void importFigure(QStringView coordinates, qint32 kind, const QString& key,
         QStringView hexColor, bool locked, qint32 importIndex, bool addToHistory);
-    /// Throws RuntimeError 6 for a circle whose box a float cannot hold exactly.
-    static void checkCircle(qint32 cx, qint32 cy, qint32 radius);
-    /// Checks that \a coordinates can make a figure of \a kind; throws otherwise.
-    static void validateCoordinates(QStringView coordinates, qint32 kind);
-
-    void resetInteraction();
-    void paintHandles(QPainter& painter) const;
+    /// The settings the paint pass reads now.
+    zc::PaintSettings paintSettings() const;
 
     // Deferred painting. A bulk change marks the picture stale instead of
     // painting; one paint pass then runs when the event loop next turns, or
@@ -140,14 +128,16 @@ public:
         const ShapeFigure& shape);
     void eraseHistory(int style);
     void emitHistoryStatus();
-    /// Re-creates figure \a record.Index from \a text (move undo and redo).
-    void recreateFromText(zc::HistoryRecord& record, const QString& text);
-    /// Brings back a removed figure from a record (delete undo, add redo).
-    void reimport(const zc::HistoryRecord& record, const QString& text);
-    /// Gives figure \a record.Index back the kind and coordinates of the record's shape.
-    void restoreConversion(const zc::HistoryRecord& record);
-    /// Applies the top record of \a list; false when the list is empty.
-    bool step(int list);
+
+    // zc::HistoryTarget: what undo and redo do to the figures.
+    bool hasFigure(qint32 index) const override;
+    void removeFigure(qint32 index) override;
+    void recreateFigure(const QString& coordinates, qint32 kind, const QString& key,
+        const QString& decimalColor, bool locked, qint32 index) override;
+    void restoreFigure(std::unique_ptr<zc::Figure> figure) override;
+    void historyAction(qint32 action, qint32 index, const ShapeFigure& shape) override;
+    void historyStatus() override;
+    void stepFinished() override;
 
     // Last, so it goes first: no paint event reaches a half-destroyed control.
     std::unique_ptr<QObject> paintWatch;
