@@ -102,10 +102,15 @@ class Zel_CodeBox : public UserControl
     Q_PROPERTY(qint32 List_AreaHeight READ List_AreaHeight WRITE setList_AreaHeight)
     /// The value behind AutoRender.
     Q_PROPERTY(bool RenderControl READ RenderControl WRITE setRenderControl)
-    /// True when the rows from the first visible one on do not fit.
+    /// True when the rows from the first visible one on reach the bottom edge.
     Q_PROPERTY(bool Scroll_Visible READ Scroll_Visible)
-    /// Rows added minus rows erased (reset by Clear).
+    /// Rows added minus rows erased; Clear leaves it as it was.
     Q_PROPERTY(qint32 Count_TotalLines READ Count_TotalLines WRITE setCount_TotalLines)
+    /// True (the default): AddText stores code rows with common named entities made numeric,
+    /// tabs and CR LF pairs made spaces and space runs shrunk. False: rows are stored and
+    /// shown character for character as added. Rows already added keep their text.
+    Q_PROPERTY(bool NormalizeEntities READ NormalizeEntities WRITE setNormalizeEntities NOTIFY
+            NormalizeEntitiesChanged)
     /// The first visible row (the scroll bar's value); rows scroll whole.
     Q_PROPERTY(qint32 TopIndex READ TopIndex WRITE setTopIndex NOTIFY TopIndexChange)
     /// The drawing surface's inner height in pixels.
@@ -178,7 +183,7 @@ public:
     Q_INVOKABLE void EraseRow(const QString& Key);
     /// True when some row (or the empty spare slot, for "") has \a category.
     Q_INVOKABLE bool CategoryExist(const QString& category) const;
-    /// Removes every row; line numbers restart at 1.
+    /// Removes every row; line numbers restart at 1, Count_TotalLines is kept.
     Q_INVOKABLE void Clear();
     /// The upper-cased element name of a tag text ("<a href=x>" gives "A").
     Q_INVOKABLE static QString mstrTagID(const QString& strTag);
@@ -188,6 +193,9 @@ public:
 
     // --- selection and locking ------------------------------------------
 
+    /// Puts the current row's text, as stored, on the clipboard (Ctrl+C on the box does the
+    /// same); with no current row the clipboard is left alone.
+    Q_INVOKABLE void Copy() const;
     /// Makes the row with \a Key current; with \a StartEvents raises ReturnKey.
     /// Error 9 for an unknown key.
     Q_INVOKABLE void SelectItem(const QString& Key, bool StartEvents = false);
@@ -200,7 +208,8 @@ public:
 
     // --- drawing and scrolling -------------------------------------------
 
-    /// Draws a line over the rows; it goes when the rows are next repainted for a change.
+    /// Draws a line over the rows, without its end point, as LineTo does; it goes when the
+    /// rows are next repainted for a change.
     Q_INVOKABLE void DrawLine(qint32 X1, qint32 Y1, qint32 X2, qint32 Y2, OLE_COLOR Color);
     /// Draws a line on the gutter strip and tiles the gutter with it again.
     Q_INVOKABLE void DrawXPGutter(qint32 X1, qint32 Y1, qint32 X2, qint32 Y2, OLE_COLOR Color);
@@ -225,7 +234,8 @@ public:
     /// The first visible row (the scroll bar's value).
     qint32 TopIndex() const;
     void setTopIndex(qint32 New_TopIndex);
-    /// How many rows fit completely from the first visible one on.
+    /// How many rows from the first visible one on end above the bottom edge (Page Up and
+    /// Page Down move by it).
     qint32 VisibleRowSpan() const;
 
     // --- properties ---------------------------------------------------------
@@ -271,6 +281,8 @@ public:
     void setCount_TotalLines(qint32 New_Count_TotalLines);
     qint32 AreaTextHeight() const;
     qint32 AreaTextWidth() const;
+    bool NormalizeEntities() const;
+    void setNormalizeEntities(bool New_NormalizeEntities);
 
     /// 320 x 240 pixels.
     QSize sizeHint() const override;
@@ -279,10 +291,10 @@ public:
 
     /// The values of a freshly placed box (KeepFocus on, every colour 0, no lock picture).
     void InitProperties() override;
-    /// Reads the nine stored properties; a damaged one keeps its value and is reported
-    /// after the others are read.
+    /// Reads the stored properties (the nine of the box and NormalizeEntities); a damaged one
+    /// keeps its value and is reported after the others are read.
     void ReadProperties(const PropertyBag& bag) override;
-    /// Writes the nine stored properties under their names.
+    /// Writes the stored properties under their names.
     void WriteProperties(PropertyBag& bag) const override;
 
 Q_SIGNALS:
@@ -318,8 +330,11 @@ Q_SIGNALS:
     void Scroll();
     /// The first visible row changed.
     void TopIndexChange();
+    /// NormalizeEntities was set to another value.
+    void NormalizeEntitiesChanged(bool normalize);
 
 protected:
+    bool event(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 

@@ -1,3 +1,5 @@
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QRandomGenerator>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -240,11 +242,69 @@ private Q_SLOTS:
         box.Clear();
         QCOMPARE(box.Count().toInt(), -1);
         QCOMPARE(box.ListIndex(), -1);
-        QCOMPARE(box.Count_TotalLines(), 0);
+        QCOMPARE(box.Count_TotalLines(), 2); // Clear leaves the running count alone
+        box.AddText(QStringLiteral("c"), QStringLiteral("c"), QString());
+        QCOMPARE(box.Count_TotalLines(), 3);
+        box.Clear();
         QVERIFY(!box.CategoryExist(QStringLiteral("A")));
         QVERIFY(box.CheckKeyOK(QStringLiteral("a")));
         box.AddText(QStringLiteral("a"), QStringLiteral("a"), QString());
         QCOMPARE(box.Row(0).LineNumber, 1);
+    }
+
+    void rowsAsAddedWithoutNormalisation()
+    {
+        Zel_CodeBox box;
+        QSignalSpy changed(&box, &Zel_CodeBox::NormalizeEntitiesChanged);
+        QVERIFY(box.NormalizeEntities());
+        box.AddText(QStringLiteral("a &lt;\tb"), QStringLiteral("n"), QString());
+        box.setNormalizeEntities(false);
+        box.setNormalizeEntities(false);
+        QCOMPARE(changed.count(), 1);
+        const QString page = QStringLiteral("<p>a &lt;  &amp;\tb&nbsp;\r\n</p>");
+        box.AddText(page, QStringLiteral("raw"), QString());
+        box.AddText(page, QStringLiteral("shadow"), QString(), StdPicture(), Zel_CodeBox::Shadowed);
+        QCOMPARE(box.ExtractRow(0), QStringLiteral("a &#060; b")); // rows already added keep theirs
+        QCOMPARE(box.ExtractRow(1), page);
+        QCOMPARE(box.ExtractRow(2), page);
+        QString joined;
+        for (const CodeToken& t : box.Row(1).Tokens)
+            joined += t.Text;
+        QCOMPARE(joined, page);
+
+        // Stored with the other options; absent from a bag it reads as on.
+        PropertyBag bag;
+        box.WriteProperties(bag);
+        Zel_CodeBox reloaded;
+        reloaded.ReadProperties(bag);
+        QVERIFY(!reloaded.NormalizeEntities());
+        PropertyBag defaults;
+        Zel_CodeBox fresh;
+        fresh.InitProperties();
+        fresh.WriteProperties(defaults);
+        QVERIFY(!defaults.contains(QStringLiteral("NormalizeEntities")));
+        reloaded.ReadProperties(defaults);
+        QVERIFY(reloaded.NormalizeEntities());
+    }
+
+    void copyPutsTheCurrentRowOnTheClipboard()
+    {
+        QClipboard* clipboard = QGuiApplication::clipboard();
+        clipboard->setText(QStringLiteral("before"));
+        Zel_CodeBox box;
+        box.setNormalizeEntities(false);
+        box.AddText(QStringLiteral("<b>x &amp; y</b>"), QStringLiteral("a"), QString());
+        box.AddText(QStringLiteral("Head"), QStringLiteral("h"), QString(), StdPicture(),
+            Zel_CodeBox::Header);
+        box.Copy(); // no current row
+        QCOMPARE(clipboard->text(), QStringLiteral("before"));
+        box.setListIndex(0);
+        QTest::keyClick(surface(box), Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(clipboard->text(), QStringLiteral("<b>x &amp; y</b>"));
+        QCOMPARE(box.ListIndex(), 0);
+        box.setListIndex(1);
+        QVERIFY(QMetaObject::invokeMethod(&box, "Copy"));
+        QCOMPARE(clipboard->text(), QStringLiteral("Head"));
     }
 
     void changeAndModify()
@@ -297,7 +357,7 @@ private Q_SLOTS:
         QVERIFY(box.Row(0).Locked);
         box.LineLock(QStringLiteral("a"), false, true);
         QVERIFY(!box.Row(0).Locked);
-        QVERIFY(box.Row(0).Dirty);
+        QVERIFY(box.Row(0).Dirty); // until it is painted: the box is not shown
     }
 
     void keysMoveListIndex()
@@ -350,6 +410,37 @@ private Q_SLOTS:
         const auto before = returned.count();
         QTest::keyClick(s, Qt::Key_A);
         QCOMPARE(returned.count(), before);
+    }
+
+    void pageKeysMoveByTheRowsAboveTheBottomEdge()
+    {
+        // A surface exactly six rows high: the sixth row reaches the bottom
+        // edge and ends the count, so a page is five rows.
+        Zel_CodeBox box;
+        box.setAutoRender(true);
+        for (int i = 0; i < 30; ++i)
+            box.AddText(QStringLiteral("<p>row</p>"), QStringLiteral("k%1").arg(i), QString());
+        const int rowHeight = box.Row(0).Height;
+        box.resize(300, 6 * rowHeight + 4); // 2-pixel border on each side
+        QCOMPARE(box.AreaTextHeight(), 6 * rowHeight);
+        QCOMPARE(box.VisibleRowSpan(), 5);
+        QVERIFY(box.Scroll_Visible());
+        box.setListIndex(0);
+        QTest::keyClick(surface(box), Qt::Key_PageDown);
+        QCOMPARE(box.ListIndex(), 5);
+        QCOMPARE(box.TopIndex(), 0); // row 5 ends exactly at the bottom: still shown whole
+        // One pixel more and six rows end above the edge.
+        box.resize(300, 6 * rowHeight + 5);
+        QCOMPARE(box.VisibleRowSpan(), 6);
+        // Rows that end exactly at the bottom need no scroll bar, but reach the edge.
+        Zel_CodeBox exact;
+        exact.setAutoRender(true);
+        for (int i = 0; i < 6; ++i)
+            exact.AddText(QStringLiteral("<p>row</p>"), QStringLiteral("k%1").arg(i), QString());
+        exact.resize(300, 6 * rowHeight + 4);
+        QVERIFY(exact.findChild<QWidget*>(QStringLiteral("VScroll1"))->isHidden());
+        QVERIFY(exact.Scroll_Visible());
+        QCOMPARE(exact.VisibleRowSpan(), 5);
     }
 
     void keyEventsCarryHostCodes()
