@@ -435,6 +435,10 @@ Zel_CodeBox::Zel_CodeBox(QWidget* parent)
 
 Zel_CodeBox::~Zel_CodeBox()
 {
+    // The surface reports its focus loss to the private part; it must go while that part still
+    // lives.
+    delete d->surface;
+    d->surface = nullptr;
     d->gutterTile.DestroyPattern();
 }
 
