@@ -8,7 +8,7 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-PACKAGES=(g++ cmake ninja-build qt6-base-dev libgl-dev libbenchmark-dev fonts-dejavu-core)
+PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-tools-dev libgl-dev libbenchmark-dev fonts-dejavu-core)
 JOBS=${JOBS:-$(nproc)}
 
 install_packages() {
