@@ -5,8 +5,9 @@
 #include <common/RuntimeError.h>
 
 /// A control as it sits on a Designer form: in its design-time look
-/// (UserMode false), and with property writes that cannot take Designer
-/// down.
+/// (UserMode false), with the defaults of a newly placed control
+/// (InitProperties; a form's stored values are written over them), and with
+/// property writes that cannot take Designer down.
 ///
 /// The controls' setters throw RuntimeError for values they refuse (a
 /// ListIndex past the last row of an empty list, say). Designer writes
@@ -21,6 +22,7 @@ public:
         : Control(parent)
     {
         Control::setUserMode(false);
+        Control::InitProperties();
     }
 
     int qt_metacall(QMetaObject::Call call, int id, void** arguments) override
