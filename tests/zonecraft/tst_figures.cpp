@@ -433,12 +433,45 @@ void TestFigures::importPaintIsNotLateForAnyReader()
     QCOMPARE(d->paintPasses, passes);
 }
 
+namespace {
+
+/// Counts the queued calls the event loop delivers, to any object.
+class QueuedCallCounter : public QObject
+{
+public:
+    int count = 0;
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::MetaCall)
+            ++count;
+        return false;
+    }
+};
+
+} // namespace
+
 void TestFigures::destroyedWithAPaintDue()
 {
+    QueuedCallCounter calls;
+    QCoreApplication::instance()->installEventFilter(&calls);
+
+    // A live control takes its due pass from the event loop.
     auto fx = std::make_unique<ZonecraftFixture>();
     fx->z().ImportCode(Zonecraft::customcode, GreenRectangle + RedCircle);
+    const int passes = ZonecraftPrivate::get(&fx->z())->paintPasses;
+    QVERIFY(ZonecraftPrivate::get(&fx->z())->paintPosted);
+    QCoreApplication::processEvents();
+    QCOMPARE(ZonecraftPrivate::get(&fx->z())->paintPasses, passes + 1);
+    QVERIFY(calls.count > 0);
+
+    // A destroyed one takes it with it: nothing is delivered afterwards.
+    fx->z().ImportCode(Zonecraft::customcode, GreenRectangle);
+    QVERIFY(ZonecraftPrivate::get(&fx->z())->paintPosted);
     fx.reset();
-    QCoreApplication::processEvents(); // the due pass went with the control
+    calls.count = 0;
+    QCoreApplication::processEvents();
+    QCOMPARE(calls.count, 0);
+    QCoreApplication::instance()->removeEventFilter(&calls);
 }
 
 QTEST_MAIN(TestFigures)
