@@ -1,3 +1,4 @@
+#include <PropertyRoundTrip.h>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalSpy>
@@ -124,6 +125,14 @@ private Q_SLOTS:
         QCOMPARE(read.BorderApperance(), qint16(0));
         QCOMPARE(read.Enabled(), false);
         QVERIFY(read.Font() == font);
+    }
+
+    void everyPropertyRoundTrips()
+    {
+        RoundTripOptions options;
+        const QString faults
+            = checkPropertyRoundTrip([] { return std::make_unique<Zel_BrowseButton>(); }, options);
+        QVERIFY2(faults.isEmpty(), qPrintable(faults));
     }
 };
 

@@ -1,3 +1,4 @@
+#include <PropertyRoundTrip.h>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QSignalSpy>
@@ -498,6 +499,15 @@ private Q_SLOTS:
         PropertyBag defaults;
         fresh.saveProperties(defaults);
         QVERIFY(defaults.isEmpty());
+    }
+
+    void everyPropertyRoundTrips()
+    {
+        RoundTripOptions options;
+        options.values.insert("ViewColor", QVariant(qint32(0x123456)));
+        const QString faults
+            = checkPropertyRoundTrip([] { return std::make_unique<ColorSelector>(); }, options);
+        QVERIFY2(faults.isEmpty(), qPrintable(faults));
     }
 };
 

@@ -1,3 +1,4 @@
+#include <PropertyRoundTrip.h>
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QLabel>
@@ -113,6 +114,14 @@ private Q_SLOTS:
         QCOMPARE(read.BorderApperance(), qint16(0));
         QCOMPARE(read.Enabled(), false);
         QCOMPARE(read.property("SetText").toString(), QStringLiteral("Chosen"));
+    }
+
+    void everyPropertyRoundTrips()
+    {
+        RoundTripOptions options;
+        const QString faults
+            = checkPropertyRoundTrip([] { return std::make_unique<Zel_ComboButton>(); }, options);
+        QVERIFY2(faults.isEmpty(), qPrintable(faults));
     }
 };
 

@@ -1,3 +1,4 @@
+#include <PropertyRoundTrip.h>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPointer>
@@ -318,6 +319,14 @@ private Q_SLOTS:
         QCOMPARE(fresh.CaptionDate(), QDate());
         QVERIFY(fresh.setProperty("CaptionDate", QDate(2010, 6, 1)));
         QCOMPARE(fresh.property("CaptionDate").toDate(), QDate(2010, 6, 1));
+    }
+
+    void everyPropertyRoundTrips()
+    {
+        RoundTripOptions options;
+        const QString faults
+            = checkPropertyRoundTrip([] { return std::make_unique<Zel_DropCalendar>(); }, options);
+        QVERIFY2(faults.isEmpty(), qPrintable(faults));
     }
 };
 

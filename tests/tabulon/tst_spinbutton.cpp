@@ -1,3 +1,4 @@
+#include <PropertyRoundTrip.h>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
@@ -219,6 +220,14 @@ private Q_SLOTS:
         QVERIFY(read.Font() == font);
         QCOMPARE(textOf(read)->text(), QStringLiteral("17"));
         QCOMPARE(read.property("Value").toInt(), 17);
+    }
+
+    void everyPropertyRoundTrips()
+    {
+        RoundTripOptions options;
+        const QString faults
+            = checkPropertyRoundTrip([] { return std::make_unique<Zel_SpinButton>(); }, options);
+        QVERIFY2(faults.isEmpty(), qPrintable(faults));
     }
 };
 

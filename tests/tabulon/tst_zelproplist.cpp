@@ -1,3 +1,4 @@
+#include <PropertyRoundTrip.h>
 #include <QLabel>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -737,6 +738,29 @@ private Q_SLOTS:
         QVERIFY(!overlay->isVisible());
         QCOMPARE(list.descriptionHeight(), 300 - 30 - 5);
         QCOMPARE(list.visibleRowCount(), (300 - 265) / 20);
+    }
+
+    void everyPropertyRoundTrips()
+    {
+        RoundTripOptions options;
+        QImage image(4, 4, QImage::Format_ARGB32);
+        image.fill(Qt::red);
+        for (const char* picture : { "SelectionPicture", "MouseIcon", "HeaderBackPicture" })
+            options.values.insert(picture, QVariant::fromValue(StdPicture(image)));
+        // The current and the first row need items; the item tests cover them.
+        options.skipped = { "ListIndex", "TopIndex" };
+        options.notPersisted = { "Tmp_Text" };
+        // Inside the ranges the list clamps to: 9 .. half the width, and the text height.
+        options.values.insert("ScrollBarWidth", QVariant::fromValue(qint16(20)));
+        options.values.insert("ItemHeight", QVariant::fromValue(qint16(25)));
+        const QString faults = checkPropertyRoundTrip(
+            [] {
+                auto list = std::make_unique<ZelPropList>();
+                list->resize(300, 200);
+                return list;
+            },
+            options);
+        QVERIFY2(faults.isEmpty(), qPrintable(faults));
     }
 };
 
