@@ -1,3 +1,4 @@
+#include <PropertyRoundTrip.h>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QRandomGenerator>
@@ -608,6 +609,22 @@ private Q_SLOTS:
         QCOMPARE(box.AreaTextWidth(), box.width());
         box.setBorderStyle(Zel_CodeBox::Border);
         QCOMPARE(box.AreaTextWidth(), box.width() - 4);
+    }
+
+    void everyPropertyRoundTrips()
+    {
+        RoundTripOptions options;
+        QImage lock(8, 8, QImage::Format_ARGB32);
+        lock.fill(Qt::blue);
+        options.values.insert("LockPicture", QVariant::fromValue(StdPicture(lock)));
+        // The current and the first row need rows; the row tests cover them.
+        options.skipped = { "ListIndex", "TopIndex" };
+        // The look and the layout of a running box, set by its host each time.
+        options.notPersisted = { "SelectBGColor", "CodeStyle", "AutoRender", "BorderStyle",
+            "Show_Number", "Line_Y", "List_AreaHeight", "RenderControl", "Count_TotalLines" };
+        const QString faults
+            = checkPropertyRoundTrip([] { return std::make_unique<Zel_CodeBox>(); }, options);
+        QVERIFY2(faults.isEmpty(), qPrintable(faults));
     }
 };
 

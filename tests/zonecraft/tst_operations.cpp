@@ -2,6 +2,7 @@
 
 #include "ZonecraftTestSupport.h"
 
+#include <PropertyRoundTrip.h>
 #include <QTest>
 #include <common/PropertyBag.h>
 
@@ -21,6 +22,7 @@ private Q_SLOTS:
     void clearRemovesEverything();
     void hostChangesFiguresFromInsideEvents();
     void persistence();
+    void everyPropertyRoundTrips();
 };
 
 void TestOperations::persistence()
@@ -318,6 +320,22 @@ void TestOperations::hostChangesFiguresFromInsideEvents()
     QObject::disconnect(clearOnAction);
     z.Undo(); // nothing left
     QCOMPARE(z.CountFigures(), 1);
+}
+
+void TestOperations::everyPropertyRoundTrips()
+{
+    RoundTripOptions options;
+    QImage image(8, 8, QImage::Format_ARGB32);
+    image.fill(Qt::red);
+    for (const char* picture : { "Picture", "PreviewMouseIcon", "RotateCursor", "DrawCircleCursor",
+             "DrawPolygonCursor", "DrawRectCursor" })
+        options.values.insert(picture, QVariant::fromValue(StdPicture(image)));
+    options.unmarked = { "ZoomToNormal", "ShapeBorderColor" };
+    // The angle a rotation starts from and the picture's size belong to the running control.
+    options.notPersisted = { "StartRotate", "EnabledVerticalBar", "PictureWidth", "PictureHeight" };
+    const QString faults
+        = checkPropertyRoundTrip([] { return std::make_unique<Zonecraft>(); }, options);
+    QVERIFY2(faults.isEmpty(), qPrintable(faults));
 }
 
 QTEST_MAIN(TestOperations)

@@ -3,6 +3,7 @@
 
 #include "ruler/Zel_AreaScroller.h"
 
+#include <PropertyRoundTrip.h>
 #include <QMenu>
 #include <QPainter>
 #include <QSignalSpy>
@@ -106,6 +107,7 @@ private Q_SLOTS:
     void shadedLookIsAGradientAcross();
     void styleTakesEffectAtRefresh();
     void persistence();
+    void everyPropertyRoundTrips();
     void resizeRaisesResize();
     void scaleModeMenuHasItsEntries();
 };
@@ -393,6 +395,17 @@ void TestRuler::persistence()
     QCOMPARE(loaded.property("StartValue").toInt(), 37);
     QVERIFY(loaded.setProperty("ZoomValue", 0.2));
     QVERIFY(loaded.paintState().smallestZoom());
+}
+
+void TestRuler::everyPropertyRoundTrips()
+{
+    RoundTripOptions options;
+    // The zoom, the area and the gradient colour come from the work area at run time.
+    options.notPersisted = { "ZoomValue", "AreaWidth", "AreaHeight", "VisualColor" };
+    options.values.insert("VisualStyle", qint32(2));
+    const QString faults
+        = checkPropertyRoundTrip([] { return std::make_unique<Zel_AreaScroller>(); }, options);
+    QVERIFY2(faults.isEmpty(), qPrintable(faults));
 }
 
 void TestRuler::resizeRaisesResize()
