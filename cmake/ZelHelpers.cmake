@@ -36,8 +36,13 @@ endfunction()
 # headless, with a pinned locale.
 function(zel_add_test name)
   cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  # Every test process pins its locale, whatever LANG it runs under.
+  if(NOT TARGET zel_pinned_locale)
+    add_library(zel_pinned_locale OBJECT ${PROJECT_SOURCE_DIR}/tests/PinnedLocale.cpp)
+    target_link_libraries(zel_pinned_locale PRIVATE Qt6::Core)
+  endif()
   add_executable(${name} ${ARG_SOURCES})
-  target_link_libraries(${name} PRIVATE Qt6::Test Qt6::Widgets ${ARG_LIBS})
+  target_link_libraries(${name} PRIVATE zel_pinned_locale Qt6::Test Qt6::Widgets ${ARG_LIBS})
   # Shared test helpers: #include <TestSupport.h>.
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
   add_test(NAME ${name} COMMAND ${name})

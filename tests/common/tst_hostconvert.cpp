@@ -18,6 +18,14 @@ class TestHostConvert : public QObject
 private Q_SLOTS:
     void cleanup() { QLocale::setDefault(QLocale::c()); }
 
+    void theProcessRunsInTheCLocale()
+    {
+        QCOMPARE(QLocale().decimalPoint(), QStringLiteral("."));
+        QCOMPARE(QLocale().toString(1234.5), QStringLiteral("1234.5"));
+        QCOMPARE(QLocale().toString(QDate(2004, 2, 29), QLocale::ShortFormat),
+            QStringLiteral("29 Feb 2004"));
+    }
+
     void textToLong_data();
     void textToLong();
     void textToInteger_data();
