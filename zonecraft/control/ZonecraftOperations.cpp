@@ -288,6 +288,7 @@ void Zonecraft::ActivateHotspot(qint32 FigureIndex)
 
 void Zonecraft::PictureGetFocus(bool CallEvent)
 {
+    d->engine.reset();
     d->clearSelection();
     Redraw(true);
     if (CallEvent)
