@@ -397,6 +397,7 @@ void EditingEngine::hoverSelected(QPoint at, QPointF exact)
     if (!f) {
         m_pointEditing = false;
         m_vertex = 0;
+        showPointer(Zel::PointerDefault);
         return;
     }
     if (f->ClassFigure == PolygonKind) {
