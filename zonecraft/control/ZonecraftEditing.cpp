@@ -235,8 +235,16 @@ PictureBox& ZonecraftPrivate::surface()
 
 void ZonecraftPrivate::repaintFigures(const QRect& damaged)
 {
-    Q_UNUSED(damaged)
-    q->Redraw(true);
+    if (damaged.isEmpty()) {
+        q->Redraw(true);
+        return;
+    }
+    // Figures that only changed their look (hidden while dragged) are not
+    // known to the collection's change list: their reach is named here.
+    const double zoom = zoomFactor();
+    damageArea(QRectF(damaged.x() / zoom, damaged.y() / zoom, damaged.width() / zoom,
+        damaged.height() / zoom));
+    repaintChanges();
 }
 
 QRect ZonecraftPrivate::figureReach(qint32 number) const
