@@ -66,6 +66,15 @@ bool screenMatchesPicture(PictureBox* p)
     return p->screenLayer().copy(r) == p->persistentLayer().copy(r);
 }
 
+/// Whether the work picture shows what a full paint pass paints.
+bool paintsAsFullPass(Zonecraft& z)
+{
+    PictureBox* p = workPicture(z);
+    const QImage now = p->persistentLayer().copy();
+    z.Redraw(true);
+    return now == p->persistentLayer();
+}
+
 } // namespace
 
 class TestEditing : public QObject
@@ -265,6 +274,7 @@ void TestEditing::resizeByHandle()
     QCOMPARE(events.contains(QStringLiteral("PointDragFinished")), resize);
     QCOMPARE(events.last(), QStringLiteral("MovingFinished"));
     QVERIFY(screenMatchesPicture(workPicture(z)));
+    QVERIFY(paintsAsFullPass(z));
 }
 
 void TestEditing::circlesStaySquare()
@@ -317,6 +327,7 @@ void TestEditing::pointDragRenormalises()
         QStringList({ "ObjectLock", "PointDragStart", "HistoryStatus", "HistoryStatus",
             "PointDragFinished", "HotspotMoved", "HotspotActivate" }));
     QVERIFY(screenMatchesPicture(p));
+    QVERIFY(paintsAsFullPass(z));
     z.Undo();
     QCOMPARE(z.ExtractCordinates(1), QStringLiteral("100,100,200,100,150,200"));
 }
@@ -571,6 +582,7 @@ void TestEditing::keyboardEditing()
     z.Undo();
     QCOMPARE(z.CountFigures(), 3);
     QCOMPARE(z.ExtractCordinates(3), QStringLiteral("200,190,250,190,220,230"));
+    QVERIFY(paintsAsFullPass(z));
 }
 
 void TestEditing::pointers()

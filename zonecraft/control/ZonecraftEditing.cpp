@@ -242,8 +242,8 @@ void ZonecraftPrivate::repaintFigures(const QRect& damaged)
     // Figures that only changed their look (hidden while dragged) are not
     // known to the collection's change list: their reach is named here.
     const double zoom = zoomFactor();
-    damageArea(QRectF(damaged.x() / zoom, damaged.y() / zoom, damaged.width() / zoom,
-        damaged.height() / zoom));
+    damageArea(QRectF(
+        damaged.x() / zoom, damaged.y() / zoom, damaged.width() / zoom, damaged.height() / zoom));
     repaintChanges();
 }
 
