@@ -615,6 +615,10 @@ void TestEditing::pointers()
     QCOMPARE(p->MousePointer(), qint16(99));
     drag(p, { { 300, 300 }, { 320, 320 } });
     QCOMPARE(p->MousePointer(), qint16(0));
+    z.setFigureToDraw(Zonecraft::DrawingRectangle);
+    QCOMPARE(p->MousePointer(), qint16(99));
+    z.setFigureToDraw(Zonecraft::Pointer);
+    QCOMPARE(p->MousePointer(), qint16(0));
 }
 
 void TestEditing::marksLeaveNoTrace()
