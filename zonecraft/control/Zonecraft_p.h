@@ -6,6 +6,7 @@
 #include "../figures/FigureFactory.h"
 #include "../figures/FigurePainter.h"
 #include "../figures/Geometry.h"
+#include "PreviewController.h"
 #include "Zonecraft.h"
 
 #include <array>
@@ -196,6 +197,9 @@ public:
     void historyAction(qint32 action, qint32 index, const ShapeFigure& shape) override;
     void historyStatus() override;
     void stepFinished() override;
+
+    /// Preview mode: hover, click, tooltip, keyboard and the mode switch.
+    std::unique_ptr<zc::PreviewController> preview;
 
     // Last, so it goes first: no paint event reaches a half-destroyed control.
     std::unique_ptr<QObject> paintWatch;
