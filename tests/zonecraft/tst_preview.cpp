@@ -52,6 +52,7 @@ private Q_SLOTS:
     void hitRules_data();
     void hitRules();
     void keyboardWalksTheHotspots();
+    void mouseOverTheWorkPicture();
     void leavingPreviewDropsHoverAndTip();
 
 private:
@@ -379,6 +380,40 @@ void TestPreview::keyboardWalksTheHotspots()
     QTest::keyClick(z().WorkPicture(), Qt::Key_Return);
     QVERIFY(click.isEmpty());
     fixture->control->setParent(nullptr);
+}
+
+void TestPreview::mouseOverTheWorkPicture()
+{
+    z().show();
+    QVERIFY(QTest::qWaitForWindowExposed(&z()));
+    QSignalSpy status(&z(), &Zonecraft::PreviewStatus);
+    QSignalSpy click(&z(), &Zonecraft::PreviewClick);
+    connect(&z(), &Zonecraft::PreviewStatus, this, [this](Zonecraft::MouseArea, qint32 index) {
+        z().Tooltip_Caption(QString::number(index));
+    });
+    PictureBox* work = z().WorkPicture();
+    z().setPreviewMousePointer(Zel::PointerUpArrow);
+    const qint32 selected = z().SelectedIndex();
+
+    QTest::mouseMove(work, QPoint(150, 150));
+    QTest::mouseMove(work, QPoint(50, 50));
+    QTest::mouseMove(work, QPoint(60, 60));
+    QCOMPARE(statuses(status), QList<Status>({ { Zonecraft::area_figure, 1 } }));
+    QCOMPARE(work->cursor().shape(), Qt::UpArrowCursor);
+    QCOMPARE(work->toolTip(), QStringLiteral("1"));
+
+    QTest::mouseClick(work, Qt::RightButton, {}, QPoint(60, 60));
+    QCOMPARE(nextClick(click), QList<int>({ Zonecraft::area_figure, 1, 2 }));
+    QTest::mouseMove(work, QPoint(200, 200)); // the circle's centre
+    QTest::mouseMove(work, QPoint(150, 300));
+    QCOMPARE(statuses(status),
+        QList<Status>({ { Zonecraft::area_figure, 2 }, { Zonecraft::Area_Picture, 0 } }));
+    QCOMPARE(work->cursor().shape(), Qt::ArrowCursor);
+    QTest::mouseClick(work, Qt::LeftButton, {}, QPoint(150, 300));
+    QCOMPARE(nextClick(click), QList<int>({ Zonecraft::Area_Picture, 0, 1 }));
+    // Nothing was edited on the way.
+    QCOMPARE(z().CountFigures(), 3);
+    QCOMPARE(z().SelectedIndex(), selected);
 }
 
 void TestPreview::leavingPreviewDropsHoverAndTip()
