@@ -5,10 +5,15 @@
 #   ./dev.sh studio [ARGS]   build and start the studio on its bundled sample
 #   ./dev.sh bench [FILTER]  build and run the benchmarks (release build)
 #   ./dev.sh install PREFIX  build and install the libraries into PREFIX
+#   ./dev.sh fuzz [TARGET] [SECONDS]
+#                            build the fuzz targets (clang, ASan, UBSan) and run
+#                            each, or only TARGET, for SECONDS (default 60)
 set -euo pipefail
 cd "$(dirname "$0")"
 
 PACKAGES=(g++ cmake ninja-build qt6-base-dev libgl-dev libbenchmark-dev fonts-dejavu-core)
+# The fuzz build only: clang and its runtimes (libFuzzer, ASan, UBSan).
+FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 JOBS=${JOBS:-$(nproc)}
 
 install_packages() {
@@ -31,6 +36,24 @@ build() {
   cmake --build "$dir" -j "$JOBS" ${TARGET:+--target "$TARGET"}
 }
 
+# run_fuzzer DIR NAME SECONDS: one fuzz target on its seeds, its regressions
+# and the corpus it grew before; a finding is kept in DIR/findings/NAME/.
+run_fuzzer() {
+  local dir=$1 name=$2 seconds=$3
+  local corpus=$dir/corpus/$name findings=$dir/findings/$name
+  mkdir -p "$corpus" "$findings"
+  local inputs=("fuzz/seeds/$name")
+  [ -d "fuzz/regressions/$name" ] && inputs+=("fuzz/regressions/$name")
+  local options=(-max_total_time="$seconds" -timeout=30 -rss_limit_mb=2048 -print_final_stats=1
+                 -artifact_prefix="$findings/")
+  [ -f "fuzz/dict/$name.dict" ] && options+=(-dict="fuzz/dict/$name.dict")
+  echo "== fuzz_$name, $seconds s"
+  QT_QPA_PLATFORM=offscreen LC_ALL=C.UTF-8 QT_LOGGING_RULES='qt.qpa.*=false' \
+    ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=fuzz/lsan.supp \
+    UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+    "$dir/fuzz/fuzz_$name" "${options[@]}" "$corpus" "${inputs[@]}"
+}
+
 run_tests() {
   local dir=$1
   QT_QPA_PLATFORM=offscreen ctest --test-dir "$dir" --output-on-failure -j "$JOBS"
@@ -47,7 +70,8 @@ case "$cmd" in
   test-sanitize)
     install_packages
     build build-sanitize -DCMAKE_BUILD_TYPE=Debug -DZEL_SANITIZE=ON -DZEL_BUILD_BENCHMARKS=OFF
-    ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 run_tests build-sanitize
+    # Font caches of fontconfig and freetype live as long as the process; they are no leak of ours.
+    ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$PWD/fuzz/lsan.supp UBSAN_OPTIONS=print_stacktrace=1 run_tests build-sanitize
     ;;
   studio)
     install_packages
@@ -68,7 +92,34 @@ case "$cmd" in
     build build-release -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
     cmake --install build-release --prefix "${1:?usage: ./dev.sh install PREFIX}"
     ;;
+  fuzz)
+    PACKAGES+=("${FUZZ_PACKAGES[@]}")
+    install_packages
+    target=all seconds=60
+    if [[ ${1:-} =~ ^[0-9]+$ ]]; then
+      seconds=$1
+    elif [ $# -gt 0 ]; then
+      target=$1 seconds=${2:-60}
+    fi
+    [ "$target" != all ] && export TARGET=fuzz_$target
+    CC=clang CXX=clang++ build build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+      -DZEL_BUILD_FUZZERS=ON -DBUILD_TESTING=OFF -DZEL_BUILD_BENCHMARKS=OFF -DZEL_BUILD_STUDIO=OFF
+    if [ "$target" != all ]; then
+      run_fuzzer build-fuzz "$target" "$seconds"
+      exit
+    fi
+    failed=()
+    for program in build-fuzz/fuzz/fuzz_*; do
+      [ -x "$program" ] || continue
+      name=${program##*/fuzz_}
+      run_fuzzer build-fuzz "$name" "$seconds" || failed+=("$name")
+    done
+    if [ ${#failed[@]} -gt 0 ]; then
+      echo "Findings in: ${failed[*]} (inputs in build-fuzz/findings/)"
+      exit 1
+    fi
+    ;;
   *)
-    sed -n '2,8p' "$0"
+    sed -n '2,10p' "$0"
     ;;
 esac

@@ -395,4 +395,30 @@ Qt::BrushStyle hatchStyle(int fillStyle)
     }
 }
 
+QPolygon lineToPoints(QPoint from, QPoint to)
+{
+    // Bresenham from the start, one step along the longer axis per pixel.
+    const int dx = std::abs(to.x() - from.x());
+    const int dy = -std::abs(to.y() - from.y());
+    const int sx = from.x() < to.x() ? 1 : -1;
+    const int sy = from.y() < to.y() ? 1 : -1;
+    QPolygon points;
+    points.reserve(std::max(dx, -dy));
+    int error = dx + dy;
+    QPoint p = from;
+    while (p != to) {
+        points << p;
+        const int twice = 2 * error;
+        if (twice >= dy) {
+            error += dy;
+            p.rx() += sx;
+        }
+        if (twice <= dx) {
+            error += dx;
+            p.ry() += sy;
+        }
+    }
+    return points;
+}
+
 } // namespace Zel

@@ -6,6 +6,7 @@
 #include <QColor>
 #include <QImage>
 #include <QPoint>
+#include <QPolygon>
 #include <QRect>
 #include <QString>
 
@@ -24,7 +25,7 @@ enum EdgeStyle : unsigned {
     EDGE_RAISED = BDR_RAISEDOUTER | BDR_RAISEDINNER, // 5
     EDGE_SUNKEN = BDR_SUNKENOUTER | BDR_SUNKENINNER, // 10
     EDGE_ETCHED = BDR_SUNKENOUTER | BDR_RAISEDINNER, // 6
-    EDGE_BUMP = BDR_RAISEDOUTER | BDR_SUNKENINNER,   // 9
+    EDGE_BUMP = BDR_RAISEDOUTER | BDR_SUNKENINNER, // 9
 };
 
 /// Which sides and how (DrawEdge's flags argument).
@@ -80,6 +81,11 @@ int DrawText(QPainter& painter, const QString& text, QRect& rect, unsigned forma
 /// Draws \a text turned by \a degrees (90: reading bottom to top) with its
 /// top-left corner before turning at \a origin.
 void drawRotatedText(QPainter& painter, const QString& text, QPoint origin, int degrees = 90);
+
+/// The pixels a LineTo from \a from to \a to lights: the line's pixels
+/// without its end point (none when the two are equal), so lines drawn end
+/// to end meet without a doubled pixel.
+QPolygon lineToPoints(QPoint from, QPoint to);
 
 /// A pattern brush of \a tile whose pattern starts at \a origin.
 QBrush patternBrush(const QImage& tile, QPoint origin = {});

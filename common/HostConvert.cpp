@@ -27,11 +27,6 @@ struct Literal
     long magnitude = 0;
 };
 
-bool isBlank(QChar c)
-{
-    return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n';
-}
-
 int digitValue(QChar c, int base)
 {
     int value = -1;
@@ -151,13 +146,7 @@ int parseDecimal(QStringView text, Literal& out)
 /// 0 on success, else the host's error number.
 int parseLiteral(const QString& text, Literal& out)
 {
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && isBlank(text[begin]))
-        ++begin;
-    while (end > begin && isBlank(text[end - 1]))
-        --end;
-    const QStringView trimmed = QStringView(text).mid(begin, end - begin);
+    const QStringView trimmed = trimBlanks(text);
     if (trimmed.isEmpty())
         return RuntimeError::TypeMismatch;
     if (trimmed[0] == u'&')
@@ -292,6 +281,22 @@ QString withFullYear(QString format)
 
 } // namespace
 
+bool isBlank(QChar c)
+{
+    return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n';
+}
+
+QStringView trimBlanks(QStringView text)
+{
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && isBlank(text[begin]))
+        ++begin;
+    while (end > begin && isBlank(text[end - 1]))
+        --end;
+    return text.mid(begin, end - begin);
+}
+
 double roundHalfEven(double value)
 {
     if (!std::isfinite(value))
@@ -334,12 +339,12 @@ float toSingle(const QString& text)
 
 bool toBoolean(const QString& text)
 {
-    const QString trimmed = text.trimmed();
+    const QStringView trimmed = trimBlanks(text);
     if (trimmed.compare(u"True", Qt::CaseInsensitive) == 0)
         return true;
     if (trimmed.compare(u"False", Qt::CaseInsensitive) == 0)
         return false;
-    return toDouble(trimmed) != 0;
+    return toDouble(text) != 0;
 }
 
 double toDouble(const QVariant& value)

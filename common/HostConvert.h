@@ -13,6 +13,13 @@ namespace Zel {
 /// Rounds halves to even, as the host does ("20.5" -> 20, "21.5" -> 22).
 double roundHalfEven(double value);
 
+/// The blanks the host allows around a number, a Boolean or a colour: space,
+/// tab, carriage return and line feed. Other white space (a vertical tab, a
+/// no-break space) is part of the text, which is then no number.
+bool isBlank(QChar c);
+/// \a text without the blanks around it.
+QStringView trimBlanks(QStringView text);
+
 /// True when \a text reads as a number: decimal (optional sign, fraction,
 /// exponent), "&H" hexadecimal or "&O" octal, with surrounding blanks.
 bool isNumeric(const QString& text);
@@ -31,7 +38,8 @@ qint32 toLong(const QString& text);
 qint16 toInteger(const QString& text);
 /// Text to a float (Single).
 float toSingle(const QString& text);
-/// Text to a Boolean: "True", "False" (any letter case) or any number, 0 being False.
+/// Text to a Boolean: "True", "False" (any letter case) or any number, 0
+/// being False, with blanks around it.
 bool toBoolean(const QString& text);
 
 /// The same conversions from a variant (numbers, Booleans, text, colours).

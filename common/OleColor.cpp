@@ -134,9 +134,10 @@ QString colorText(OLE_COLOR color)
 
 OLE_COLOR colorFromText(const QString& text)
 {
-    const QString trimmed = text.trimmed();
+    // The blanks a number may have around it, and no others.
+    const QStringView trimmed = trimBlanks(text);
     if (trimmed.startsWith(u"&H", Qt::CaseInsensitive)) {
-        QStringView digits = QStringView(trimmed).mid(2);
+        QStringView digits = trimmed.mid(2);
         if (digits.endsWith(u'&'))
             digits.chop(1);
         if (digits.isEmpty())
@@ -155,7 +156,7 @@ OLE_COLOR colorFromText(const QString& text)
             throw RuntimeError(RuntimeError::Overflow);
         return OLE_COLOR(value);
     }
-    const double value = roundHalfEven(toDouble(trimmed));
+    const double value = roundHalfEven(toDouble(text));
     if (value < -2147483648.0 || value > 4294967295.0)
         throw RuntimeError(RuntimeError::Overflow);
     return value < 0 ? OLE_COLOR(qint32(value)) : OLE_COLOR(quint32(value));

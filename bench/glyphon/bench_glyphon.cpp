@@ -52,6 +52,27 @@ void BM_FillAndFirstPaint(benchmark::State& state)
     state.counters["shown"] = double(state.range(1));
 }
 
+// The same load, then a jump to the middle of the document and its paint:
+// what a host pays to show a row far down a freshly loaded document.
+void BM_FillFirstPaintAndJump(benchmark::State& state)
+{
+    const HtmlDocument& doc = document(int(state.range(0)));
+    QImage target(800, 600, QImage::Format_RGB32);
+    for (auto _ : state) {
+        auto box = std::make_unique<Zel_CodeBox>();
+        box->resize(800, 600);
+        doc.load(*box);
+        box->setAutoRender(true);
+        paint(*box, target);
+        box->setTopIndex(int(state.range(0)) / 2);
+        paint(*box, target);
+        benchmark::DoNotOptimize(target.constBits());
+        state.PauseTiming();
+        box.reset();
+        state.ResumeTiming();
+    }
+}
+
 // Rows of ten categories added in turn: every row after the first ten is
 // inserted behind its category's run, in the middle of the document.
 void BM_FillInterleavedCategories(benchmark::State& state)
@@ -140,6 +161,7 @@ BENCHMARK(BM_FillAndFirstPaint)
     ->Args({ 100000, 1 })
     ->Unit(benchmark::kMillisecond)
     ->Iterations(5);
+BENCHMARK(BM_FillFirstPaintAndJump)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK(BM_FillInterleavedCategories)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_JumpToMiddle)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PageScroll)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond);

@@ -41,31 +41,42 @@ void drawFocusRect(QPainter& p, const QRect& r)
 
 } // namespace
 
-void Zel_CodeBoxPrivate::renderFrame(QPainter& p) const
+std::pair<qint32, qint32> Zel_CodeBoxPrivate::renderFrame(QPainter& p, const QRect& clip) const
 {
+    p.setClipRect(clip);
     if (!q->UserMode()) {
         paintPlaceholder(p);
-        return;
+        return { 0, 0 };
     }
-    const int height = areaHeight();
-    p.fillRect(QRect(0, 0, areaWidth(), height), Qt::white);
+    const int height = view.area().height();
+    p.fillRect(clip, Qt::white);
     gutterTile.Tile(p, 0, 0, CodeLayout::GutterWidth, height, true);
     // Text is gathered into a few glyph runs and drawn once all rows are laid out.
     CodeFonts::Batch batch;
-    qint64 top = 0;
-    const qint32 first = firstVisible();
+    const qint32 first = view.top();
+    // Rows above the clip are only measured; a row paints one pixel below
+    // itself (the line under the last row).
     qint32 row = first;
+    qint64 top = 0;
     for (; row < store.size() && top < height; ++row) {
+        const int h = view.rowHeight(row);
+        if (top + h >= clip.top())
+            break;
+        top += h;
+    }
+    const qint32 paintedFirst = row;
+    const qint64 paintedTop = top;
+    for (; row < store.size() && top < std::min(height, clip.bottom() + 1); ++row) {
         paintRow(p, batch, row, int(top));
-        top += rowHeight(row);
+        top += view.rowHeight(row);
     }
     fonts.flush(p, batch);
     // Lock pictures go over the line numbers.
-    top = 0;
-    for (qint32 r = first; r < row; ++r) {
+    top = paintedTop;
+    for (qint32 r = paintedFirst; r < row; ++r) {
         if (store.at(r).locked && !lockPicture.isNull())
             p.drawImage(CodeLayout::LockX, int(top) + 2, lockPicture.image());
-        top += rowHeight(r);
+        top += view.rowHeight(r);
     }
     if (listIndex >= 0 && !selectionHidden) {
         paintSelection(p, batch);
@@ -73,15 +84,26 @@ void Zel_CodeBoxPrivate::renderFrame(QPainter& p) const
     }
     for (const HostLine& line : hostLines) {
         p.setPen(line.color);
-        p.drawLine(line.line);
+        p.drawPoints(line.points);
+    }
+    return { paintedFirst, row };
+}
+
+void Zel_CodeBoxPrivate::rowsPainted(std::pair<qint32, qint32> rows)
+{
+    // An unlocked row's gutter was retiled by this paint: it is clean again.
+    for (qint32 r = rows.first; r < std::min(rows.second, store.size()); ++r) {
+        StoredRow& row = store.at(r);
+        if (row.dirty && !row.locked)
+            row.dirty = false;
     }
 }
 
-void Zel_CodeBoxPrivate::paintRow(
-    QPainter& p, CodeFonts::Batch& batch, qint32 row, qint32 top) const
+void Zel_CodeBoxPrivate::paintRow(QPainter& p, CodeFonts::Batch& batch, qint32 row, int top) const
 {
     const StoredRow& r = store.at(row);
-    const int h = rowHeight(row);
+    const int h = view.rowHeight(row);
+    const int textWidth = view.textWidth();
     p.fillRect(
         QRect(CodeLayout::GutterWidth, top, textWidth - CodeLayout::GutterWidth, h), Qt::white);
     if (r.isCode() && showNumber) {
@@ -93,7 +115,7 @@ void Zel_CodeBoxPrivate::paintRow(
     }
     if (r.isBar())
         paintBar(p, r.value, 0, top, textWidth, top + h);
-    else if (autoRender)
+    else if (view.rendering())
         paintTokens(p, batch, row, top);
     if (row == store.size() - 1) {
         p.setPen(Zel::toQColor(Zel::ButtonShadowColor, Qt::black));
@@ -128,8 +150,9 @@ void Zel_CodeBoxPrivate::paintBarText(
 void Zel_CodeBoxPrivate::paintTokens(
     QPainter& p, CodeFonts::Batch& batch, qint32 row, int top) const
 {
-    QList<QString> drawn;
-    const QList<CodeToken> tokens = layoutRow(row, &drawn);
+    const LaidOutRow laid = view.laidOut(row);
+    const QList<CodeToken>& tokens = laid.tokens;
+    const QList<QString>& drawn = laid.drawn;
     TokenStyler styler(colors, store.at(row).addType == Zel_CodeBox::Shadowed);
     OLE_COLOR color = 0xFFFFFFFFu;
     QColor qcolor;
@@ -148,18 +171,13 @@ void Zel_CodeBoxPrivate::paintTokens(
 
 void Zel_CodeBoxPrivate::paintSelection(QPainter& p, CodeFonts::Batch& batch) const
 {
-    const qint32 first = firstVisible();
-    if (listIndex < first || listIndex >= store.size())
-        return;
     // Only as far as the surface reaches: the current row may lie far below it.
-    const qint32 height = areaHeight();
-    qint64 top = 0;
-    for (qint32 i = first; i < listIndex && top < height; ++i)
-        top += rowHeight(i);
-    if (top >= height)
+    const int top = view.rowTop(listIndex);
+    if (top < 0)
         return;
-    const int h = rowHeight(listIndex);
-    const QRect box(41, int(top), textWidth - 41, h - 1);
+    const int textWidth = view.textWidth();
+    const int h = view.rowHeight(listIndex);
+    const QRect box(41, top, textWidth - 41, h - 1);
     p.fillRect(box, Zel::toQColor(selectBGColor, Qt::black));
     switch (codeStyle) {
     case Zel_CodeBox::FullSelection:
@@ -172,10 +190,10 @@ void Zel_CodeBoxPrivate::paintSelection(QPainter& p, CodeFonts::Batch& batch) co
         break;
     }
     const StoredRow& r = store.at(listIndex);
-    if (r.isCode() && autoRender)
-        paintTokens(p, batch, listIndex, int(top));
+    if (r.isCode() && view.rendering())
+        paintTokens(p, batch, listIndex, top);
     else if (r.isBar()) // the selection box stays; only the bar's text goes over it again
-        paintBarText(p, r.value, 0, int(top), textWidth, int(top) + h);
+        paintBarText(p, r.value, 0, top, textWidth, top + h);
 }
 
 void Zel_CodeBoxPrivate::paintPlaceholder(QPainter& p) const

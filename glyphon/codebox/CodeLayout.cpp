@@ -182,9 +182,10 @@ int layoutTokens(
         const int face = styler.next(token.Kind).face;
         QString text = token.Text;
         int width = fonts.width(face, text);
-        // A token that does not fit starts a new line, unless it already
-        // starts one: then it runs over the right edge.
-        if (x + width >= right && x > left) {
+        // A token that does not fit starts a new line and may run over the
+        // right edge there; a first token that does not fit leaves the first
+        // line empty.
+        if (x + width >= right) {
             if (text.startsWith(u' ')) {
                 text.remove(0, 1);
                 width = fonts.width(face, text);

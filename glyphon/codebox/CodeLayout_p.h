@@ -123,7 +123,8 @@ constexpr int ScrollBarWidth = 20;
 
 /// Lays the tokens out in (left, right): fills each token's x and y (y
 /// relative to the row's top) and returns the row's height. Tokens are never
-/// split; a wrapped token drops one leading space (kept in \a drawn).
+/// split: one that does not fit goes to the next line (the first token too,
+/// leaving the first line empty) and drops one leading space (kept in \a drawn).
 int layoutTokens(QList<CodeToken>& tokens, const CodeFonts& fonts, int left, int right,
     QList<QString>* drawn = nullptr);
 

@@ -1,6 +1,63 @@
 #include "CodeStore_p.h"
 
 #include <algorithm>
+#include <common/KeyHash.h>
+
+qsizetype CodeStore::findKey(QStringView key, quint32 hash) const
+{
+    if (m_keys.empty())
+        return -1;
+    const size_t mask = m_keys.size() - 1;
+    for (size_t i = hash & mask;; i = (i + 1) & mask) {
+        const KeyEntry& e = m_keys[i];
+        if (e.id == EmptyEntry)
+            return -1;
+        if (e.id >= 0 && e.hash == hash && Zel::sameKey(m_keyOfId[size_t(e.id)], key))
+            return qsizetype(i);
+    }
+}
+
+void CodeStore::growKeys()
+{
+    size_t capacity = 64;
+    while (capacity * 7 < size_t(m_size + 1) * 20)
+        capacity *= 2;
+    std::vector<KeyEntry> old(capacity);
+    old.swap(m_keys);
+    m_keysUsed = 0;
+    const size_t mask = capacity - 1;
+    for (const KeyEntry& e : old) {
+        if (e.id < 0)
+            continue;
+        size_t i = e.hash & mask;
+        while (m_keys[i].id != EmptyEntry)
+            i = (i + 1) & mask;
+        m_keys[i] = e;
+        ++m_keysUsed;
+    }
+}
+
+void CodeStore::addKey(quint32 hash, qint32 id)
+{
+    if (size_t(m_keysUsed + 1) * 10 > m_keys.size() * 7)
+        growKeys();
+    const size_t mask = m_keys.size() - 1;
+    size_t i = hash & mask;
+    while (m_keys[i].id >= 0)
+        i = (i + 1) & mask;
+    if (m_keys[i].id == EmptyEntry)
+        ++m_keysUsed;
+    m_keys[i] = KeyEntry { hash, id };
+}
+
+qint32 CodeStore::newKeyId(const QString& key, quint32 hash, qint32 position)
+{
+    const qint32 id = qint32(m_keyOfId.size());
+    m_keyOfId.push_back(key);
+    m_positionOfId.push_back(position);
+    addKey(hash, id);
+    return id;
+}
 
 std::pair<size_t, qint32> CodeStore::locate(qint32 index) const
 {
@@ -28,29 +85,32 @@ StoredRow& CodeStore::at(qint32 index)
 
 bool CodeStore::keyOK(const QString& key) const
 {
-    return !key.isEmpty() && !m_keyIndex.contains(fold(key));
+    return !key.isEmpty() && findKey(key, Zel::foldedKeyHash(key)) < 0;
 }
 
 qint32 CodeStore::indexOfKey(const QString& key) const
 {
     if (key.isEmpty())
         return -1;
+    const qsizetype entry = findKey(key, Zel::foldedKeyHash(key));
+    if (entry < 0)
+        return -1;
     if (m_positionsStale)
         rebuildKeyPositions();
-    return m_keyIndex.value(fold(key), -1);
+    return m_positionOfId[size_t(m_keys[size_t(entry)].id)];
 }
 
 bool CodeStore::categoryExists(const QString& category) const
 {
-    return category.isEmpty() || m_firstRun.contains(fold(category));
+    return category.isEmpty() || m_runOfCategory.contains(fold(category));
 }
 
 qint32 CodeStore::insertPosition(const QString& category) const
 {
     if (category.isEmpty())
         return size();
-    const auto run = m_firstRun.constFind(fold(category));
-    return run == m_firstRun.cend() ? size() : run->end;
+    const qint32 run = m_runOfCategory.value(fold(category), -1);
+    return run < 0 ? size() : m_runs[size_t(run)].end;
 }
 
 QString CodeStore::sharedCategory(const QString& category)
@@ -101,31 +161,31 @@ void CodeStore::insertAt(qint32 pos, StoredRow&& row)
 
 qint32 CodeStore::add(StoredRow row)
 {
-    const QString foldedKey = fold(row.key);
-    if (row.key.isEmpty() || m_keyIndex.contains(foldedKey))
+    if (row.key.isEmpty())
         return -1;
+    const quint32 keyHash = Zel::foldedKeyHash(row.key);
+    if (findKey(row.key, keyHash) >= 0)
+        return -1;
+    // Room for the new key now, so adding it cannot move the table.
+    if (size_t(m_keysUsed + 1) * 10 > m_keys.size() * 7)
+        growKeys();
     const qint32 n = size();
     // Hosts add runs of rows with one category: fold and share it once a run.
     if (row.category != m_lastCategory) {
         m_lastCategory = sharedCategory(row.category);
         m_lastFoldedCategory = fold(row.category);
+        m_lastRun = m_runOfCategory.value(m_lastFoldedCategory, -1);
     }
-    const QString& foldedCategory = m_lastFoldedCategory;
     row.category = m_lastCategory;
-    qint32 pos = n;
-    if (!foldedCategory.isEmpty()) {
-        const auto run = m_firstRun.constFind(foldedCategory);
-        if (run != m_firstRun.cend())
-            pos = run->end;
-    }
+    const qint32 pos = m_lastRun < 0 ? n : m_runs[size_t(m_lastRun)].end;
 
     if (pos < n) {
         // An insertion: the runs behind it move down; key positions and line
         // numbers are brought up to date when next read.
-        for (auto it = m_firstRun.begin(); it != m_firstRun.end(); ++it) {
-            if (it->start >= pos) {
-                ++it->start;
-                ++it->end;
+        for (Run& run : m_runs) {
+            if (run.start >= pos) {
+                ++run.start;
+                ++run.end;
             }
         }
         m_positionsStale = true;
@@ -139,14 +199,14 @@ qint32 CodeStore::add(StoredRow row)
     if (row.isBar())
         row.lineNumber = 0;
 
-    if (!foldedCategory.isEmpty()) {
-        auto run = m_firstRun.find(foldedCategory);
-        if (run == m_firstRun.end())
-            m_firstRun.insert(foldedCategory, Run { pos, pos + 1 });
-        else
-            ++run->end;
+    if (m_lastRun >= 0) {
+        ++m_runs[size_t(m_lastRun)].end;
+    } else if (!m_lastFoldedCategory.isEmpty()) {
+        m_lastRun = qint32(m_runs.size());
+        m_runs.push_back(Run { pos, pos + 1 });
+        m_runOfCategory.insert(m_lastFoldedCategory, m_lastRun);
     }
-    m_keyIndex.insert(foldedKey, pos);
+    row.keyId = newKeyId(row.key, keyHash, pos);
     insertAt(pos, std::move(row));
     return pos;
 }
@@ -167,29 +227,31 @@ void CodeStore::rebuildKeyPositions() const
     qint32 index = 0;
     for (const Block& block : m_blocks) {
         for (const StoredRow& row : block)
-            m_keyIndex[fold(row.key)] = index++;
+            m_positionOfId[size_t(row.keyId)] = index++;
     }
 }
 
 void CodeStore::changeKey(const QString& oldKey, const QString& newKey)
 {
-    const qint32 index = indexOfKey(oldKey);
-    if (index < 0)
+    const qsizetype entry = findKey(oldKey, Zel::foldedKeyHash(oldKey));
+    if (entry < 0)
         return;
-    m_keyIndex.remove(fold(oldKey));
+    const qint32 id = m_keys[size_t(entry)].id;
+    const qint32 index = indexOfKey(oldKey);
+    m_keys[size_t(entry)].id = RemovedEntry;
+    m_keyOfId[size_t(id)] = newKey;
+    addKey(Zel::foldedKeyHash(newKey), id);
     at(index).key = newKey;
-    m_keyIndex.insert(fold(newKey), index);
 }
 
 qint32 CodeStore::erase(const QString& key)
 {
     if (indexOfKey(key) < 0)
         return 0;
-    const QString folded = fold(key);
     qint32 removed = 0;
     for (Block& block : m_blocks)
         removed += qint32(
-            std::erase_if(block, [&](const StoredRow& row) { return fold(row.key) == folded; }));
+            std::erase_if(block, [&](const StoredRow& row) { return Zel::sameKey(row.key, key); }));
     std::erase_if(m_blocks, [](const Block& block) { return block.empty(); });
     m_size -= removed;
     rebuildBlockStarts(0);
@@ -209,10 +271,15 @@ void CodeStore::clear()
     m_blocks.shrink_to_fit();
     m_blockStart.clear();
     m_size = 0;
-    m_keyIndex.clear();
+    m_keys.clear();
+    m_keysUsed = 0;
+    m_keyOfId.clear();
+    m_positionOfId.clear();
     m_positionsStale = false;
     m_numbersStale = false;
-    m_firstRun.clear();
+    m_runs.clear();
+    m_runOfCategory.clear();
+    m_lastRun = -1;
     m_categoryTexts.clear();
     m_lastCategory.clear();
     m_lastFoldedCategory.clear();
@@ -221,21 +288,29 @@ void CodeStore::clear()
 
 void CodeStore::rebuildIndexes()
 {
-    m_keyIndex.clear();
-    m_firstRun.clear();
-    m_keyIndex.reserve(m_size);
+    m_keys.clear();
+    m_keysUsed = 0;
+    m_keyOfId.clear();
+    m_positionOfId.clear();
+    m_runs.clear();
+    m_runOfCategory.clear();
+    m_lastRun = -1;
+    m_lastCategory.clear();
+    m_lastFoldedCategory.clear();
     m_positionsStale = false;
     qint32 i = 0;
-    for (const Block& block : m_blocks) {
-        for (const StoredRow& row : block) {
-            m_keyIndex.insert(fold(row.key), i);
+    for (Block& block : m_blocks) {
+        for (StoredRow& row : block) {
+            row.keyId = newKeyId(row.key, Zel::foldedKeyHash(row.key), i);
             if (!row.category.isEmpty()) {
                 const QString category = fold(row.category);
-                auto run = m_firstRun.find(category);
-                if (run == m_firstRun.end())
-                    m_firstRun.insert(category, Run { i, i + 1 });
-                else if (run->end == i)
-                    run->end = i + 1; // still the first run
+                const qint32 run = m_runOfCategory.value(category, -1);
+                if (run < 0) {
+                    m_runOfCategory.insert(category, qint32(m_runs.size()));
+                    m_runs.push_back(Run { i, i + 1 });
+                } else if (m_runs[size_t(run)].end == i) {
+                    m_runs[size_t(run)].end = i + 1; // still the first run
+                }
             }
             ++i;
         }

@@ -14,11 +14,11 @@ struct StoredRow
     QString key;
     QString category;
     qint32 lineNumber = 0;
-    /// Bars: their fixed height. Code rows: the wrapped height measured at
-    /// layout generation heightStamp (0: not measured).
+    /// Bars: their fixed height. Code rows are measured by the viewport.
     qint32 height = 0;
-    quint32 heightStamp = 0;
     qint32 addType = 0;
+    /// The row's entry in the key index (stable while the row lives).
+    qint32 keyId = -1;
     bool locked = false;
     bool dirty = false;
 
@@ -29,6 +29,11 @@ struct StoredRow
 /// The row store: rows in display order, a case-insensitive index of keys,
 /// the first run of each category, and line numbers that count the code rows
 /// 1, 2, 3 ... in order.
+///
+/// The key index is open addressing over stored hashes of the folded keys
+/// (no folded copy of a key is made): an entry names a key id, and the id's
+/// key text and row position are kept beside it, the positions brought up to
+/// date in one pass after insertions.
 ///
 /// Rows live in blocks of at most MaxBlock rows, so a row inserted behind a
 /// category in the middle of a long document moves one block, not the whole
@@ -86,15 +91,34 @@ private:
     void rebuildIndexes();
     QString sharedCategory(const QString& category);
 
+    struct KeyEntry
+    {
+        quint32 hash = 0;
+        qint32 id = EmptyEntry;
+    };
+    static constexpr qint32 EmptyEntry = -1;
+    static constexpr qint32 RemovedEntry = -2;
+    /// The entry of \a key, -1 when none.
+    qsizetype findKey(QStringView key, quint32 hash) const;
+    void addKey(quint32 hash, qint32 id);
+    void growKeys();
+    /// A new key id for \a key at \a position.
+    qint32 newKeyId(const QString& key, quint32 hash, qint32 position);
+
     std::vector<Block> m_blocks;
     std::vector<qint32> m_blockStart; // index of the first row of each block
     qint32 m_size = 0;
-    mutable QHash<QString, qint32> m_keyIndex; // folded key -> position
+    std::vector<KeyEntry> m_keys; // a power of two in size
+    qsizetype m_keysUsed = 0; // live and removed entries
+    std::vector<QString> m_keyOfId;
+    mutable std::vector<qint32> m_positionOfId;
     mutable bool m_positionsStale = false; // rows were inserted before some keys
     mutable bool m_numbersStale = false; // code rows were inserted before others
-    QHash<QString, Run> m_firstRun; // folded category -> its first run
+    std::vector<Run> m_runs; // the first run of each category
+    QHash<QString, qint32> m_runOfCategory; // folded category -> its entry in m_runs
     QSet<QString> m_categoryTexts; // one shared copy of each category text
     QString m_lastCategory; // the category of the last add, shared
     QString m_lastFoldedCategory;
+    qint32 m_lastRun = -1; // the run of m_lastCategory, -1 when it has none yet
     qint32 m_nextLineNumber = 1;
 };

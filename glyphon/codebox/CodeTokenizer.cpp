@@ -78,16 +78,25 @@ QString normalizeEntities(const QString& text)
     };
     // Most rows hold nothing to change: keep them shared.
     bool change = false;
-    for (qsizetype i = 0; i < len && !change; ++i) {
-        const QChar c = in[i];
-        change = c == u'&' || c == u'\t' || c == u'\r'
-            || (c == u' ' && i + 1 < len && in[i + 1] == u' ');
+    const char16_t* chars = in.utf16();
+    for (qsizetype i = 0; i < len; ++i) {
+        const char16_t c = chars[i];
+        if (c > u' ' && c != u'&')
+            continue;
+        if (c == u'&' || c == u'\t' || c == u'\r'
+            || (c == u' ' && i + 1 < len && chars[i + 1] == u' ')) {
+            change = true;
+            break;
+        }
     }
     if (!change)
         return text;
 
-    QString out;
-    out.reserve(len + 16);
+    // Written through a pointer: an entity grows by at most half
+    // ("&lt;" to "&#060;"), spaces only shrink.
+    QString out(len + len / 2 + 1, Qt::Uninitialized);
+    QChar* const begin = out.data();
+    QChar* o = begin;
     for (qsizetype i = 0; i < len;) {
         qsizetype width = 0;
         if (isSpace(i, &width)) {
@@ -96,14 +105,16 @@ QString normalizeEntities(const QString& text)
                 ++run;
                 i += width;
             }
-            out.append(QString((run + 7) / 8, u' '));
+            for (qsizetype k = (run + 7) / 8; k > 0; --k)
+                *o++ = u' ';
             continue;
         }
         if (in[i] == u'&') {
             bool replaced = false;
             for (const auto& [name, numeric] : entities) {
                 if (in.mid(i).startsWith(name)) {
-                    out.append(numeric);
+                    for (char c : numeric)
+                        *o++ = QLatin1Char(c);
                     i += name.size();
                     replaced = true;
                     break;
@@ -112,9 +123,10 @@ QString normalizeEntities(const QString& text)
             if (replaced)
                 continue;
         }
-        out.append(in[i]);
+        *o++ = in[i];
         ++i;
     }
+    out.truncate(o - begin);
     return out;
 }
 

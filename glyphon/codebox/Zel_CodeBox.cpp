@@ -53,10 +53,10 @@ CodeSurface::CodeSurface(Zel_CodeBoxPrivate* d, QWidget* parent)
 
 void CodeSurface::paintEvent(QPaintEvent* event)
 {
-    Q_UNUSED(event)
-    d->syncGeometry();
     QPainter p(this);
-    d->renderFrame(p);
+    const auto painted = d->renderFrame(p, event->rect());
+    p.end();
+    d->rowsPainted(painted);
 }
 
 void CodeSurface::mousePressEvent(QMouseEvent* event)
@@ -82,8 +82,8 @@ void CodeSurface::mouseDoubleClickEvent(QMouseEvent* event)
 void CodeSurface::wheelEvent(QWheelEvent* event)
 {
     const int steps = event->angleDelta().y() / 40; // three rows a notch
-    if (steps != 0 && d->scrollBarShown)
-        Zel::guardEvent("Zel_CodeBox", [&] { d->setTop(d->firstVisible() - steps); });
+    if (steps != 0)
+        Zel::guardEvent("Zel_CodeBox", [&] { d->scrollTo(d->view.top() - steps); });
     event->accept();
 }
 
@@ -114,211 +114,74 @@ void CodeSurface::focusOutEvent(QFocusEvent* event)
 Zel_CodeBoxPrivate::Zel_CodeBoxPrivate(Zel_CodeBox* q)
     : q(q)
     , fonts(surfaceFont())
+    , view(store, fonts)
 { }
 
-qint32 Zel_CodeBoxPrivate::areaHeight() const
+QRect Zel_CodeBoxPrivate::surfaceGeometry() const
 {
-    return surface->height();
+    const int margin = borderStyle == Zel_CodeBox::Border ? 2 : 0;
+    return q->rect().adjusted(margin, margin, -margin, -margin);
 }
 
-qint32 Zel_CodeBoxPrivate::areaWidth() const
-{
-    return surface->width();
-}
-
-qint32 Zel_CodeBoxPrivate::firstVisible() const
-{
-    return scrollBarShown ? scrollBar->value() : 0;
-}
-
-QList<CodeToken> Zel_CodeBoxPrivate::layoutRow(qint32 row, QList<QString>* drawn) const
-{
-    // Rows are measured to find the visible span, then painted: keep the
-    // layouts of the last rows seen so a page is cut and measured once.
-    auto cached = layoutCache.constFind(row);
-    if (cached == layoutCache.cend() || cached->stamp != layoutStamp) {
-        if (layoutCache.size() >= 512)
-            layoutCache.clear();
-        const StoredRow& r = store.at(row);
-        LaidOutRow laid;
-        laid.stamp = layoutStamp;
-        laid.tokens = CodeTokenizer::tokenizeRow(r.value, r.addType == Zel_CodeBox::Shadowed);
-        laid.height = CodeLayout::layoutTokens(
-            laid.tokens, fonts, CodeLayout::TextLeft, textWidth, &laid.drawn);
-        cached = layoutCache.insert(row, laid);
-        StoredRow& measured = const_cast<CodeStore&>(store).at(row);
-        measured.height = laid.height;
-        measured.heightStamp = layoutStamp;
-    }
-    if (drawn)
-        *drawn = cached->drawn;
-    return cached->tokens;
-}
-
-qint32 Zel_CodeBoxPrivate::rowHeight(qint32 row) const
-{
-    const StoredRow& r = store.at(row);
-    if (r.isBar())
-        return r.height;
-    if (!autoRender)
-        return CodeLayout::singleLineHeight(fonts);
-    if (r.heightStamp != layoutStamp)
-        layoutRow(row);
-    return r.height;
-}
-
-qint64 Zel_CodeBoxPrivate::heightOf(qint32 from, qint32 to) const
-{
-    qint64 sum = 0;
-    for (qint32 i = std::max(from, 0); i < std::min(to, store.size()); ++i)
-        sum += rowHeight(i);
-    return sum;
-}
-
-bool Zel_CodeBoxPrivate::fitsFrom(qint32 from) const
-{
-    const qint32 height = areaHeight();
-    qint64 sum = 0;
-    for (qint32 i = from; i < store.size(); ++i) {
-        sum += rowHeight(i);
-        if (sum > height)
-            return false;
-    }
-    return true;
-}
-
-qint32 Zel_CodeBoxPrivate::fittingRows(qint32 from) const
-{
-    const qint32 height = areaHeight();
-    qint64 sum = 0;
-    qint32 count = 0;
-    for (qint32 i = std::max(from, 0); i < store.size(); ++i) {
-        sum += rowHeight(i);
-        if (sum > height)
-            break;
-        ++count;
-    }
-    return count;
-}
-
-qint32 Zel_CodeBoxPrivate::lastPageTop() const
-{
-    const qint32 height = areaHeight();
-    qint64 sum = 0;
-    qint32 i = store.size() - 1;
-    for (; i >= 0; --i) {
-        sum += rowHeight(i);
-        if (sum > height)
-            break;
-    }
-    return std::clamp(i + 1, 0, std::max(store.size() - 1, 0));
-}
-
-qint32 Zel_CodeBoxPrivate::rowAtY(qint32 y) const
-{
-    if (y < 0)
-        return -1;
-    qint64 top = 0;
-    for (qint32 i = firstVisible(); i < store.size(); ++i) {
-        top += rowHeight(i);
-        if (y < top)
-            return i;
-        if (top > areaHeight())
-            break;
-    }
-    return -1;
-}
-
-void Zel_CodeBoxPrivate::setTextWidth(qint32 width)
-{
-    if (width == textWidth)
-        return;
-    textWidth = width;
-    ++layoutStamp; // wrapped heights follow the text width
-}
-
-void Zel_CodeBoxPrivate::syncGeometry() const
+void Zel_CodeBoxPrivate::ensureLayout()
 {
     // A hidden box gets its resize event only when shown: follow its size here.
-    const int margin = borderStyle == Zel_CodeBox::Border ? 2 : 0;
-    const QRect wanted = q->rect().adjusted(margin, margin, -margin, -margin);
-    if (layoutPending || surface->geometry() != wanted)
-        const_cast<Zel_CodeBoxPrivate*>(this)->relayout();
+    if (layoutPending || surface->geometry() != surfaceGeometry())
+        relayout();
 }
 
 void Zel_CodeBoxPrivate::relayout()
 {
-    if (inRelayout)
-        return;
-    inRelayout = true;
     layoutPending = false;
-    const int margin = borderStyle == Zel_CodeBox::Border ? 2 : 0;
-    surface->setGeometry(q->rect().adjusted(margin, margin, -margin, -margin));
-    const qint32 oldTop = firstVisible();
-    const qint32 width = areaWidth();
-    bool overflow;
-    if (scrollBarShown && textWidth == width - CodeLayout::ScrollBarWidth && !fitsFrom(0)) {
-        // Still more rows than fit beside the scroll bar: keep it, and keep
-        // the measured heights (trying the full width would measure twice).
-        overflow = true;
-    } else {
-        setTextWidth(width);
-        overflow = !fitsFrom(0);
-        if (overflow)
-            setTextWidth(width - CodeLayout::ScrollBarWidth);
-    }
-    const qint32 maxTop = overflow ? lastPageTop() : 0;
-    {
-        const QSignalBlocker blocker(scrollBar);
-        scrollBar->setRange(0, maxTop);
-        scrollBar->setVisible(overflow);
-        scrollBarShown = overflow;
-        scrollBar->setEnabled(overflow);
-        scrollBar->setGeometry(surface->x() + width - CodeLayout::ScrollBarWidth, surface->y(),
-            CodeLayout::ScrollBarWidth, surface->height());
-    }
-    span = fittingRows(firstVisible());
-    scrollVisible = !fitsFrom(firstVisible());
-    {
-        const QSignalBlocker blocker(scrollBar);
-        scrollBar->setPageStep(std::max(span, 1));
-    }
-    inRelayout = false;
+    surface->setGeometry(surfaceGeometry());
+    view.setArea(surface->size());
+    syncScrollBar();
     surface->update();
-    if (firstVisible() != oldTop)
-        Q_EMIT q->TopIndexChange();
 }
 
-void Zel_CodeBoxPrivate::setTop(qint32 row)
+void Zel_CodeBoxPrivate::syncScrollBar()
 {
-    // The scroll bar's valueChanged does the rest.
-    if (scrollBarShown)
-        scrollBar->setValue(std::clamp(row, 0, scrollBar->maximum()));
+    const bool overflow = view.overflows();
+    {
+        const QSignalBlocker blocker(scrollBar);
+        scrollBar->setRange(0, view.lastPageTop());
+        scrollBar->setValue(view.top());
+        scrollBar->setPageStep(std::max(view.span(), 1));
+        scrollBar->setEnabled(overflow);
+        scrollBar->setGeometry(surface->x() + surface->width() - CodeLayout::ScrollBarWidth,
+            surface->y(), CodeLayout::ScrollBarWidth, surface->height());
+        scrollBar->setVisible(overflow);
+    }
+    if (view.top() != reportedTop) {
+        reportedTop = view.top();
+        lastClickY = -1;
+        Q_EMIT q->TopIndexChange();
+    }
+}
+
+void Zel_CodeBoxPrivate::scrollTo(qint32 row)
+{
+    if (!view.overflows())
+        return; // the list scrolls only while the scroll bar shows
+    const qint32 old = view.top();
+    view.setRequestedTop(std::clamp(row, 0, view.lastPageTop()));
+    if (view.top() == old)
+        return;
+    {
+        const QSignalBlocker blocker(scrollBar);
+        scrollBar->setValue(view.top());
+        scrollBar->setPageStep(std::max(view.span(), 1));
+    }
+    reportedTop = view.top();
+    lastClickY = -1;
+    invalidate();
+    Q_EMIT q->Scroll();
+    Q_EMIT q->TopIndexChange();
 }
 
 void Zel_CodeBoxPrivate::ensureVisible(qint32 row)
 {
-    if (row < 0 || row >= store.size() || !scrollBarShown)
-        return;
-    const qint32 first = firstVisible();
-    if (row < first) {
-        setTop(row);
-        return;
-    }
-    // Measure only as far as the surface reaches: a row far below would
-    // otherwise have every row in between laid out.
-    const qint32 height = areaHeight();
-    qint64 below = 0;
-    for (qint32 i = first; i <= row && below <= height; ++i)
-        below += rowHeight(i);
-    if (below <= height)
-        return;
-    // Show the row at the bottom: the first top from which it fits.
-    qint32 top = row;
-    qint64 sum = rowHeight(row);
-    while (top > 0 && sum + rowHeight(top - 1) <= height)
-        sum += rowHeight(--top);
-    setTop(top);
+    scrollTo(view.topShowing(row));
 }
 
 void Zel_CodeBoxPrivate::invalidate()
@@ -327,15 +190,35 @@ void Zel_CodeBoxPrivate::invalidate()
     surface->update();
 }
 
+QRect Zel_CodeBoxPrivate::rowRect(qint32 row) const
+{
+    const int top = view.rowTop(row);
+    if (top < 0)
+        return QRect();
+    return QRect(0, top, surface->width(), view.rowHeight(row) + 1);
+}
+
+void Zel_CodeBoxPrivate::invalidateRows(qint32 a, qint32 b)
+{
+    QRegion region;
+    for (const HostLine& line : std::as_const(hostLines))
+        region += line.points.boundingRect();
+    hostLines.clear();
+    region += rowRect(a);
+    if (b != a)
+        region += rowRect(b);
+    surface->update(region);
+}
+
 void Zel_CodeBoxPrivate::rowsChanged()
 {
-    if (!layoutCache.isEmpty())
-        layoutCache.clear();
-    // Hosts add rows one at a time: lay out once, when next asked or painted
-    // (a repaint is already on its way while a layout is pending).
+    view.rowsChanged();
+    // Hosts add rows one at a time: lay out once, on a posted request or when
+    // an accessor asks (a repaint is already on its way while one is pending).
     if (layoutPending)
         return;
     layoutPending = true;
+    QCoreApplication::postEvent(q, new QEvent(QEvent::LayoutRequest));
     invalidate();
 }
 
@@ -395,7 +278,7 @@ void Zel_CodeBoxPrivate::emitReturnKey(qint32 row)
 
 void Zel_CodeBoxPrivate::chooseRowAt(qint32 y)
 {
-    qint32 row = rowAtY(y);
+    qint32 row = view.rowAtY(y);
     if (row < 0)
         return;
     // A header bar chooses the row below it.
@@ -411,7 +294,7 @@ void Zel_CodeBoxPrivate::chooseRowAt(qint32 y)
 
 void Zel_CodeBoxPrivate::mousePress(QMouseEvent* event)
 {
-    syncGeometry();
+    ensureLayout();
     const qint16 button = Zel::hostButton(event->button());
     const QPointF pos = event->position();
     if (button != 2) {
@@ -465,7 +348,7 @@ void Zel_CodeBoxPrivate::mouseDoubleClick(QMouseEvent* event)
 
 void Zel_CodeBoxPrivate::keyPress(QKeyEvent* event)
 {
-    syncGeometry();
+    ensureLayout();
     Q_EMIT q->KeyDown(Zel::hostKeyCode(event->key()), Zel::hostShift(event->modifiers()));
     const QString text = event->text();
     if (!text.isEmpty() && text.at(0).unicode() < 0x8000)
@@ -478,7 +361,7 @@ void Zel_CodeBoxPrivate::keyPress(QKeyEvent* event)
         return;
     const qint32 current = listIndex;
     const qint32 last = store.size() - 1;
-    const qint32 page = std::max(span, 1);
+    const qint32 page = std::max(view.span(), 1);
     qint32 target = current;
     switch (event->key()) {
     case Qt::Key_PageUp:
@@ -508,7 +391,7 @@ void Zel_CodeBoxPrivate::keyPress(QKeyEvent* event)
 
 void Zel_CodeBoxPrivate::keyRelease(QKeyEvent* event)
 {
-    syncGeometry();
+    ensureLayout();
     if (event->isAutoRepeat())
         return;
     Q_EMIT q->KeyUp(Zel::hostKeyCode(event->key()), Zel::hostShift(event->modifiers()));
@@ -524,7 +407,7 @@ void Zel_CodeBoxPrivate::focusChanged(bool in)
     if (hidden == selectionHidden)
         return;
     selectionHidden = hidden;
-    invalidate();
+    invalidateRows(listIndex);
 }
 
 // --- Zel_CodeBox ------------------------------------------------------------------
@@ -540,14 +423,8 @@ Zel_CodeBox::Zel_CodeBox(QWidget* parent)
     d->scrollBar->setFocusPolicy(Qt::NoFocus);
     d->scrollBar->hide();
     d->scrollBar->setSingleStep(1);
-    connect(d->scrollBar, &QScrollBar::valueChanged, this, [this] {
-        d->span = d->fittingRows(d->firstVisible());
-        d->scrollVisible = !d->fitsFrom(d->firstVisible());
-        d->lastClickY = -1;
-        d->invalidate();
-        Q_EMIT Scroll();
-        Q_EMIT TopIndexChange();
-    });
+    connect(d->scrollBar, &QScrollBar::valueChanged, this,
+        [this] { d->scrollTo(d->scrollBar->value()); });
     connect(this, &UserControl::userModeChanged, this, [this] { d->invalidate(); });
     setFocusProxy(d->surface);
     setFocusPolicy(Qt::StrongFocus);
@@ -558,6 +435,10 @@ Zel_CodeBox::Zel_CodeBox(QWidget* parent)
 
 Zel_CodeBox::~Zel_CodeBox()
 {
+    // The surface reports its focus loss to the private part; it must go while that part still
+    // lives.
+    delete d->surface;
+    d->surface = nullptr;
     d->gutterTile.DestroyPattern();
 }
 
@@ -570,6 +451,16 @@ QSize Zel_CodeBox::minimumSizeHint() const
 {
     // The gutter, a little text and the scroll bar.
     return QSize(CodeLayout::TextLeft + 40 + CodeLayout::ScrollBarWidth, 3 * d->fonts.lineHeight());
+}
+
+bool Zel_CodeBox::event(QEvent* event)
+{
+    if (event->type() == QEvent::LayoutRequest) {
+        if (d->layoutPending)
+            Zel::guardEvent("Zel_CodeBox", [&] { d->relayout(); });
+        return true;
+    }
+    return UserControl::event(event);
 }
 
 void Zel_CodeBox::resizeEvent(QResizeEvent* event)
@@ -626,7 +517,6 @@ void Zel_CodeBox::ChangeRow(const QString& Key, const QString& Value, const StdP
     row.value = Value;
     if (row.isBar())
         row.height = CodeLayout::barHeight(d->fonts, Value);
-    row.heightStamp = 0;
     d->rowsChanged();
 }
 
@@ -646,7 +536,6 @@ void Zel_CodeBox::ModifyItem(qint32 index, const QVariant& Text, qint16 Icon, qi
     row.value = Zel::toText(Text);
     if (row.isBar())
         row.height = CodeLayout::barHeight(d->fonts, row.value);
-    row.heightStamp = 0;
     d->rowsChanged();
 }
 
@@ -729,10 +618,7 @@ void Zel_CodeBox::Clear()
     d->listIndex = -1;
     d->lastClickY = -1;
     d->lastReportedRow = -1;
-    {
-        const QSignalBlocker blocker(d->scrollBar);
-        d->scrollBar->setValue(0);
-    }
+    d->view.setRequestedTop(0);
     d->rowsChanged();
     d->relayout(); // the scroll bar goes at once
     if (hadCurrent)
@@ -746,7 +632,7 @@ QString Zel_CodeBox::mstrTagID(const QString& strTag)
 
 CodeRow Zel_CodeBox::Row(qint32 index) const
 {
-    d->syncGeometry();
+    d->ensureLayout();
     if (index < 0 || index >= d->store.size())
         throw RuntimeError(RuntimeError::SubscriptOutOfRange);
     const StoredRow& r = d->store.at(index);
@@ -761,8 +647,8 @@ CodeRow Zel_CodeBox::Row(qint32 index) const
     row.Locked = r.locked;
     row.Dirty = r.dirty;
     if (r.isCode())
-        row.Tokens = d->layoutRow(index);
-    row.Height = d->rowHeight(index);
+        row.Tokens = d->view.laidOut(index).tokens;
+    row.Height = d->view.rowHeight(index);
     return row;
 }
 
@@ -795,18 +681,18 @@ void Zel_CodeBox::LineLock(const QString& Key, bool Locked, bool RefreshScreen)
     row.locked = Locked;
     if (!Locked)
         row.dirty = true;
-    d->invalidate();
-    if (RefreshScreen)
-        d->surface->repaint();
+    d->invalidateRows(index);
+    if (RefreshScreen && !d->rowRect(index).isEmpty())
+        d->surface->repaint(d->rowRect(index));
 }
 
 qint32 Zel_CodeBox::Calculate_MouseY(qint32 NewListItem) const
 {
-    d->syncGeometry();
+    d->ensureLayout();
     qint64 sum = 0;
-    const qint32 height = d->areaHeight();
-    for (qint32 i = d->firstVisible(); i < std::min(NewListItem, d->store.size()); ++i) {
-        sum += d->rowHeight(i);
+    const qint32 height = d->view.area().height();
+    for (qint32 i = d->view.top(); i < std::min(NewListItem, d->store.size()); ++i) {
+        sum += d->view.rowHeight(i);
         if (sum > height)
             return 0;
     }
@@ -818,9 +704,12 @@ qint32 Zel_CodeBox::Calculate_MouseY(qint32 NewListItem) const
 void Zel_CodeBox::DrawLine(qint32 X1, qint32 Y1, qint32 X2, qint32 Y2, OLE_COLOR Color)
 {
     // Shown over the rows until they are next repainted for a change.
-    d->syncGeometry();
-    d->hostLines.append({ QLine(X1, Y1, X2, Y2), Zel::toQColor(Color, Qt::black) });
-    d->surface->update();
+    d->ensureLayout();
+    const QPolygon points = Zel::lineToPoints(QPoint(X1, Y1), QPoint(X2, Y2));
+    if (points.isEmpty())
+        return;
+    d->hostLines.append({ points, Zel::toQColor(Color, Qt::black) });
+    d->surface->update(points.boundingRect());
 }
 
 void Zel_CodeBox::DrawXPGutter(qint32 X1, qint32 Y1, qint32 X2, qint32 Y2, OLE_COLOR Color)
@@ -856,14 +745,15 @@ void Zel_CodeBox::Update_ScrollMax()
 
 void Zel_CodeBox::CheckVisibleRows()
 {
-    d->span = d->fittingRows(d->firstVisible());
-    d->scrollVisible = !d->fitsFrom(d->firstVisible());
+    // The span and Scroll_Visible follow the rows on their own; only the
+    // scroll bar may lag behind a pending layout.
+    d->ensureLayout();
 }
 
 qint32 Zel_CodeBox::Calculate_ScrollerValue() const
 {
-    d->syncGeometry();
-    return qint32(std::min<qint64>(d->heightOf(0, d->firstVisible()), INT_MAX));
+    d->ensureLayout();
+    return qint32(std::min<qint64>(d->view.heightOf(0, d->view.top()), INT_MAX));
 }
 
 void Zel_CodeBox::NEW_ProsessScrollbar()
@@ -879,20 +769,20 @@ void Zel_CodeBox::Refresh()
 
 qint32 Zel_CodeBox::TopIndex() const
 {
-    d->syncGeometry();
-    return d->firstVisible();
+    d->ensureLayout();
+    return d->view.top();
 }
 
 void Zel_CodeBox::setTopIndex(qint32 New_TopIndex)
 {
-    d->syncGeometry();
-    d->setTop(New_TopIndex);
+    d->ensureLayout();
+    d->scrollTo(New_TopIndex);
 }
 
 qint32 Zel_CodeBox::VisibleRowSpan() const
 {
-    d->syncGeometry();
-    return d->span;
+    d->ensureLayout();
+    return d->view.span();
 }
 
 // --- properties ---------------------------------------------------------------------------
@@ -904,7 +794,7 @@ qint32 Zel_CodeBox::ListIndex() const
 
 void Zel_CodeBox::setListIndex(qint32 New_ListIndex)
 {
-    d->syncGeometry();
+    d->ensureLayout();
     if (New_ListIndex > d->store.size() - 1 || New_ListIndex < -1)
         throw RuntimeError(RuntimeError::InvalidPropertyValue);
     const qint32 old = d->listIndex;
@@ -916,7 +806,7 @@ void Zel_CodeBox::setListIndex(qint32 New_ListIndex)
     }
     d->selectionHidden = false;
     d->ensureVisible(d->listIndex);
-    d->invalidate();
+    d->invalidateRows(old, d->listIndex);
     if (d->listIndex != old) {
         PropertyChanged(QStringLiteral("ListIndex"));
         Q_EMIT ListIndexChange();
@@ -1029,19 +919,18 @@ void Zel_CodeBox::setCodeStyle(SelectMode New_CodeStyle)
 
 bool Zel_CodeBox::AutoRender() const
 {
-    return d->autoRender;
+    return d->view.rendering();
 }
 
 void Zel_CodeBox::setAutoRender(bool New_AutoRender)
 {
-    if (d->autoRender == New_AutoRender)
+    if (d->view.rendering() == New_AutoRender)
         return;
-    d->autoRender = New_AutoRender;
-    ++d->layoutStamp;
+    d->view.setRendering(New_AutoRender);
     if (New_AutoRender)
         Refresh();
     else
-        d->relayout();
+        d->rowsChanged();
 }
 
 Zel_CodeBox::EnumBorderStyle Zel_CodeBox::BorderStyle() const
@@ -1094,23 +983,22 @@ void Zel_CodeBox::setList_AreaHeight(qint32 New_List_AreaHeight)
 
 bool Zel_CodeBox::RenderControl() const
 {
-    return d->autoRender;
+    return d->view.rendering();
 }
 
 void Zel_CodeBox::setRenderControl(bool New_RenderControl)
 {
     // The raw switch: no refresh, as when the host sets the variable itself.
-    if (d->autoRender == New_RenderControl)
+    if (d->view.rendering() == New_RenderControl)
         return;
-    d->autoRender = New_RenderControl;
-    ++d->layoutStamp;
-    d->relayout();
+    d->view.setRendering(New_RenderControl);
+    d->rowsChanged();
 }
 
 bool Zel_CodeBox::Scroll_Visible() const
 {
-    d->syncGeometry();
-    return d->scrollVisible;
+    d->ensureLayout();
+    return d->view.scrollVisible();
 }
 
 qint32 Zel_CodeBox::Count_TotalLines() const
@@ -1125,14 +1013,14 @@ void Zel_CodeBox::setCount_TotalLines(qint32 New_Count_TotalLines)
 
 qint32 Zel_CodeBox::AreaTextHeight() const
 {
-    d->syncGeometry();
-    return d->areaHeight();
+    d->ensureLayout();
+    return d->view.area().height();
 }
 
 qint32 Zel_CodeBox::AreaTextWidth() const
 {
-    d->syncGeometry();
-    return d->areaWidth();
+    d->ensureLayout();
+    return d->view.area().width();
 }
 
 bool Zel_CodeBox::NormalizeEntities() const

@@ -102,7 +102,7 @@ class Zel_CodeBox : public UserControl
     Q_PROPERTY(qint32 List_AreaHeight READ List_AreaHeight WRITE setList_AreaHeight)
     /// The value behind AutoRender.
     Q_PROPERTY(bool RenderControl READ RenderControl WRITE setRenderControl)
-    /// True when the rows from the first visible one on do not fit.
+    /// True when the rows from the first visible one on reach the bottom edge.
     Q_PROPERTY(bool Scroll_Visible READ Scroll_Visible)
     /// Rows added minus rows erased; Clear leaves it as it was.
     Q_PROPERTY(qint32 Count_TotalLines READ Count_TotalLines WRITE setCount_TotalLines)
@@ -208,7 +208,8 @@ public:
 
     // --- drawing and scrolling -------------------------------------------
 
-    /// Draws a line over the rows; it goes when the rows are next repainted for a change.
+    /// Draws a line over the rows, without its end point, as LineTo does; it goes when the
+    /// rows are next repainted for a change.
     Q_INVOKABLE void DrawLine(qint32 X1, qint32 Y1, qint32 X2, qint32 Y2, OLE_COLOR Color);
     /// Draws a line on the gutter strip and tiles the gutter with it again.
     Q_INVOKABLE void DrawXPGutter(qint32 X1, qint32 Y1, qint32 X2, qint32 Y2, OLE_COLOR Color);
@@ -233,7 +234,8 @@ public:
     /// The first visible row (the scroll bar's value).
     qint32 TopIndex() const;
     void setTopIndex(qint32 New_TopIndex);
-    /// How many rows fit completely from the first visible one on.
+    /// How many rows from the first visible one on end above the bottom edge (Page Up and
+    /// Page Down move by it).
     qint32 VisibleRowSpan() const;
 
     // --- properties ---------------------------------------------------------
@@ -332,6 +334,7 @@ Q_SIGNALS:
     void NormalizeEntitiesChanged(bool normalize);
 
 protected:
+    bool event(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 

@@ -2,10 +2,12 @@
 
 #include "CodeLayout_p.h"
 #include "CodeStore_p.h"
+#include "CodeViewport_p.h"
 #include "Zel_CodeBox.h"
 
 #include <QHash>
 #include <QImage>
+#include <QPolygon>
 #include <QWidget>
 #include <zonecraft/graphics/cTile.h>
 
@@ -56,7 +58,6 @@ public:
     // Run-time properties and public variables.
     OLE_COLOR selectBGColor = 0;
     Zel_CodeBox::SelectMode codeStyle = Zel_CodeBox::QuorvelStyle;
-    bool autoRender = false;
     Zel_CodeBox::EnumBorderStyle borderStyle = Zel_CodeBox::Border;
     bool showNumber = true;
     qint32 lineY = 0;
@@ -70,71 +71,57 @@ public:
     qint32 lastClickY = -1;
     qint32 lastReportedRow = -1;
 
-    // Layout, recomputed by relayout() whenever rows, size or fonts change.
-    qint32 textWidth = 0;
-    qint32 span = 40;
-    bool scrollVisible = false; // rows from the first visible one on overflow
-    quint32 layoutStamp = 1; // row heights measured under another stamp are stale
-    bool inRelayout = false;
-    bool layoutPending = false; // rows changed since the last layout
-    bool scrollBarShown = false;
+    // Which rows are shown where; the scroll bar and the surface follow it
+    // in relayout(), which runs on resize and show, on a posted layout
+    // request after rows change, and when a public accessor needs it; never
+    // inside a paint.
+    CodeViewport view;
+    bool layoutPending = false; // rows changed since the last relayout
+    qint32 reportedTop = 0; // the first visible row hosts last heard of
 
-    struct LaidOutRow
-    {
-        quint32 stamp = 0;
-        int height = 0;
-        QList<CodeToken> tokens;
-        QList<QString> drawn;
-    };
-    mutable QHash<qint32, LaidOutRow> layoutCache; // by row position
-
-    // The gutter pattern and the rendered frame.
+    // The gutter pattern and the lines the host drew.
     QImage gutterStrip;
     cTile gutterTile;
     struct HostLine
     {
-        QLine line;
+        QPolygon points;
         QColor color;
     };
     QList<HostLine> hostLines; // from DrawLine
 
-    qint32 areaHeight() const;
-    qint32 areaWidth() const;
-    qint32 firstVisible() const;
-    qint32 rowHeight(qint32 row) const;
-    /// Tokens of a code row, laid out at the current text width.
-    QList<CodeToken> layoutRow(qint32 row, QList<QString>* drawn = nullptr) const;
-    /// The height of rows [from, to).
-    qint64 heightOf(qint32 from, qint32 to) const;
-    /// True when the rows from \a from on fit in the surface's height.
-    bool fitsFrom(qint32 from) const;
-    /// The number of rows from \a from on that fit completely.
-    qint32 fittingRows(qint32 from) const;
-    /// The first visible row that shows the last row at the bottom.
-    qint32 lastPageTop() const;
-    /// The row whose span holds \a y (surface pixels), -1 below the last row.
-    qint32 rowAtY(qint32 y) const;
-
-    void setTextWidth(qint32 width);
-    /// Lays out again when the box's size changed while it was hidden.
-    void syncGeometry() const;
+    QRect surfaceGeometry() const;
+    /// Lays out when rows changed or the box was resized while hidden.
+    void ensureLayout();
     void relayout();
-    void setTop(qint32 row);
+    /// Brings the scroll bar in line with the viewport; reports a new top.
+    void syncScrollBar();
+    /// Scrolls so \a row is the first visible row (as far as the rows allow).
+    void scrollTo(qint32 row);
     /// Scrolls so \a row is fully visible.
     void ensureVisible(qint32 row);
-    void invalidate();
-    void rebuildGutter();
+    /// Rows changed: measurements go stale, a layout is requested.
     void rowsChanged();
+    /// Everything is repainted; the host's lines go.
+    void invalidate();
+    /// Rows \a a and \b b (either may be -1) are repainted; the host's lines go.
+    void invalidateRows(qint32 a, qint32 b = -1);
+    /// The surface area row \a row covers, the line under the last row included.
+    QRect rowRect(qint32 row) const;
+    void rebuildGutter();
 
-    // Painting: reads state only.
-    void renderFrame(QPainter& p) const;
-    void paintRow(QPainter& p, CodeFonts::Batch& batch, qint32 row, qint32 top) const;
+    // Painting: reads state only, and only what \a clip covers.
+    /// Paints the rows, the selection and the host's lines that meet \a clip;
+    /// returns the rows it painted, [first, end).
+    std::pair<qint32, qint32> renderFrame(QPainter& p, const QRect& clip) const;
+    void paintRow(QPainter& p, CodeFonts::Batch& batch, qint32 row, int top) const;
     void paintBar(QPainter& p, const QString& text, int left, int top, int right, int bottom) const;
     void paintBarText(
         QPainter& p, const QString& text, int left, int top, int right, int bottom) const;
     void paintTokens(QPainter& p, CodeFonts::Batch& batch, qint32 row, int top) const;
     void paintSelection(QPainter& p, CodeFonts::Batch& batch) const;
     void paintPlaceholder(QPainter& p) const;
+    /// After a paint: the unlocked rows it showed are no longer Dirty.
+    void rowsPainted(std::pair<qint32, qint32> rows);
 
     // Input.
     void chooseRowAt(qint32 y);

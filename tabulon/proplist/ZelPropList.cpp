@@ -1,12 +1,14 @@
 #include "ZelPropList.h"
 
 #include "DescriptionPane.h"
+#include "PropListEditors.h"
 #include "PropListLayout.h"
 #include "PropListSurface.h"
 #include "ZelPropList_p.h"
 
 #include <QApplication>
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -44,6 +46,8 @@ ZelPropListPrivate::ZelPropListPrivate(ZelPropList* q)
     : q(q)
 { }
 
+ZelPropListPrivate::~ZelPropListPrivate() = default;
+
 void ZelPropListPrivate::applyFont()
 {
     // Rows use the font's name and size only; headers add bold.
@@ -58,6 +62,7 @@ void ZelPropListPrivate::applyFont()
     textHeight = QFontMetrics(listFont).height();
     label1->setFont(boldFont);
     label2->setFont(listFont);
+    editors->applyFont(props.font);
 }
 
 int ZelPropListPrivate::innerWidth() const
@@ -516,31 +521,155 @@ QRect ZelPropListPrivate::editorRect(int row) const
     return QRect(x, top, std::max(0, listWidth() - x), std::max(0, rowHeight - 1));
 }
 
-void ZelPropListPrivate::closeEditors()
+void ZelPropListPrivate::activate(int row, bool dropDown)
 {
-    closing = true;
-    closeTextEditor();
-    // The drop-down, spin, browse and combo editors are hidden here once they exist.
-    pendingValue.clear();
-    const bool wasOpen = editorOpen;
-    editorOpen = false;
-    closing = false;
-    if (wasOpen)
-        updateRow(editingRow);
+    closeEditors();
+    // The editor is placed over the current row and commits to the commit row, so an item
+    // opened by the host becomes both first: its value never lands in another row.
+    if (row != listIndex)
+        assignListIndex(row);
+    ensureRowVisible(row);
+    commitRow = row;
+    const QRect where = editorRect(row);
+    Q_EMIT q->KeySelected(store.at(row).Key);
+    if (row >= store.count()) {
+        // The host removed the item while it was being selected.
+        Q_EMIT q->ErrorTracker(RuntimeError::SubscriptOutOfRange);
+        return;
+    }
+    editorOpen = true;
+    try {
+        editors->open(row, where, dropDown);
+        editingRow = row;
+    } catch (const RuntimeError& error) {
+        editors->closeAll();
+        Q_EMIT q->ErrorTracker(error.number());
+    }
+    updateRow(row);
 }
 
-void ZelPropListPrivate::openEditor(int row, const QRect& where)
+void ZelPropListPrivate::closeEditors()
 {
-    // The editor of the item's style (text box, spin, colour, calendar,
-    // browse or combo) is filled from the item, placed at \a where over the
-    // value column, shown and focused here once the editors exist.
-    Q_UNUSED(row)
-    Q_UNUSED(where)
+    editors->closeAll();
 }
 
 void ZelPropListPrivate::closeTextEditor()
 {
-    // The inner text box is hidden here once it exists.
+    editors->closeTextBox();
+}
+
+void ZelPropListPrivate::storeValue(int row, const QString& value)
+{
+    store.at(row).Value = value;
+    if (!props.lockRedraw)
+        updateRow(row);
+}
+
+void ZelPropListPrivate::commitValue(const QString& value)
+{
+    if (commitRow < 0 || commitRow >= store.count())
+        throw RuntimeError(RuntimeError::SubscriptOutOfRange);
+    const int row = commitRow;
+    storeValue(row, value);
+    Q_EMIT q->ChangeItem(store.at(row).Value, store.at(row).Key);
+}
+
+// ---------------------------------------------------------------------------
+// keyboard
+
+int ZelPropListPrivate::selectableRow(int from, int direction) const
+{
+    for (int row = from; row >= 0 && row < store.count(); row += direction) {
+        if (isSelectable(row))
+            return row;
+    }
+    return -1;
+}
+
+int ZelPropListPrivate::editableRow(int from, int direction) const
+{
+    for (int row = selectableRow(from, direction); row >= 0;
+         row = selectableRow(row + direction, direction)) {
+        if (PropListEditors::opensEditor(store.at(row).Style))
+            return row;
+    }
+    return -1;
+}
+
+void ZelPropListPrivate::ensureRowVisible(int row)
+{
+    if (row < 0 || visibleRows <= 0)
+        return;
+    syncScrollBar();
+    if (row < topIndex)
+        assignTopIndex(row);
+    else if (row > topIndex + visibleRows - 1)
+        assignTopIndex(
+            std::min(row - visibleRows + 1, Layout::maxTopIndex(store.count(), visibleRows)));
+}
+
+void ZelPropListPrivate::moveCurrentTo(int row)
+{
+    if (row < 0 || row == listIndex)
+        return;
+    assignListIndex(row);
+    ensureRowVisible(row);
+    showDescriptionOf(row);
+}
+
+void ZelPropListPrivate::openFromKeyboard(int row, bool dropDown)
+{
+    moveCurrentTo(row);
+    commitRow = row;
+    showDescriptionOf(row);
+    activate(row, dropDown);
+}
+
+bool ZelPropListPrivate::navigationKey(QKeyEvent* event)
+{
+    const int count = store.count();
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    const bool none = listIndex < 0;
+    // Page moves land on the row a page away, or the nearest selectable one before it.
+    const auto pageTarget = [&](int direction) {
+        const int target
+            = std::clamp(listIndex + direction * std::max(1, visibleRows), 0, count - 1);
+        const int row = selectableRow(target, -direction);
+        return row >= 0 && row != listIndex ? row : selectableRow(target, direction);
+    };
+    switch (event->key()) {
+    case Qt::Key_Up:
+        moveCurrentTo(none ? selectableRow(0, 1) : selectableRow(listIndex - 1, -1));
+        return true;
+    case Qt::Key_Down:
+        if (modifiers == Qt::AltModifier) {
+            if (listIndex >= 0)
+                openFromKeyboard(listIndex, true);
+            return true;
+        }
+        moveCurrentTo(none ? selectableRow(0, 1) : selectableRow(listIndex + 1, 1));
+        return true;
+    case Qt::Key_PageUp:
+        moveCurrentTo(none ? selectableRow(0, 1) : pageTarget(-1));
+        return true;
+    case Qt::Key_PageDown:
+        moveCurrentTo(none ? selectableRow(0, 1) : pageTarget(1));
+        return true;
+    case Qt::Key_Home:
+        moveCurrentTo(selectableRow(0, 1));
+        return true;
+    case Qt::Key_End:
+        moveCurrentTo(selectableRow(count - 1, -1));
+        return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_F2:
+        if (listIndex >= 0)
+            openFromKeyboard(listIndex, false);
+        return true;
+    default:
+        return false;
+    }
 }
 
 // ---------------------------------------------------------------------------
@@ -550,8 +679,10 @@ ZelPropList::ZelPropList(QWidget* parent)
     : UserControl(parent)
     , d(std::make_unique<ZelPropListPrivate>(this))
 {
-    setFocusPolicy(Qt::ClickFocus);
+    // Tab reaches the list too: it has a keyboard of its own.
+    setFocusPolicy(Qt::StrongFocus);
     d->surface = new PropListSurface(d.get(), this);
+    d->editors = std::make_unique<PropListEditors>(d.get(), d->surface);
     d->scrollBar = new QScrollBar(Qt::Vertical, this);
     d->scrollBar->setObjectName(QStringLiteral("sbUC"));
     d->scrollBar->setMinimum(0);
@@ -812,15 +943,28 @@ void ZelPropList::RaiseFocus() { }
 
 void ZelPropList::ActivateStyle(qint32 Index)
 {
-    if (Index < 0 || Index >= d->store.count())
+    d->ensureLayout();
+    if (Index < 0 || Index >= d->store.count()) {
+        Q_EMIT ErrorTracker(RuntimeError::SubscriptOutOfRange);
         return;
-    d->closeEditors();
-    const QRect where = d->editorRect(Index);
-    Q_EMIT KeySelected(d->store.at(Index).Key);
-    d->editorOpen = true;
-    d->openEditor(Index, where);
-    d->editingRow = Index;
-    d->updateRow(Index);
+    }
+    d->activate(Index, false);
+}
+
+void ZelPropList::StartEdit2()
+{
+    d->ensureLayout();
+    d->editors->startTextEdit();
+}
+
+void ZelPropList::EndEdit(bool Modify)
+{
+    d->editors->endTextEdit(Modify);
+}
+
+void ZelPropList::UpdateChangeEvent(const QString& Value)
+{
+    d->commitValue(Value);
 }
 
 void ZelPropList::DrawLine(
@@ -1323,6 +1467,24 @@ void ZelPropList::paintEvent(QPaintEvent* event)
     QPainter painter(this);
     painter.setPen(Zel::toQColor(Zel::WindowFrameColor, Qt::black));
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+void ZelPropList::keyPressEvent(QKeyEvent* event)
+{
+    Q_EMIT KeyDown(Zel::hostKeyCode(event->key()), Zel::hostShift(event->modifiers()));
+    const QString typed = event->text();
+    if (typed.size() == 1 && typed.front().unicode() < 0x80 && typed.front().unicode() >= 8)
+        Q_EMIT KeyPress(qint16(typed.front().unicode()));
+    bool handled = false;
+    Zel::guardEvent("ZelPropList", [&] { handled = d->navigationKey(event); });
+    if (!handled)
+        UserControl::keyPressEvent(event);
+}
+
+void ZelPropList::keyReleaseEvent(QKeyEvent* event)
+{
+    Q_EMIT KeyUp(Zel::hostKeyCode(event->key()), Zel::hostShift(event->modifiers()));
+    UserControl::keyReleaseEvent(event);
 }
 
 void ZelPropList::focusInEvent(QFocusEvent* event)

@@ -4,6 +4,7 @@
 #include "TabulonExport.h"
 
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 #include <common/OleColor.h>
 #include <common/StdFont.h>
@@ -161,9 +162,20 @@ public:
     Q_INVOKABLE void DescriptionResize();
     /// Does nothing; kept for hosts that call it.
     Q_INVOKABLE void RaiseFocus();
-    /// Prepares item \a Index for editing: closes editors, raises KeySelected, marks the row
-    /// edited.
+    /// Opens the editor of item \a Index over its value column, as a click on it does: closes
+    /// any open editor, makes the item current, raises KeySelected, then fills and focuses the
+    /// editor of its style (text box, number, browse or combo editor; the other styles open
+    /// nothing). An index outside the items raises ErrorTracker(9); a value its editor cannot
+    /// take (a number style holding text) raises ErrorTracker with the conversion's error.
     Q_INVOKABLE void ActivateStyle(qint32 Index);
+    /// Opens the text box over the current row with its value selected (nothing without a
+    /// current row).
+    Q_INVOKABLE void StartEdit2();
+    /// Closes the text box; \a Modify true stores its text as Enter does, false drops it.
+    Q_INVOKABLE void EndEdit(bool Modify);
+    /// Stores \a Value as the value of the row the editors commit to and raises ChangeItem;
+    /// error 9 when no row is being edited.
+    Q_INVOKABLE void UpdateChangeEvent(const QString& Value);
     /// Draws over the list until its next full repaint: a filled box when \a Filled is True, a line
     /// (end point excluded) when False, nothing for any other value.
     Q_INVOKABLE void DrawLine(
@@ -268,6 +280,12 @@ Q_SIGNALS:
     void Click();
     /// The list was double-clicked while a row is current.
     void DblClick();
+    /// A key went down while the list itself has the focus (an open editor keeps its keys).
+    void KeyDown(qint16 KeyCode, qint16 Shift);
+    /// A character was typed while the list itself has the focus.
+    void KeyPress(qint16 KeyAscii);
+    /// A key went up while the list itself has the focus.
+    void KeyUp(qint16 KeyCode, qint16 Shift);
     /// Raised after every ListIndex assignment.
     void ListIndexChange();
     /// A press on a row that is neither a header nor disabled (Button 1 left, 2 right, 4 middle;
@@ -283,11 +301,26 @@ Q_SIGNALS:
     void TopIndexChange();
     /// The editor of the item with key \a Value is about to open.
     void KeySelected(const QString& Value);
+    /// The browse editor's button was pressed: the host chooses a value for the item (\a Value
+    /// is its current value) and writes it back with setItemText.
+    void BrowseSelected(const QString& Value, const QString& Key);
+    /// A combo item's editor opens: the host fills \a ComboItem in a direct connection. Entry i
+    /// shows as "text - i"; choosing it stores "i", the text after the first "- ".
+    void ComboAddItem(QStringList& ComboItem, QString& Key);
+    /// A combo entry was chosen; \a Item is the value stored, before ChangeItem.
+    void ComboChange(const QString& Item, const QString& Key);
+    /// An editor stored \a Value as the value of the item with key \a Key.
+    void ChangeItem(const QString& Value, const QString& Key);
+    /// An error was absorbed while opening an editor (9: no such item; 13, 6: the value does not
+    /// fit the number editor).
+    void ErrorTracker(qint32 ErrNumber);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
 

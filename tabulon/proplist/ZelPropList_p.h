@@ -9,9 +9,11 @@
 #include <QFont>
 #include <QLine>
 #include <QTimer>
+#include <memory>
 #include <vector>
 
 class QLabel;
+class QKeyEvent;
 class QMouseEvent;
 class QWheelEvent;
 class QPainter;
@@ -20,6 +22,7 @@ class QScrollBar;
 namespace Tabulon {
 class PropListSurface;
 class DescriptionPane;
+class PropListEditors;
 } // namespace Tabulon
 
 /// The persisted properties with their defaults (one place for both).
@@ -66,6 +69,7 @@ class ZelPropListPrivate
 {
 public:
     explicit ZelPropListPrivate(ZelPropList* q);
+    ~ZelPropListPrivate();
 
     ZelPropList* const q;
     Tabulon::ItemStore store;
@@ -76,6 +80,7 @@ public:
     Tabulon::DescriptionPane* pane = nullptr; // Picture3
     QLabel* label1 = nullptr;
     QLabel* label2 = nullptr;
+    std::unique_ptr<Tabulon::PropListEditors> editors; // txtEdit and the editor controls
     Tabulon::Lib_SplitterBar splitter;
     QTimer autoScrollTimer;
 
@@ -167,9 +172,25 @@ public:
     void paneMove(QMouseEvent* event);
     void paneRelease(QMouseEvent* event);
 
-    // editors (the seam the in-place editors plug into)
+    // editing
     QRect editorRect(int row) const;
-    void openEditor(int row, const QRect& where);
+    /// Opens the editor of item \a row (the host's ActivateStyle): the row becomes the current
+    /// and the commit row, KeySelected is raised, a failure is raised as ErrorTracker.
+    void activate(int row, bool dropDown);
     void closeEditors();
     void closeTextEditor();
+    /// Stores \a value as the commit row's value and raises ChangeItem (UpdateChangeEvent).
+    void commitValue(const QString& value);
+    void storeValue(int row, const QString& value);
+
+    // keyboard
+    bool navigationKey(QKeyEvent* event);
+    /// The first selectable row from \a from on in \a direction (+1 or -1); -1 for none.
+    int selectableRow(int from, int direction) const;
+    /// The first row from \a from on in \a direction whose editor opens here; -1 for none.
+    int editableRow(int from, int direction) const;
+    void moveCurrentTo(int row);
+    void ensureRowVisible(int row);
+    /// Makes \a row current and opens its editor, as a click on it would.
+    void openFromKeyboard(int row, bool dropDown);
 };

@@ -128,6 +128,39 @@ private Q_SLOTS:
         QCOMPARE(at(image, 10, 19), QColor(Qt::white));
     }
 
+    void lineToStopsShortOfTheEndPoint_data()
+    {
+        QTest::addColumn<QPoint>("from");
+        QTest::addColumn<QPoint>("to");
+        QTest::addColumn<QPolygon>("expected");
+        QTest::newRow("right") << QPoint(2, 5) << QPoint(5, 5)
+                               << QPolygon({ QPoint(2, 5), QPoint(3, 5), QPoint(4, 5) });
+        QTest::newRow("up") << QPoint(1, 3) << QPoint(1, 0)
+                            << QPolygon({ QPoint(1, 3), QPoint(1, 2), QPoint(1, 1) });
+        QTest::newRow("diagonal") << QPoint(0, 0) << QPoint(-3, 3)
+                                  << QPolygon({ QPoint(0, 0), QPoint(-1, 1), QPoint(-2, 2) });
+        // The pixel nearest to the true line in each column.
+        QTest::newRow("shallow") << QPoint(0, 0) << QPoint(6, 2)
+                                 << QPolygon({ QPoint(0, 0), QPoint(1, 0), QPoint(2, 1),
+                                        QPoint(3, 1), QPoint(4, 1), QPoint(5, 2) });
+        QTest::newRow("one pixel") << QPoint(7, 7) << QPoint(8, 7) << QPolygon({ QPoint(7, 7) });
+        QTest::newRow("no length") << QPoint(7, 7) << QPoint(7, 7) << QPolygon();
+    }
+
+    void lineToStopsShortOfTheEndPoint()
+    {
+        QFETCH(QPoint, from);
+        QFETCH(QPoint, to);
+        QFETCH(QPolygon, expected);
+        const QPolygon points = Zel::lineToPoints(from, to);
+        QCOMPARE(points, expected);
+        // Steps never skip a pixel.
+        for (qsizetype i = 1; i < points.size(); ++i) {
+            const QPoint step = points.at(i) - points.at(i - 1);
+            QVERIFY(std::abs(step.x()) <= 1 && std::abs(step.y()) <= 1);
+        }
+    }
+
     void focusRectInvertsDottedAndRestores()
     {
         QImage image = canvas(20, 12, QColor(0x10, 0x80, 0xF0));

@@ -1,8 +1,11 @@
 #include <QLocale>
+#include <QRegularExpression>
 #include <QTest>
 #include <TestSupport.h>
 #include <cmath>
 #include <common/HostConvert.h>
+#include <common/OleColor.h>
+#include <common/PropertyBag.h>
 #include <common/RuntimeError.h>
 #include <common/StdPicture.h>
 #include <functional>
@@ -24,6 +27,8 @@ private Q_SLOTS:
     void textToSingle();
     void textToBoolean_data();
     void textToBoolean();
+    void oneBlankRuleForEveryReader_data();
+    void oneBlankRuleForEveryReader();
     void roundHalfEven_data();
     void roundHalfEven();
     void numberText_data();
@@ -196,6 +201,44 @@ void TestHostConvert::textToBoolean()
     QCOMPARE(errorOf([&] { value = Zel::toBoolean(text); }), error);
     if (error == 0)
         QCOMPARE(value, expected);
+}
+
+void TestHostConvert::oneBlankRuleForEveryReader_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("isNumber");
+    QTest::newRow("space, tab, CR, LF") << " \t7\r\n" << true;
+    QTest::newRow("vertical tab") << "1\v" << false;
+    QTest::newRow("form feed") << "\f1" << false;
+    QTest::newRow("no-break space") << "\u00a07" << false;
+    QTest::newRow("ideographic space") << "7\u3000" << false;
+    QTest::newRow("line separator") << "\u20287" << false;
+}
+
+void TestHostConvert::oneBlankRuleForEveryReader()
+{
+    // Whether text is a number does not depend on which reader asks, in a
+    // property bag or not.
+    QFETCH(QString, text);
+    QFETCH(bool, isNumber);
+    const int expected = isNumber ? 0 : 13;
+    QCOMPARE(Zel::isNumeric(text), isNumber);
+    QCOMPARE(errorOf([&] { Zel::toDouble(text); }), expected);
+    QCOMPARE(errorOf([&] { Zel::toLong(text); }), expected);
+    QCOMPARE(errorOf([&] { Zel::toBoolean(text); }), expected);
+    QCOMPARE(errorOf([&] { Zel::colorFromText(text); }), expected);
+    PropertyBag bag;
+    bag.WriteProperty(u"Value"_qs, text);
+    QCOMPARE(errorOf([&] { bag.readBoolean(u"Value"_qs, false); }), expected);
+    QCOMPARE(errorOf([&] { bag.readColor(u"Value"_qs, 0); }), expected);
+    QCOMPARE(errorOf([&] { bag.readLong(u"Value"_qs, 0); }), expected);
+    // The words and hex colours follow the same rule.
+    QString word = text;
+    word.replace(QRegularExpression(u"[17]"_qs), u"True"_qs);
+    QCOMPARE(errorOf([&] { Zel::toBoolean(word); }), expected);
+    QString hex = text;
+    hex.replace(QRegularExpression(u"([17])"_qs), u"&H\\1"_qs);
+    QCOMPARE(errorOf([&] { Zel::colorFromText(hex); }), expected);
 }
 
 void TestHostConvert::roundHalfEven_data()

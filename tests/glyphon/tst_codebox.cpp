@@ -357,7 +357,7 @@ private Q_SLOTS:
         QVERIFY(box.Row(0).Locked);
         box.LineLock(QStringLiteral("a"), false, true);
         QVERIFY(!box.Row(0).Locked);
-        QVERIFY(box.Row(0).Dirty);
+        QVERIFY(box.Row(0).Dirty); // until it is painted: the box is not shown
     }
 
     void keysMoveListIndex()
@@ -410,6 +410,37 @@ private Q_SLOTS:
         const auto before = returned.count();
         QTest::keyClick(s, Qt::Key_A);
         QCOMPARE(returned.count(), before);
+    }
+
+    void pageKeysMoveByTheRowsAboveTheBottomEdge()
+    {
+        // A surface exactly six rows high: the sixth row reaches the bottom
+        // edge and ends the count, so a page is five rows.
+        Zel_CodeBox box;
+        box.setAutoRender(true);
+        for (int i = 0; i < 30; ++i)
+            box.AddText(QStringLiteral("<p>row</p>"), QStringLiteral("k%1").arg(i), QString());
+        const int rowHeight = box.Row(0).Height;
+        box.resize(300, 6 * rowHeight + 4); // 2-pixel border on each side
+        QCOMPARE(box.AreaTextHeight(), 6 * rowHeight);
+        QCOMPARE(box.VisibleRowSpan(), 5);
+        QVERIFY(box.Scroll_Visible());
+        box.setListIndex(0);
+        QTest::keyClick(surface(box), Qt::Key_PageDown);
+        QCOMPARE(box.ListIndex(), 5);
+        QCOMPARE(box.TopIndex(), 0); // row 5 ends exactly at the bottom: still shown whole
+        // One pixel more and six rows end above the edge.
+        box.resize(300, 6 * rowHeight + 5);
+        QCOMPARE(box.VisibleRowSpan(), 6);
+        // Rows that end exactly at the bottom need no scroll bar, but reach the edge.
+        Zel_CodeBox exact;
+        exact.setAutoRender(true);
+        for (int i = 0; i < 6; ++i)
+            exact.AddText(QStringLiteral("<p>row</p>"), QStringLiteral("k%1").arg(i), QString());
+        exact.resize(300, 6 * rowHeight + 4);
+        QVERIFY(exact.findChild<QWidget*>(QStringLiteral("VScroll1"))->isHidden());
+        QVERIFY(exact.Scroll_Visible());
+        QCOMPARE(exact.VisibleRowSpan(), 5);
     }
 
     void keyEventsCarryHostCodes()

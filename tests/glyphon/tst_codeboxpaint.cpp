@@ -1,8 +1,13 @@
 #include <QApplication>
+#include <QMetaMethod>
+#include <QRandomGenerator>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
 #include <QWheelEvent>
 #include <glyphon/Zel_CodeBox.h>
+#include <memory>
+#include <vector>
 
 // Pixel probes of the rendered surface: gutter, header bar, selection, tokens.
 class TestCodeBoxPaint : public QObject
@@ -214,6 +219,27 @@ private Q_SLOTS:
         QCOMPARE(at(shot(box), 3, top + 2), 0xFFFFFFu);
     }
 
+    void paintingAnUnlockedRowClearsItsDirtyMark()
+    {
+        Zel_CodeBox box;
+        box.resize(300, 120);
+        fill(box, 40);
+        box.setAutoRender(true);
+        box.LineLock(QStringLiteral("k1"), true);
+        box.LineLock(QStringLiteral("k1"), false);
+        box.LineLock(QStringLiteral("k39"), false); // below the surface
+        box.LineLock(QStringLiteral("k2"), false);
+        box.LineLock(QStringLiteral("k2"), true); // locked again: it shows the picture
+        QVERIFY(box.Row(1).Dirty);
+        shot(box);
+        QVERIFY(!box.Row(1).Dirty);
+        QVERIFY(box.Row(2).Dirty);
+        QVERIFY(box.Row(39).Dirty);
+        box.setTopIndex(39);
+        shot(box);
+        QVERIFY(!box.Row(39).Dirty);
+    }
+
     void wrappingAndHeights()
     {
         Zel_CodeBox box;
@@ -238,6 +264,27 @@ private Q_SLOTS:
             const CodeToken& b = narrow.Tokens.at(i);
             QVERIFY(b.y > a.y || (b.y == a.y && b.x > a.x));
         }
+    }
+
+    void aFirstTokenWiderThanTheBoxStartsOnTheSecondLine()
+    {
+        Zel_CodeBox box;
+        box.resize(140, 100);
+        box.setAutoRender(true);
+        box.AddText(
+            QStringLiteral("<averyveryverylongelementname>"), QStringLiteral("wide"), QString());
+        box.AddText(QStringLiteral("<b>"), QStringLiteral("short"), QString());
+        const CodeRow wide = box.Row(0);
+        const CodeRow narrow = box.Row(1);
+        const int lineHeight = narrow.Height - 2;
+        QCOMPARE(narrow.Tokens.at(0).y, qint16(0));
+        QCOMPARE(wide.Tokens.at(0).y, qint16(lineHeight)); // the first line stays empty
+        QCOMPARE(wide.Tokens.at(0).x, qint16(45));
+        QCOMPARE(wide.Height, 2 * lineHeight + 2);
+        // Its text is drawn on the second line, not the first.
+        const QImage image = shot(box);
+        QVERIFY(!containsDark(image, QRect(45, 1, 60, lineHeight - 2)));
+        QVERIFY(containsDark(image, QRect(45, lineHeight + 1, 60, lineHeight - 2)));
     }
 
     void scrollingByRows()
@@ -270,8 +317,17 @@ private Q_SLOTS:
         Zel_CodeBox box;
         fill(box, 2);
         box.DrawLine(100, 5, 200, 5, 0x0000FF);
+        box.DrawLine(250, 20, 250, 10, 0x0000FF);
         const QRgb red = qRgb(255, 0, 0) & 0xFFFFFF;
-        QCOMPARE(at(shot(box), 150, 5), red);
+        const QImage lines = shot(box);
+        QCOMPARE(at(lines, 150, 5), red);
+        // As LineTo: from the start point up to, not including, the end point.
+        QCOMPARE(at(lines, 100, 5), red);
+        QCOMPARE(at(lines, 199, 5), red);
+        QCOMPARE(at(lines, 200, 5), 0xFFFFFFu);
+        QCOMPARE(at(lines, 250, 20), red);
+        QCOMPARE(at(lines, 250, 11), red);
+        QCOMPARE(at(lines, 250, 10), 0xFFFFFFu);
         box.AddText(QStringLiteral("<p>"), QStringLiteral("more"), QString());
         QCOMPARE(at(shot(box), 150, 5), 0xFFFFFFu);
     }
@@ -286,6 +342,105 @@ private Q_SLOTS:
             Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
         QApplication::sendEvent(surface(box), &down);
         QCOMPARE(box.TopIndex(), 3);
+    }
+
+    void paintingRaisesNothing()
+    {
+        // Changes whose layout is still pending when the paint comes: the
+        // paint shows them and leaves the layout, and every event, to later.
+        Zel_CodeBox box;
+        box.resize(300, 200);
+        fill(box, 100);
+        box.setAutoRender(true);
+        box.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&box));
+        box.setTopIndex(1000);
+        box.setListIndex(99);
+        for (int i = 40; i < 100; ++i)
+            box.EraseRow(QStringLiteral("k%1").arg(i)); // the top must come back
+        box.AddText(QStringLiteral("<b>new</b>"), QStringLiteral("new"), QString());
+        box.LineLock(QStringLiteral("k3"), false);
+
+        std::vector<std::unique_ptr<QSignalSpy>> spies;
+        const QMetaObject* meta = box.metaObject();
+        for (int i = 0; i < meta->methodCount(); ++i) {
+            const QMetaMethod method = meta->method(i);
+            if (method.methodType() == QMetaMethod::Signal)
+                spies.push_back(std::make_unique<QSignalSpy>(
+                    &box, QByteArray("2" + method.methodSignature()).constData()));
+        }
+        QVERIFY(spies.size() > 20);
+        surface(box)->repaint();
+        const QImage first = shot(box);
+        QImage rendered(surface(box)->size(), QImage::Format_RGB32);
+        surface(box)->render(&rendered);
+        for (const auto& spy : spies)
+            QVERIFY2(spy->isEmpty(), spy->signal().constData());
+        QCOMPARE(rendered.convertToFormat(first.format()), first);
+        // The layout then runs on its own, and reports the new top once.
+        QSignalSpy top(&box, &Zel_CodeBox::TopIndexChange);
+        QCoreApplication::processEvents();
+        QCOMPARE(top.count(), 1);
+        QVERIFY(box.TopIndex() > 0 && box.TopIndex() < 41); // back on the last page
+    }
+
+    void partialRepaintsMatchAFullRepaint()
+    {
+        Zel_CodeBox box;
+        box.resize(320, 240);
+        box.setSelectBGColor(0x00FFFF);
+        QImage lock(8, 8, QImage::Format_RGB32);
+        lock.fill(Qt::blue);
+        box.setLockPicture(StdPicture(lock));
+        for (int i = 0; i < 60; ++i)
+            box.AddText(
+                i % 9 == 4 ? QStringLiteral("Section") : QStringLiteral("<p a=\"%1\">x</p>").arg(i),
+                QStringLiteral("k%1").arg(i), QString(), StdPicture(),
+                i % 9 == 4 ? Zel_CodeBox::Header : Zel_CodeBox::App_Code);
+        box.setAutoRender(true);
+        box.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&box));
+        QRandomGenerator random(1208);
+        // What the screen shows, left of the scroll bar (a child over the surface).
+        const int width = surface(box)->width() - 20;
+        auto onScreen = [&] {
+            QCoreApplication::processEvents();
+            const QPoint at = surface(box)->mapTo(&box, QPoint(0, 0));
+            return box.screen()
+                ->grabWindow(box.winId(), at.x(), at.y(), width, surface(box)->height())
+                .toImage()
+                .convertToFormat(QImage::Format_RGB32);
+        };
+        for (int step = 0; step < 120; ++step) {
+            const QString key = QStringLiteral("k%1").arg(random.bounded(60));
+            switch (random.bounded(5)) {
+            case 0:
+            case 1:
+                box.setListIndex(int(random.bounded(60)));
+                break;
+            case 2:
+                box.LineLock(key, random.bounded(2) == 1, random.bounded(2) == 1);
+                break;
+            case 3:
+                box.setTopIndex(int(random.bounded(60)));
+                break;
+            default:
+                box.DrawLine(int(random.bounded(300)), int(random.bounded(220)),
+                    int(random.bounded(300)), int(random.bounded(220)), 0x0000FF);
+                break;
+            }
+            const QImage partial = onScreen();
+            const QImage full = shot(box)
+                                    .copy(0, 0, width, surface(box)->height())
+                                    .convertToFormat(QImage::Format_RGB32);
+            QCOMPARE(partial.size(), full.size());
+            if (partial != full) {
+                partial.save(QStringLiteral("/tmp/partial.png"));
+                full.save(QStringLiteral("/tmp/full.png"));
+            }
+            if (partial != full)
+                QFAIL(qPrintable(QStringLiteral("step %1 differs").arg(step)));
+        }
     }
 
     void designTimePlaceholder()

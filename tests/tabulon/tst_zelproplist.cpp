@@ -341,7 +341,8 @@ private Q_SLOTS:
         QCOMPARE(list->ListIndex(), 1);
         QCOMPARE(downs.count(), 1);
 
-        auto* caption = list->findChild<QLabel*>(QStringLiteral("Label1"));
+        auto* caption = list->findChild<QWidget*>(QStringLiteral("Picture3"))
+                            ->findChild<QLabel*>(QStringLiteral("Label1"));
         list->setShowDescription(true);
         list->resize(300, 200);
         QTest::mouseClick(surface, Qt::LeftButton, {}, rowCentre(*list, 1));

@@ -296,6 +296,14 @@ void TestFigures::paintingProbes()
     z.ActivateHotspot(1);
     QCOMPARE(pixel(z, 6, 6), qRgb(255, 0, 255) & 0xFFFFFF); // top left
     QCOMPARE(pixel(z, 54, 44), qRgb(255, 0, 255) & 0xFFFFFF); // bottom right
+    // Each square has a dark 1-pixel frame on its own edge (3..9), so white
+    // handles show on a white picture; outside it the picture is untouched.
+    for (const QPoint& edge : { QPoint(3, 3), QPoint(9, 3), QPoint(3, 9), QPoint(9, 9),
+             QPoint(6, 3), QPoint(51, 47), QPoint(57, 41) })
+        QCOMPARE(pixel(z, edge.x(), edge.y()), qRgb(0, 0, 0) & 0xFFFFFF);
+    QCOMPARE(pixel(z, 2, 6), qRgb(255, 255, 255) & 0xFFFFFF);
+    QCOMPARE(pixel(z, 6, 2), qRgb(255, 255, 255) & 0xFFFFFF);
+    QCOMPARE(pixel(z, 58, 44), qRgb(255, 255, 255) & 0xFFFFFF);
     QCOMPARE(z.HandleAt(6, 6), 0);
     QCOMPARE(z.HandleAt(54, 44), 4);
     QCOMPARE(z.HandleAt(30, 25), 8);

@@ -159,7 +159,9 @@ void TestGeometry::figureRotateMakesAPolygon()
     QCOMPARE(moved.count(), 1);
     const ShapeFigure shape = moved.at(0).at(0).value<ShapeFigure>();
     QCOMPARE(shape.Color, 255);
-    QVERIFY(shape.Locked);
+    // The polygon is a new figure: it keeps number, box, key and colour, and
+    // starts unlocked like every new figure.
+    QVERIFY(!shape.Locked);
     QCOMPARE(z.FigureAt(150, 110), 1);
     QCOMPARE(z.FigureAt(110, 110), 0);
 

@@ -3,6 +3,7 @@
 #include "ZonecraftTestSupport.h"
 
 #include <QTest>
+#include <common/PropertyBag.h>
 
 class TestOperations : public QObject
 {
@@ -19,7 +20,47 @@ private Q_SLOTS:
     void lockKeyColourAndFocus();
     void clearRemovesEverything();
     void hostChangesFiguresFromInsideEvents();
+    void persistence();
 };
+
+void TestOperations::persistence()
+{
+    ZonecraftFixture fx;
+    Zonecraft& z = fx.z();
+    z.InitProperties();
+    QVERIFY(!z.ShowRulers());
+    PropertyBag bag;
+    z.saveProperties(bag);
+    // Design mode is omitted; Trues stored against a default of 1 are written.
+    QVERIFY(!bag.contains(QStringLiteral("ImagemapMode")));
+    QVERIFY(bag.contains(QStringLiteral("AlignToGrid")));
+    QVERIFY(bag.contains(QStringLiteral("ShowHandles")));
+    QVERIFY(!bag.contains(QStringLiteral("ZoomLevel")));
+    z.setAlignToGrid(false);
+    z.setRulerBackColor(0x123456);
+    z.setImagemapMode(Zonecraft::PreviewMode);
+    z.setZoomLevel(200);
+    z.setTooltips_Style(Zonecraft::UseBalloon);
+    bag.clear();
+    z.saveProperties(bag);
+    QVERIFY(bag.contains(QStringLiteral("AlignToGrid")));
+    QVERIFY(bag.keys().contains(QStringLiteral("RulerBackColor")));
+
+    PropertyBag copy;
+    QVERIFY(copy.loadJson(bag.toJson()));
+    ZonecraftFixture other;
+    Zonecraft& y = other.z();
+    y.loadProperties(copy);
+    QCOMPARE(y.ImagemapMode(), Zonecraft::PreviewMode);
+    QVERIFY(!y.AlignToGrid());
+    QCOMPARE(y.RulerBackColor(), OLE_COLOR(0x123456));
+    QCOMPARE(y.ZoomLevel(), 200);
+    QCOMPARE(y.Tooltips_Style(), Zonecraft::UseBalloon);
+    QVERIFY(y.ShowRulers());
+    QVERIFY(!y.isDirty());
+    y.setImagemapMode(Zonecraft::DesignMode);
+    y.setAlignToGrid(true);
+}
 
 void TestOperations::adjustSizeRules()
 {
@@ -93,6 +134,23 @@ void TestOperations::unknownNumbers()
     QCOMPARE(z.SelectedIndex(), 1);
     QCOMPARE(lock.count(), 0);
 
+    // 0 names the selected figure: it is selected again, then removed.
+    QSignalSpy activated(&z, &Zonecraft::HotspotActivate);
+    z.ActivateHotspot(0);
+    QCOMPARE(error.count(), 1);
+    QCOMPARE(activated.count(), 1);
+    QCOMPARE(lock.count(), 1);
+    z.DrawNewRectangle(20, 20, 30, 30);
+    z.ActivateHotspot(1);
+    z.RemoveFigure(0);
+    QCOMPARE(z.CountFigures(), 1);
+    QCOMPARE(z.ExtractCordinates(2), QStringLiteral("20,20,30,30"));
+    QCOMPARE(z.SelectedIndex(), 0);
+    z.RemoveFigure(0); // nothing selected: nothing removed
+    QCOMPARE(z.CountFigures(), 1);
+    z.ActivateHotspot(0);
+    QCOMPARE(error.count(), 2);
+
     const auto fails = [&](const std::function<void()>& call) {
         try {
             call();
@@ -115,6 +173,7 @@ void TestOperations::unknownNumbers()
 
     z.PictureGetFocus();
     QVERIFY(fails([&] { z.DeleteFigure(); })); // nothing selected
+    lock.clear();
     z.FigureLock(true); // ignored without a selection
     QCOMPARE(lock.count(), 0);
 }

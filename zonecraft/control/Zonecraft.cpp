@@ -59,11 +59,9 @@ ZonecraftPrivate::~ZonecraftPrivate() = default;
 // ---------------------------------------------------------------------------
 // Figures
 
-OLE_COLOR ZonecraftPrivate::colorFromHex(QStringView hexColor) const
+zc::FigureTraits ZonecraftPrivate::traitsOf(const FigureRequest& request) const
 {
-    if (hexColor.isEmpty())
-        return drawFigureColor;
-    return OLE_COLOR(zc::AreaCodeReader::readLong(hexColor));
+    return { request.key, request.hexColor, drawFigureColor, request.locked };
 }
 
 qint32 ZonecraftPrivate::numberFor(const FigureRequest& request) const
@@ -98,7 +96,7 @@ void ZonecraftPrivate::collectShapeInfo(Figure* figure)
 
 void ZonecraftPrivate::setFigureFocus(const Figure* figure)
 {
-    selectionBox = zc::selectionBoxOf(*figure, zoom);
+    selectionBox = zc::selectionBoxOf(*figure, zoomFactor());
 }
 
 void ZonecraftPrivate::clearSelection()
@@ -172,7 +170,6 @@ void ZonecraftPrivate::addCreated(
     if (!loading) {
         select(added);
         q->Redraw(true);
-        resetInteraction();
         Q_EMIT q->VisibleObject(true);
         if (raiseMoved)
             Q_EMIT q->HotspotMoved(currentShape);
@@ -186,148 +183,38 @@ void ZonecraftPrivate::addCreated(
     }
 }
 
-std::unique_ptr<Figure> ZonecraftPrivate::makeRectangle(
-    qint32 number, qint32 x1, qint32 y1, qint32 x2, qint32 y2, const FigureRequest& request) const
-{
-    const OLE_COLOR color = colorFromHex(request.hexColor);
-    auto f = std::make_unique<Figure>();
-    f->ControlIndex = number;
-    f->ClassFigure = zc::RectangleKind;
-    f->setBox(float(x1), float(y1), float(x2), float(y2));
-    f->Key = request.key;
-    f->Coordinates.reserve(24);
-    zc::appendInteger(f->Coordinates, x1);
-    f->Coordinates += QLatin1Char(',');
-    zc::appendInteger(f->Coordinates, y1);
-    f->Coordinates += QLatin1Char(',');
-    zc::appendInteger(f->Coordinates, x2);
-    f->Coordinates += QLatin1Char(',');
-    zc::appendInteger(f->Coordinates, y2);
-    f->Color = color;
-    f->Locked = request.locked;
-    return f;
-}
-
-std::unique_ptr<Figure> ZonecraftPrivate::makeCircle(
-    qint32 number, qint32 cx, qint32 cy, qint32 radius, const FigureRequest& request) const
-{
-    checkCircle(cx, cy, radius);
-    const OLE_COLOR color = colorFromHex(request.hexColor);
-    auto f = std::make_unique<Figure>();
-    f->ControlIndex = number;
-    f->ClassFigure = zc::CircleKind;
-    // In floating point: centre plus radius may leave the 32-bit range
-    // (checkCircle has made sure the float box holds them exactly).
-    f->setBox(float(cx) - float(radius), float(cy) - float(radius), float(cx) + float(radius),
-        float(cy) + float(radius));
-    f->Key = request.key;
-    f->Coordinates.reserve(18);
-    zc::appendInteger(f->Coordinates, cx);
-    f->Coordinates += QLatin1Char(',');
-    zc::appendInteger(f->Coordinates, cy);
-    f->Coordinates += QLatin1Char(',');
-    zc::appendInteger(f->Coordinates, radius);
-    f->Color = color;
-    f->Locked = request.locked;
-    return f;
-}
-
-std::unique_ptr<Figure> ZonecraftPrivate::makePolygon(
-    qint32 number, QStringView polygonString, const FigureRequest& request) const
-{
-    const zc::NormalPolygon shape
-        = zc::normalisePolygon(zc::AreaCodeReader::readVertices(polygonString));
-    const OLE_COLOR color = colorFromHex(request.hexColor);
-    auto f = std::make_unique<Figure>();
-    f->ControlIndex = number;
-    f->ClassFigure = zc::PolygonKind;
-    f->setBox(shape.x1, shape.y1, shape.x2, shape.y2);
-    f->setData(shape.dataX, shape.dataY);
-    f->Key = request.key;
-    f->Coordinates = polygonString.toString();
-    f->Color = color;
-    f->Locked = request.locked;
-    return f;
-}
-
 void ZonecraftPrivate::importFigure(QStringView coordinates, qint32 kind, const QString& key,
     QStringView hexColor, bool locked, qint32 importIndex, bool addToHistory)
 {
     // An imported figure keeps its number unless the index asks for a new one.
     const FigureRequest request { key, hexColor, locked, true, importIndex, addToHistory };
-    switch (kind) {
-    case zc::RectangleKind: {
-        const auto v = zc::AreaCodeReader::readIntegers(coordinates, 4);
-        addCreated(
-            makeRectangle(numberFor(request), v[0], v[1], v[2], v[3], request), request, true);
-        break;
-    }
-    case zc::CircleKind: {
-        const auto v = zc::AreaCodeReader::readIntegers(coordinates, 3);
-        addCreated(makeCircle(numberFor(request), v[0], v[1], v[2], request), request, false);
-        break;
-    }
-    case zc::PolygonKind:
-        addCreated(makePolygon(numberFor(request), coordinates, request), request, false);
-        break;
-    default:
-        break;
+    // The coordinates are read before the number is taken: a bad text adds nothing.
+    if (kind == zc::RectangleKind || kind == zc::CircleKind || kind == zc::PolygonKind) {
+        std::unique_ptr<Figure> figure
+            = zc::FigureFactory::fromCoordinates(0, kind, coordinates, traitsOf(request));
+        figure->ControlIndex = numberFor(request);
+        // A rectangle re-created from text reports its new place.
+        addCreated(std::move(figure), request, kind == zc::RectangleKind);
     }
 }
 
-void ZonecraftPrivate::checkCircle(qint32 cx, qint32 cy, qint32 radius)
+zc::PaintSettings ZonecraftPrivate::paintSettings() const
 {
-    // The box is kept in single precision, which holds whole numbers exactly
-    // only up to 2^24: beyond that the centre and radius read back are not
-    // the ones given, and the exported radius may not even fit 32 bits.
-    constexpr qint64 exact = 1 << 24;
-    const auto fits = [](qint64 v) { return v >= -exact && v <= exact; };
-    const qint64 r = radius;
-    if (!fits(cx - r) || !fits(cx + r) || !fits(cy - r) || !fits(cy + r))
-        throw RuntimeError(RuntimeError::Overflow,
-            QStringLiteral("The circle %1,%2,%3 is too large").arg(cx).arg(cy).arg(radius));
-}
-
-void ZonecraftPrivate::validateCoordinates(QStringView coordinates, qint32 kind)
-{
-    switch (kind) {
-    case zc::RectangleKind:
-        zc::AreaCodeReader::readIntegers(coordinates, 4);
-        break;
-    case zc::CircleKind: {
-        const auto v = zc::AreaCodeReader::readIntegers(coordinates, 3);
-        checkCircle(v[0], v[1], v[2]);
-        break;
-    }
-    case zc::PolygonKind:
-        zc::AreaCodeReader::readVertices(coordinates);
-        break;
-    default:
-        break;
-    }
-}
-
-void ZonecraftPrivate::resetInteraction()
-{
-    interaction.buttonHeld = 0;
-    interaction.justSelected = false;
-    interaction.moved = false;
-    interaction.pointDrag = false;
-}
-
-void ZonecraftPrivate::paintHandles(QPainter& painter) const
-{
-    const QColor color = Zel::toQColor(selected->Locked ? handleColorLocked : handleColor);
-    if (selected->ClassFigure == zc::PolygonKind) {
-        painter.setPen(QPen(Zel::toQColor(workPicture->ForeColor()), 1));
-        painter.setBrush(color);
-        const QPolygon points = selected->screenPolygon(zoom);
-        for (const QPoint& p : points)
-            painter.drawRect(zc::vertexHandle(p).adjusted(0, 0, -1, -1));
-        return;
-    }
-    for (const zc::HandleSquare& h : zc::handleSquares(selectionBox))
-        painter.fillRect(h.rect, color);
+    const auto& shared = ZonecraftSharedSettings::instance();
+    zc::PaintSettings settings;
+    settings.zoom = zoomFactor();
+    settings.designMode = imagemapMode == Zonecraft::DesignMode;
+    // Figures act as invisible hotspots in preview.
+    settings.figuresVisible = settings.designMode && figuresVisible;
+    settings.borderColor = shapeBorderColor;
+    settings.figureSize = shared.figureSize;
+    settings.showHotspot = shared.showHotspot;
+    settings.fillStyle = shared.fillStyle;
+    settings.showHandles = showHandles;
+    settings.handleColor = handleColor;
+    settings.handleColorLocked = handleColorLocked;
+    settings.handleFrame = workPicture->ForeColor();
+    return settings;
 }
 
 void ZonecraftPrivate::schedulePaint()
@@ -425,28 +312,12 @@ void Zonecraft::setFigureToDraw(OperatingMode New_FigureToDraw)
 {
     d->figureToDraw = New_FigureToDraw;
     PropertyChanged(QStringLiteral("FigureToDraw"));
+    d->applyToolPointer();
     if (New_FigureToDraw != RotatingFigure || !d->selected)
         return;
     // Turning works on vertices: a rectangle becomes the polygon of its corners.
-    Figure* f = d->selected;
-    const float w = f->X2() - f->X1();
-    const float h = f->y2() - f->Y1();
-    d->interaction.rotateCenterX = w / 2;
-    d->interaction.rotateCenterY = h / 2;
-    if (f->ClassFigure != zc::RectangleKind)
-        return;
-    auto polygon = std::make_unique<Figure>();
-    polygon->ControlIndex = f->ControlIndex;
-    polygon->ClassFigure = zc::PolygonKind;
-    polygon->Key = f->Key;
-    polygon->Color = f->Color;
-    polygon->Locked = f->Locked;
-    polygon->setBox(f->X1(), f->Y1(), f->X2(), f->y2());
-    std::vector<float> dx, dy;
-    zc::rectangleOffsets(w, h, dx, dy);
-    polygon->setData(std::move(dx), std::move(dy));
-    polygon->Coordinates = polygon->coordinatesText();
-    d->replaceFigure(std::move(polygon));
+    if (d->selected->ClassFigure == zc::RectangleKind)
+        d->replaceFigure(zc::FigureFactory::polygonFromRectangle(*d->selected));
 }
 
 qint32 Zonecraft::FigureSize() const
@@ -604,7 +475,8 @@ void Zonecraft::setPicture(const StdPicture& New_Picture)
         return;
     d->picture = New_Picture;
     d->workPicture->setPicture(New_Picture);
-    d->workPicture->resize(int(New_Picture.Width() * d->zoom), int(New_Picture.Height() * d->zoom));
+    d->workPicture->resize(
+        int(New_Picture.Width() * d->zoomFactor()), int(New_Picture.Height() * d->zoomFactor()));
     PropertyChanged(QStringLiteral("Picture"));
     Redraw(true);
 }
@@ -639,37 +511,15 @@ void Zonecraft::Redraw(bool Repaint)
         picture->Cls();
     }
     picture->setDrawMode(PictureBox::CopyPen);
-    const bool design = d->imagemapMode == DesignMode;
-    // Figures act as invisible hotspots in preview.
-    const bool visible = design ? d->figuresVisible : false;
-    const auto& shared = ZonecraftSharedSettings::instance();
-    zc::FigurePaintStyle style;
-    style.figureSize = shared.figureSize;
-    style.showHotspot = shared.showHotspot;
-    style.fillStyle = shared.fillStyle;
-    const bool handles = design && d->selected && d->showHandles;
-    if (design && !picture->drawingLayer().isNull()) {
-        std::unique_ptr<QPainter> painter = picture->beginPaint();
-        painter->setRenderHint(QPainter::Antialiasing, false);
+    const zc::FigurePainter painter(d->paintSettings());
+    if (painter.settings().designMode && !picture->drawingLayer().isNull()) {
+        std::unique_ptr<QPainter> p = picture->beginPaint();
+        p->setRenderHint(QPainter::Antialiasing, false);
         // Figures wholly outside the layer are not handed to the painter.
-        const double reach = std::max(1, style.figureSize) + 1;
-        const QRectF layer
-            = QRectF(picture->drawingLayer().rect()).adjusted(-reach, -reach, reach, reach);
-        const double f = d->zoom;
-        for (const auto& figure : d->figures.figures()) {
-            figure->LevelFactor = f;
-            figure->BorderColor = d->shapeBorderColor;
-            figure->ClassMode = d->imagemapMode;
-            figure->VisibleMode = visible;
-            const QRectF b = figure->paintBounds();
-            if (b.left() * f > layer.right() || b.right() * f < layer.left()
-                || b.top() * f > layer.bottom() || b.bottom() * f < layer.top())
-                continue;
-            figure->Draw(*painter, style);
-        }
-        if (handles)
-            d->paintHandles(*painter);
-        picture->endPaint(std::move(painter));
+        painter.paintFigures(*p, d->figures.figures(), picture->drawingLayer().rect());
+        if (d->selected)
+            painter.paintHandles(*p, *d->selected, d->selectionBox);
+        picture->endPaint(std::move(p));
     }
     if (Repaint)
         picture->setAutoRedraw(false);
@@ -695,7 +545,7 @@ qint32 Zonecraft::SelectedIndex() const
 
 qint32 Zonecraft::FigureAt(float X, float Y) const
 {
-    const Figure* f = d->figures.figureAt(float(X / d->zoom), float(Y / d->zoom));
+    const Figure* f = d->figures.figureAt(float(X / d->zoomFactor()), float(Y / d->zoomFactor()));
     return f ? f->ControlIndex : 0;
 }
 
@@ -703,7 +553,7 @@ qint32 Zonecraft::HandleAt(float X, float Y) const
 {
     if (!d->selected)
         return zc::HandleNone;
-    const bool inside = d->selected->IsAt(float(X / d->zoom), float(Y / d->zoom));
+    const bool inside = d->selected->IsAt(float(X / d->zoomFactor()), float(Y / d->zoomFactor()));
     return zc::handleAt(d->selectionBox, inside, int(zc::roundEven(X)), int(zc::roundEven(Y)));
 }
 
@@ -722,7 +572,7 @@ float Zonecraft::SnapTo(const QVariant& intX)
     if (!(value >= -2147483648.5 && value < 2147483647.5))
         throw RuntimeError(
             RuntimeError::Overflow, QStringLiteral("%1 does not fit a 32-bit integer").arg(value));
-    return zc::snapTo(value, d->zoom);
+    return zc::snapTo(value, d->zoomFactor());
 }
 
 // Area code
@@ -815,8 +665,9 @@ void Zonecraft::DrawNewRectangle(qint32 X1, qint32 Y1, qint32 X2, qint32 y2, con
 {
     Q_UNUSED(ImportFigure)
     const FigureRequest request { Key, HexColor, Locked, Imported, ImportIndex, AddToHistory };
-    d->addCreated(
-        d->makeRectangle(d->numberFor(request), X1, Y1, X2, y2, request), request, Imported);
+    d->addCreated(zc::FigureFactory::makeRectangle(
+                      d->numberFor(request), X1, Y1, X2, y2, d->traitsOf(request)),
+        request, Imported);
 }
 
 void Zonecraft::DrawNewCircle(qint32 X1, qint32 Y1, qint32 Radius, const QString& Key,
@@ -825,7 +676,9 @@ void Zonecraft::DrawNewCircle(qint32 X1, qint32 Y1, qint32 Radius, const QString
 {
     Q_UNUSED(ImportFigure)
     const FigureRequest request { Key, HexColor, Locked, Imported, ImportIndex, AddToHistory };
-    d->addCreated(d->makeCircle(d->numberFor(request), X1, Y1, Radius, request), request, false);
+    d->addCreated(
+        zc::FigureFactory::makeCircle(d->numberFor(request), X1, Y1, Radius, d->traitsOf(request)),
+        request, false);
 }
 
 void Zonecraft::DrawNewPolygon(const QString& PolygonString, const QString& Key,
@@ -834,5 +687,7 @@ void Zonecraft::DrawNewPolygon(const QString& PolygonString, const QString& Key,
 {
     Q_UNUSED(ImportFigure)
     const FigureRequest request { Key, HexColor, Locked, Imported, ImportIndex, AddToHistory };
-    d->addCreated(d->makePolygon(d->numberFor(request), PolygonString, request), request, false);
+    d->addCreated(
+        zc::FigureFactory::makePolygon(d->numberFor(request), PolygonString, d->traitsOf(request)),
+        request, false);
 }

@@ -7,10 +7,10 @@
 #include <common/StdPicture.h>
 #include <common/UserControl.h>
 #include <memory>
+#include <zonecraft/ShapeFigure.h>
 
 class PictureBox;
 class ZonecraftPrivate;
-struct ShapeFigure;
 
 /// An image-map editor: rectangles, circles and polygons ("figures") drawn
 /// over a picture, exchanged with the host as HTML area tags or a separated
@@ -19,7 +19,7 @@ struct ShapeFigure;
 /// Figures are numbered (ControlIndex, 1 or more) and kept in creation order;
 /// the figure created last lies on top. Methods that take an Index treat 0
 /// as "the selected figure" unless their documentation says otherwise.
-class Zonecraft : public UserControl
+class Zonecraft : public UserControl, public ZonecraftFigureKinds
 {
     Q_OBJECT
     /// Editing (DesignMode) or hotspot preview (PreviewMode); figures are painted only in
@@ -57,14 +57,66 @@ class Zonecraft : public UserControl
     Q_PROPERTY(float StartRotate READ StartRotate WRITE setStartRotate)
     /// NotReady while figures are loaded in bulk (no per-figure events); Ready otherwise.
     Q_PROPERTY(UpdateFigActivate FigActivate_Loading READ FigActivate_Loading)
+    /// Stored flag only.
+    Q_PROPERTY(bool PictureAutoSize READ PictureAutoSize WRITE setPictureAutoSize)
+    /// Look of the rulers (st_Standard, st_CoolXP); any value is stored.
+    Q_PROPERTY(Zel_Style VisualStyle READ VisualStyle WRITE setVisualStyle)
+    /// The control's own border (Border_None, Border_FixedSingle).
+    Q_PROPERTY(BorderStil BorderStyle READ BorderStyle WRITE setBorderStyle)
+    /// Pointer number over the work picture while a drawing tool is chosen
+    /// and CoolCursor is False.
+    Q_PROPERTY(qint16 DrawMousePointer READ DrawMousePointer WRITE setDrawMousePointer)
+    /// Whether the scroll bars show.
+    Q_PROPERTY(bool ShowScrollbars READ ShowScrollbars WRITE setShowScrollbars)
+    /// Pointer number over the work picture in preview mode.
+    Q_PROPERTY(qint16 PreviewMousePointer READ PreviewMousePointer WRITE setPreviewMousePointer)
+    /// The custom pointer (number 99) of preview mode.
+    Q_PROPERTY(StdPicture PreviewMouseIcon READ PreviewMouseIcon WRITE setPreviewMouseIcon)
+    /// Stored flag only.
+    Q_PROPERTY(bool RedrawScreen READ RedrawScreen WRITE setRedrawScreen)
+    /// Whether preview mode shows tooltips over the figures.
+    Q_PROPERTY(bool PreviewTooltips READ PreviewTooltips WRITE setPreviewTooltips)
+    /// Back colour of the preview tooltips.
+    Q_PROPERTY(OLE_COLOR Tooltips_BackColor READ Tooltips_BackColor WRITE setTooltips_BackColor)
+    /// Text colour of the preview tooltips.
+    Q_PROPERTY(OLE_COLOR Tooltips_ForeColor READ Tooltips_ForeColor WRITE setTooltips_ForeColor)
+    /// Plain (UseStandard) or balloon (UseBalloon) tooltips; any value is stored.
+    Q_PROPERTY(Tool_Style Tooltips_Style READ Tooltips_Style WRITE setTooltips_Style)
+    /// Tab strip colours, shared by every Zonecraft in the process.
+    Q_PROPERTY(OLE_COLOR TabBackColor READ TabBackColor WRITE setTabBackColor)
+    Q_PROPERTY(OLE_COLOR TabBorderColor READ TabBorderColor WRITE setTabBorderColor)
+    Q_PROPERTY(OLE_COLOR TabMouseOver READ TabMouseOver WRITE setTabMouseOver)
+    /// Zoom level in percent (see Zoom); any value is stored.
+    Q_PROPERTY(qint32 ZoomLevel READ ZoomLevel WRITE setZoomLevel)
+    /// Back colour of the rulers.
+    Q_PROPERTY(OLE_COLOR RulerBackColor READ RulerBackColor WRITE setRulerBackColor)
+    /// Whether preview shows the picture at 100 %; stored only, not marked changed.
+    Q_PROPERTY(bool ZoomToNormal READ ZoomToNormal WRITE setZoomToNormal)
+    /// Whether the drawing tools show the four custom cursors below.
+    Q_PROPERTY(bool CoolCursor READ CoolCursor WRITE setCoolCursor)
+    /// Custom cursors of the rotation, circle, polygon and rectangle tools.
+    Q_PROPERTY(StdPicture RotateCursor READ RotateCursor WRITE setRotateCursor)
+    Q_PROPERTY(StdPicture DrawCircleCursor READ DrawCircleCursor WRITE setDrawCircleCursor)
+    Q_PROPERTY(StdPicture DrawPolygonCursor READ DrawPolygonCursor WRITE setDrawPolygonCursor)
+    Q_PROPERTY(StdPicture DrawRectCursor READ DrawRectCursor WRITE setDrawRectCursor)
+    /// Whether the rulers show; not persisted (False for a new control, True after loading).
+    Q_PROPERTY(bool ShowRulers READ ShowRulers WRITE setShowRulers)
+    /// Whether the horizontal scroll bar may show; not persisted.
+    Q_PROPERTY(bool EnabledVerticalBar READ EnabledVerticalBar WRITE setEnabledVerticalBar)
+    /// Standard image size of the zoom surface; not persisted.
+    Q_PROPERTY(qint32 PictureWidth READ PictureWidth WRITE setPictureWidth)
+    Q_PROPERTY(qint32 PictureHeight READ PictureHeight WRITE setPictureHeight)
+    /// There is no device context under Qt: always 0.
+    Q_PROPERTY(qint32 hdc READ hdc)
+    /// Number of the selected figure, 0 when none (read-only).
+    Q_PROPERTY(qint32 m_SelectedObject READ m_SelectedObject)
+    /// Number of the figure under the mouse in preview mode, 0 when none (read-only).
+    Q_PROPERTY(qint32 m_MouseObject READ m_MouseObject)
 
 public:
-    /// Figure kinds for ImportFigure, FigureConvert and ShapeInformation.
-    enum DrawFigure { zelrectangle = 1, ZELCIRCLE = 2, zelpolygon = 3 };
-    Q_ENUM(DrawFigure)
-    /// Figure kinds of ShapeFigure.Figure.
-    enum FigureMode { Nofigure = 0, figrectangle = 1, figcircles = 2, figpolygon = 3 };
-    Q_ENUM(FigureMode)
+    // DrawFigure (zelrectangle, ZELCIRCLE, zelpolygon) and FigureMode
+    // (Nofigure, figrectangle, figcircles, figpolygon) come from
+    // ZonecraftFigureKinds, shared with the records.
     /// Area code formats.
     enum UsingCode { Serverside = 0, ClientSide = 1, customcode = 2 };
     Q_ENUM(UsingCode)
@@ -159,6 +211,74 @@ public:
     float StartRotate() const;
     void setStartRotate(float New_StartRotate);
     UpdateFigActivate FigActivate_Loading() const;
+    bool PictureAutoSize() const;
+    void setPictureAutoSize(bool New_PictureAutoSize);
+    Zel_Style VisualStyle() const;
+    void setVisualStyle(Zel_Style New_VisualStyle);
+    BorderStil BorderStyle() const;
+    void setBorderStyle(BorderStil New_BorderStyle);
+    qint16 DrawMousePointer() const;
+    void setDrawMousePointer(qint16 New_DrawMousePointer);
+    bool ShowScrollbars() const;
+    void setShowScrollbars(bool New_ShowScrollbars);
+    qint16 PreviewMousePointer() const;
+    void setPreviewMousePointer(qint16 New_PreviewMousePointer);
+    StdPicture PreviewMouseIcon() const;
+    void setPreviewMouseIcon(const StdPicture& New_PreviewMouseIcon);
+    bool RedrawScreen() const;
+    void setRedrawScreen(bool New_RedrawScreen);
+    bool PreviewTooltips() const;
+    void setPreviewTooltips(bool New_PreviewTooltips);
+    OLE_COLOR Tooltips_BackColor() const;
+    void setTooltips_BackColor(OLE_COLOR New_Tooltips_BackColor);
+    OLE_COLOR Tooltips_ForeColor() const;
+    void setTooltips_ForeColor(OLE_COLOR New_Tooltips_ForeColor);
+    Tool_Style Tooltips_Style() const;
+    void setTooltips_Style(Tool_Style New_Tooltips_Style);
+    OLE_COLOR TabBackColor() const;
+    void setTabBackColor(OLE_COLOR New_TabBackColor);
+    OLE_COLOR TabBorderColor() const;
+    void setTabBorderColor(OLE_COLOR New_TabBorderColor);
+    OLE_COLOR TabMouseOver() const;
+    void setTabMouseOver(OLE_COLOR New_TabMouseOver);
+    qint32 ZoomLevel() const;
+    void setZoomLevel(qint32 New_ZoomLevel);
+    OLE_COLOR RulerBackColor() const;
+    void setRulerBackColor(OLE_COLOR New_RulerBackColor);
+    bool ZoomToNormal() const;
+    void setZoomToNormal(bool New_ZoomToNormal);
+    bool CoolCursor() const;
+    void setCoolCursor(bool New_CoolCursor);
+    StdPicture RotateCursor() const;
+    void setRotateCursor(const StdPicture& New_RotateCursor);
+    StdPicture DrawCircleCursor() const;
+    void setDrawCircleCursor(const StdPicture& New_DrawCircleCursor);
+    StdPicture DrawPolygonCursor() const;
+    void setDrawPolygonCursor(const StdPicture& New_DrawPolygonCursor);
+    StdPicture DrawRectCursor() const;
+    void setDrawRectCursor(const StdPicture& New_DrawRectCursor);
+    bool ShowRulers() const;
+    void setShowRulers(bool New_ShowRulers);
+    bool EnabledVerticalBar() const;
+    void setEnabledVerticalBar(bool New_EnabledVerticalBar);
+    qint32 PictureWidth() const;
+    void setPictureWidth(qint32 New_PictureWidth);
+    qint32 PictureHeight() const;
+    void setPictureHeight(qint32 New_PictureHeight);
+    qint32 hdc() const;
+    qint32 m_SelectedObject() const;
+    qint32 m_MouseObject() const;
+
+    // Persistence (through UserControl::saveProperties and loadProperties)
+
+    /// A newly placed control: every property to its first value.
+    void InitProperties() override;
+    /// Reads the stored properties into their fields; no setter runs its
+    /// side effects, so layout and zoom follow at the next resize or picture.
+    void ReadProperties(const PropertyBag& bag) override;
+    /// Writes every persisted property; the bag omits values equal to their
+    /// stored defaults (a True stored against a default of 1 is always written).
+    void WriteProperties(PropertyBag& bag) const override;
 
     /// The work surface the figures are painted on.
     PictureBox* WorkPicture() const;
@@ -234,7 +354,8 @@ public:
 
     // Figure operations
 
-    /// Removes figure \a Index (unknown numbers ignored) and forgets the selection; no repaint.
+    /// Removes figure \a Index (0: the selected one; unknown numbers ignored) and forgets the
+    /// selection; no repaint.
     Q_INVOKABLE void RemoveFigure(qint32 Index);
     /// Deletes a figure and records it for undo.
     Q_INVOKABLE void DeleteFigure(qint32 Index = 0);
@@ -262,7 +383,8 @@ public:
     Q_INVOKABLE void FigureHide(FigureVisible Choice);
     /// Removes every figure.
     Q_INVOKABLE void Clear();
-    /// Selects figure \a FigureIndex; an unknown number raises ErrorTracer(1006).
+    /// Selects figure \a FigureIndex (0: the selected one again); an unknown number, or 0 with
+    /// nothing selected, raises ErrorTracer(1006).
     Q_INVOKABLE void ActivateHotspot(qint32 FigureIndex);
     /// Clears the selection.
     Q_INVOKABLE void PictureGetFocus(bool CallEvent = false);
@@ -283,27 +405,29 @@ public:
 Q_SIGNALS:
     /// Undo or redo availability may have changed.
     void HistoryStatus(bool UndoReady, bool RedoReady);
-    /// The zoom level was applied.
+    /// The zoom level was applied. Not raised yet (zooming is still to come).
     void ZoomLevelSet(Zoom Level);
     /// A selected figure is being moved or resized; its box before this step.
+    /// Not raised yet (mouse editing is still to come).
     void FigureXY(qint32 X1, qint32 Y1, qint32 X2, qint32 y2);
     /// An add, delete or conversion was undone or redone.
     void HistoryAction(HistoryActions Action, qint32 Index, const ShapeFigure& ShapeInfo);
-    /// Preview mode: the mouse is over a figure or the picture.
+    /// Preview mode: the mouse is over a figure or the picture. Not raised yet.
     void PreviewStatus(MouseArea MouseStatus, qint32 Index);
-    /// Preview mode: a button was released over a figure or the picture.
+    /// Preview mode: a button was released over a figure or the picture. Not raised yet.
     void PreviewClick(MouseArea MouseStatus, qint32 Index, qint16 Button);
-    /// A figure was pressed or locked; tells whether it is locked.
+    /// A figure was locked or unlocked, or selected by ActivateHotspot; tells whether it is
+    /// locked.
     void ObjectLock(bool IsLocked);
     /// A figure was selected: its Key and number.
     void GetKey(const QString& Key, qint32 Index);
-    /// An interactive rotation step, in whole degrees.
+    /// An interactive rotation step, in whole degrees. Not raised yet.
     void RotateAngle(const QVariant& Angle);
     /// Declared for hosts; never raised.
     void LoadingStatus(lstatus Value);
     /// A refused operation: 1005 inside-out box, 1006 unknown figure number.
     void ErrorTracer(qint32 ErrorCode);
-    /// A button went up over the selected figure in Pointer mode.
+    /// A button went up over the selected figure in Pointer mode. Not raised yet.
     void HotspotClick(qint16 Button, qint32 Index, float X, float Y);
     /// A figure was moved, resized, rotated or converted.
     void HotspotMoved(const ShapeFigure& ShapeInfo);
@@ -311,41 +435,42 @@ Q_SIGNALS:
     void HotspotActivate(const ShapeFigure& ShapeInfo);
     /// Declared for hosts; never raised.
     void HotspotConvert(const ShapeFigure& ShapeInfo);
-    /// The picture outside any figure was clicked, or the selection was dropped.
+    /// The selection was dropped (FigureCut, Clear, PictureGetFocus); clicks on the
+    /// picture are not reported yet.
     void PictureClick();
-    /// A polygon with fewer than three points was discarded.
+    /// A polygon with fewer than three points was discarded. Not raised yet.
     void DrawCancel();
     /// Declared for hosts; never raised.
     void DrawStart(const ShapeFigure& ShapeInfo);
-    /// A figure drawn with the mouse is finished.
+    /// A figure drawn with the mouse is finished. Not raised yet.
     void DrawFinished(const ShapeFigure& ShapeInfo);
     /// Whether at least one figure exists, after a figure was added or removed.
     void VisibleObject(bool ObjectInUse);
-    /// Drawing started; the rubber band box.
+    /// Drawing started; the rubber band box. Not raised yet.
     void EditingStart(qint32 X1, qint32 Y1, qint32 X2, qint32 y2);
     /// Declared for hosts; never raised.
     void EditingEnd(qint32 X1, qint32 Y1, qint32 X2, qint32 y2);
-    /// The band or dragged box, in picture pixels.
+    /// The band or dragged box, in picture pixels. Not raised yet.
     void MoveHotspot(qint32 X1, qint32 Y1, qint32 X2, qint32 y2);
-    /// A tab of the tab strip was clicked.
+    /// A tab of the tab strip was clicked. Not raised yet (the tab strip is still to come).
     void TabClicked(const QString& Name);
-    /// An interactive rotation begins.
+    /// An interactive rotation begins. Not raised yet.
     void RotateStart();
-    /// An interactive rotation steps.
+    /// An interactive rotation steps. Not raised yet.
     void RotateMove();
-    /// An interactive rotation ends.
+    /// An interactive rotation ends. Not raised yet.
     void RotateFinished();
-    /// A drag of a whole figure begins.
+    /// A drag of a whole figure begins. Not raised yet.
     void MovingStart();
-    /// A drag of a whole figure ends.
+    /// A drag of a whole figure ends. Not raised yet.
     void MovingFinished();
-    /// A polygon vertex or a resize handle is grabbed.
+    /// A polygon vertex or a resize handle is grabbed. Not raised yet.
     void PointDragStart();
-    /// The grabbed vertex or resize handle is released.
+    /// The grabbed vertex or resize handle is released. Not raised yet.
     void PointDragFinished();
-    /// A polygon's drawing begins (its first point).
+    /// A polygon's drawing begins (its first point). Not raised yet.
     void PointAddStart();
-    /// A polygon's drawing ends.
+    /// A polygon's drawing ends. Not raised yet.
     void PointAddEnd();
 
 protected:
@@ -356,32 +481,3 @@ private:
     std::unique_ptr<ZonecraftPrivate> const d;
     Q_DISABLE_COPY(Zonecraft)
 };
-
-/// A figure as it leaves the control with events.
-struct ShapeFigure
-{
-    qint32 X1 = 0;
-    qint32 Y1 = 0;
-    qint32 X2 = 0;
-    qint32 y2 = 0;
-    QString Key;
-    qint32 Color = 0;
-    Zonecraft::FigureMode Figure = Zonecraft::Nofigure;
-    bool Locked = false;
-    QString Coordinates;
-    qint32 Index = 0; ///< the figure's number (ControlIndex)
-};
-
-/// A figure's box, coordinates text and kind.
-struct ShapeInformation
-{
-    qint32 X1 = 0;
-    qint32 Y1 = 0;
-    qint32 X2 = 0;
-    qint32 y2 = 0;
-    QString Coordinates;
-    Zonecraft::DrawFigure FigureType = Zonecraft::zelrectangle;
-};
-
-Q_DECLARE_METATYPE(ShapeFigure)
-Q_DECLARE_METATYPE(ShapeInformation)

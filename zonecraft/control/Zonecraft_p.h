@@ -1,12 +1,17 @@
 #pragma once
 
 #include "../editing/FigureHistory.h"
+#include "../editing/HistoryPlayer.h"
 #include "../figures/FigureCollection.h"
+#include "../figures/FigureFactory.h"
+#include "../figures/FigurePainter.h"
 #include "../figures/Geometry.h"
 #include "Zonecraft.h"
 
+#include <array>
 #include <common/StdPicture.h>
 #include <memory>
+#include <type_traits>
 
 class PictureBox;
 
@@ -17,7 +22,42 @@ struct ZonecraftSharedSettings
     qint32 figureSize = 1;
     bool showHotspot = true;
     qint16 fillStyle = 0;
+    OLE_COLOR tabBackColor = 0;
+    OLE_COLOR tabBorderColor = 0;
+    OLE_COLOR tabMouseOver = 0;
     static ZonecraftSharedSettings& instance();
+};
+
+/// Settings of the control that the view, the preview and the tab strip
+/// read; here they are stored, persisted and notified.
+struct ShellSettings
+{
+    QVariant workWidth = 0; // persisted only
+    qint32 workHeight = 0; // persisted only
+    bool pictureAutoSize = true;
+    Zonecraft::Zel_Style visualStyle = Zonecraft::Zel_Style(0);
+    Zonecraft::BorderStil borderStyle = Zonecraft::Border_None;
+    qint16 drawMousePointer = 0;
+    bool showScrollbars = true;
+    qint16 previewMousePointer = 0;
+    StdPicture previewMouseIcon;
+    bool redrawScreen = true;
+    bool previewTooltips = false;
+    OLE_COLOR tooltipsBackColor = 0x80000018;
+    OLE_COLOR tooltipsForeColor = 0x80000017;
+    Zonecraft::Tool_Style tooltipsStyle = Zonecraft::UseStandard;
+    qint32 zoomLevel = 0;
+    OLE_COLOR rulerBackColor = 0x00FFFFFF;
+    bool zoomToNormal = false;
+    bool coolCursor = false;
+    StdPicture rotateCursor;
+    StdPicture drawCircleCursor;
+    StdPicture drawPolygonCursor;
+    StdPicture drawRectCursor;
+    bool showRulers = false;
+    bool enabledVerticalBar = true;
+    qint32 pictureWidth = 0;
+    qint32 pictureHeight = 0;
 };
 
 /// What a created figure should be, before it joins the collection.
@@ -31,11 +71,11 @@ struct FigureRequest
     bool addToHistory = false;
 };
 
-class ZonecraftPrivate
+class ZonecraftPrivate : public zc::HistoryTarget
 {
 public:
     explicit ZonecraftPrivate(Zonecraft* q);
-    ~ZonecraftPrivate();
+    ~ZonecraftPrivate() override;
     static ZonecraftPrivate* get(Zonecraft* control) { return control->d.get(); }
 
     Zonecraft* const q;
@@ -65,9 +105,16 @@ public:
     bool lockAll = false;
     StdPicture picture;
     float startRotate = 0;
+    ShellSettings shell;
+    /// Pointer numbers of the handle codes 0..9 (resize handles, move, nothing).
+    std::array<qint16, 10> handlePointers { 8, 7, 6, 9, 8, 7, 6, 9, 5, 1 };
+    qint32 mouseObject = 0; // preview: the figure under the mouse
 
     // State
-    double zoom = 1.0; // the zoom factor; 1 until zooming exists
+    /// Screen pixels per picture pixel. Mouse editing, hit testing and
+    /// painting all read it here.
+    double zoomFactor() const { return zoom; }
+    double zoom = 1.0; // 1 until zooming exists
     bool loading = false; // FigActivate_Loading
     // The work picture's persistent content no longer shows the figures; a
     // paint pass is due before the picture is next shown or drawn on.
@@ -82,17 +129,25 @@ public:
         QString coordinates;
         qint32 kind = 0;
     } clipboard;
-    struct Interaction
+
+    /// Stores \a value in \a field and marks the property of \a key changed;
+    /// false when it held that value already. Pictures compare by object.
+    template<typename T> bool setIfChanged(T& field, const T& value, const QString& key)
     {
-        int buttonHeld = 0;
-        bool justSelected = false;
-        bool moved = false;
-        bool pointDrag = false;
-        float rotateCenterX = 0, rotateCenterY = 0;
-    } interaction;
+        if constexpr (std::is_same_v<T, StdPicture>) {
+            if (field.isSameObject(value))
+                return false;
+        } else if (field == value) {
+            return false;
+        }
+        field = value;
+        q->PropertyChanged(key);
+        return true;
+    }
 
     // Figures
-    OLE_COLOR colorFromHex(QStringView hexColor) const;
+    /// Key, colour and lock of a new figure as the factory takes them.
+    zc::FigureTraits traitsOf(const FigureRequest& request) const;
     qint32 numberFor(const FigureRequest& request) const;
     ShapeFigure shapeOf(const zc::Figure& figure) const;
     void collectShapeInfo(zc::Figure* figure);
@@ -111,22 +166,13 @@ public:
     /// Puts \a replacement where the figure of the same number was, keeping the selection.
     zc::Figure* replaceFigure(std::unique_ptr<zc::Figure> replacement);
 
-    std::unique_ptr<zc::Figure> makeRectangle(qint32 number, qint32 x1, qint32 y1, qint32 x2,
-        qint32 y2, const FigureRequest& request) const;
-    std::unique_ptr<zc::Figure> makeCircle(
-        qint32 number, qint32 cx, qint32 cy, qint32 radius, const FigureRequest& request) const;
-    std::unique_ptr<zc::Figure> makePolygon(
-        qint32 number, QStringView polygonString, const FigureRequest& request) const;
     /// ImportFigure: one figure from its coordinates text.
     void importFigure(QStringView coordinates, qint32 kind, const QString& key,
         QStringView hexColor, bool locked, qint32 importIndex, bool addToHistory);
-    /// Throws RuntimeError 6 for a circle whose box a float cannot hold exactly.
-    static void checkCircle(qint32 cx, qint32 cy, qint32 radius);
-    /// Checks that \a coordinates can make a figure of \a kind; throws otherwise.
-    static void validateCoordinates(QStringView coordinates, qint32 kind);
-
-    void resetInteraction();
-    void paintHandles(QPainter& painter) const;
+    /// Shows the pointer of the chosen drawing tool on the work picture.
+    void applyToolPointer();
+    /// The settings the paint pass reads now.
+    zc::PaintSettings paintSettings() const;
 
     // Deferred painting. A bulk change marks the picture stale instead of
     // painting; one paint pass then runs when the event loop next turns, or
@@ -140,14 +186,16 @@ public:
         const ShapeFigure& shape);
     void eraseHistory(int style);
     void emitHistoryStatus();
-    /// Re-creates figure \a record.Index from \a text (move undo and redo).
-    void recreateFromText(zc::HistoryRecord& record, const QString& text);
-    /// Brings back a removed figure from a record (delete undo, add redo).
-    void reimport(const zc::HistoryRecord& record, const QString& text);
-    /// Gives figure \a record.Index back the kind and coordinates of the record's shape.
-    void restoreConversion(const zc::HistoryRecord& record);
-    /// Applies the top record of \a list; false when the list is empty.
-    bool step(int list);
+
+    // zc::HistoryTarget: what undo and redo do to the figures.
+    bool hasFigure(qint32 index) const override;
+    void removeFigure(qint32 index) override;
+    void recreateFigure(const QString& coordinates, qint32 kind, const QString& key,
+        const QString& decimalColor, bool locked, qint32 index) override;
+    void restoreFigure(std::unique_ptr<zc::Figure> figure) override;
+    void historyAction(qint32 action, qint32 index, const ShapeFigure& shape) override;
+    void historyStatus() override;
+    void stepFinished() override;
 
     // Last, so it goes first: no paint event reaches a half-destroyed control.
     std::unique_ptr<QObject> paintWatch;

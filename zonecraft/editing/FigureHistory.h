@@ -1,18 +1,21 @@
 #pragma once
 
-#include "../control/Zonecraft.h"
+#include "../figures/ShapeFigure.h"
 
 #include <QString>
 #include <vector>
 
 namespace zc {
 
+/// Kinds of history records (the control's HistoryActions).
+enum HistoryAction : qint32 { AddAction = 1, MoveAction = 2, DeleteAction = 3, ConvertAction = 4 };
+
 /// One finished action on one figure.
 struct HistoryRecord
 {
     QString Coordinates; ///< text after the action (for a delete: at deletion)
     QString PreviousCoordinates; ///< text before a move; "0" for an add
-    qint32 Action = 0; ///< a Zonecraft::HistoryActions value
+    qint32 Action = 0; ///< a HistoryAction value
     qint32 Index = 0; ///< the figure's number
     qint32 FigureKind = 0; ///< 1 rectangle, 2 circle, 3 polygon
     ShapeFigure Shape;

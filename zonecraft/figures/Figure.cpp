@@ -2,11 +2,9 @@
 
 #include "NumberFormat.h"
 
-#include <QPainter>
 #include <QPolygon>
 #include <algorithm>
 #include <cmath>
-#include <common/Drawing.h>
 
 namespace zc {
 
@@ -146,62 +144,6 @@ QPolygon Figure::screenPolygon(double zoom) const
             int(roundEven((double(m_dataY[i] + m_y1)) * zoom)));
     }
     return points;
-}
-
-void Figure::Draw(QPainter& painter, const FigurePaintStyle& style) const
-{
-    if (ClassMode != 1)
-        return;
-    bool outline = style.showHotspot;
-    qint16 fill = style.showHotspot ? style.fillStyle : qint16(1);
-    if (EraseMode || !VisibleMode) {
-        outline = false;
-        fill = 1;
-    }
-    if (!outline && fill == 1)
-        return; // invisible outline and transparent fill leave no mark
-
-    auto& state = style.painterState;
-    if (!state.valid || state.outline != outline || (outline && state.penColor != BorderColor)) {
-        if (outline) {
-            QPen pen(Zel::toQColor(BorderColor));
-            pen.setWidth(std::max(1, style.figureSize));
-            painter.setPen(pen);
-        } else {
-            painter.setPen(Qt::NoPen);
-        }
-        state.outline = outline;
-        state.penColor = BorderColor;
-    }
-    if (!state.valid || state.fill != fill || (fill != 1 && state.brushColor != Color)) {
-        if (fill == 1)
-            painter.setBrush(Qt::NoBrush);
-        else if (fill == 0)
-            painter.setBrush(Zel::toQColor(Color));
-        else
-            painter.setBrush(QBrush(Zel::toQColor(Color), Zel::hatchStyle(fill)));
-        state.fill = fill;
-        state.brushColor = Color;
-    }
-    state.valid = true;
-
-    const double f = LevelFactor;
-    switch (ClassFigure) {
-    case RectangleKind:
-        painter.drawRect(QRectF(QPointF(m_x1 * f, m_y1 * f), QPointF(m_x2 * f, m_y2 * f)));
-        break;
-    case CircleKind:
-        // The circle sits in the square of the box's width from its top-left corner.
-        painter.drawEllipse(
-            QPointF((m_x1 + m_radius) * f, (m_y1 + m_radius) * f), m_radius * f, m_radius * f);
-        break;
-    case PolygonKind:
-        if (vertexCount() > 0)
-            painter.drawPolygon(screenPolygon(f), Qt::WindingFill);
-        break;
-    default:
-        break;
-    }
 }
 
 } // namespace zc

@@ -8,32 +8,10 @@
 #include <optional>
 #include <vector>
 
-class QPainter;
-
 namespace zc {
 
 /// Figure kinds as stored in ClassFigure.
 enum FigureKind : qint32 { NoKind = 0, RectangleKind = 1, CircleKind = 2, PolygonKind = 3 };
-
-/// The control-wide settings one paint pass hands to every figure.
-struct FigurePaintStyle
-{
-    qint32 figureSize = 1; ///< outline width in pixels
-    bool showHotspot = true; ///< false: outlines and fills are invisible
-    qint16 fillStyle = 0; ///< 0 solid, 1 transparent, 2..7 hatches
-
-    /// What the painter holds already, so a pass over many figures sets pen
-    /// and brush only when they change.
-    struct PainterState
-    {
-        bool valid = false;
-        bool outline = false;
-        OLE_COLOR penColor = 0;
-        qint16 fill = -1;
-        OLE_COLOR brushColor = 0;
-    };
-    mutable PainterState painterState;
-};
 
 /// One hotspot: a rectangle, a circle or a polygon (one class with a kind).
 ///
@@ -48,19 +26,12 @@ public:
     qint32 ClassFigure = NoKind;
     QString Key;
     OLE_COLOR Color = 0;
-    OLE_COLOR BorderColor = 0;
     bool Locked = false;
     bool Selected = false;
     QString Coordinates;
-    double LevelFactor = 1.0;
-    qint32 ClassMode = 0;
-    bool VisibleMode = true;
+    /// Set while the figure is dragged: it is left out of painting, so only
+    /// the dragged frame shows.
     bool EraseMode = false;
-    // Carried for completeness; painting uses the control-wide settings.
-    qint32 DrawWidth = 1;
-    qint32 FillStyle = 0;
-    OLE_COLOR FillColor = 0x00FFFFFF;
-    OLE_COLOR ForeColor = 0;
 
     float X1() const { return m_x1; }
     float Y1() const { return m_y1; }
@@ -88,17 +59,13 @@ public:
     bool IsAt(float x, float y) const;
     /// A rectangle, in picture pixels, that holds every point IsAt accepts.
     QRectF hitBounds() const;
-    /// A rectangle, in picture pixels, that holds what Draw paints (outline
+    /// A rectangle, in picture pixels, that holds what painting covers (outline
     /// width not included).
     QRectF paintBounds() const;
 
     /// The coordinates text of the figure's kind ("x1,y1,x2,y2", "cx,cy,r",
     /// "x1,y1,...").
     QString coordinatesText() const;
-
-    /// Paints the figure with \a painter at zoom LevelFactor. Paints nothing
-    /// outside design mode (ClassMode 1).
-    void Draw(QPainter& painter, const FigurePaintStyle& style) const;
 
     /// The polygon's vertices on the screen at \a zoom, rounded.
     QPolygon screenPolygon(double zoom) const;

@@ -1,9 +1,8 @@
 // The host's figure operations and the undo/redo history of Zonecraft.
 
-#include "../areacode/AreaCodeReader.h"
-#include "../control/Zonecraft.h"
-#include "../control/Zonecraft_p.h"
 #include "../figures/NumberFormat.h"
+#include "Zonecraft.h"
+#include "Zonecraft_p.h"
 
 #include <cmath>
 #include <common/Dialogs.h>
@@ -11,8 +10,8 @@
 #include <common/RuntimeError.h>
 
 using zc::Figure;
+using zc::FigureFactory;
 using zc::FigureHistory;
-using zc::HistoryRecord;
 
 namespace {
 
@@ -31,7 +30,7 @@ QString decimalColor(qint32 color)
 
 void Zonecraft::RemoveFigure(qint32 Index)
 {
-    d->takeFigure(Index);
+    d->takeFigure(Index == 0 ? d->selectedIndex : Index);
     d->clearSelection();
     d->workPicture->setMousePointer(0);
     Q_EMIT VisibleObject(!d->figures.isEmpty());
@@ -77,7 +76,7 @@ void Zonecraft::FigureMove(qint32 Index, const QString& Coordinates)
     const qint32 number = f->ControlIndex;
     const qint32 kind = f->ClassFigure;
     // Checked first: the figure is removed before it is re-created.
-    ZonecraftPrivate::validateCoordinates(Coordinates, kind);
+    FigureFactory::validateCoordinates(Coordinates, kind);
     const OLE_COLOR color = f->Color;
     const QString key = f->Key;
     const bool locked = f->Locked;
@@ -101,41 +100,25 @@ void Zonecraft::FigureRotate(float Degrees, qint32 Index, bool UseRedraw)
     if (!std::isfinite(Degrees))
         throw RuntimeError(RuntimeError::InvalidProcedureCall,
             QStringLiteral("%1 degrees is no angle").arg(double(Degrees)));
+    // A rectangle turns as the polygon of its corners, under the same number.
+    if (f->ClassFigure == zc::RectangleKind)
+        f = d->replaceFigure(FigureFactory::polygonFromRectangle(*f));
     const float w = f->X2() - f->X1();
     const float h = f->y2() - f->Y1();
-    std::vector<float> dx, dy;
-    if (f->ClassFigure == zc::RectangleKind) {
-        zc::rectangleOffsets(w, h, dx, dy);
-    } else {
-        dx = f->DataX();
-        dy = f->DataY();
-    }
+    std::vector<float> dx = f->DataX();
+    std::vector<float> dy = f->DataY();
     zc::rotateOffsets(dx, dy, Degrees, w / 2.0, h / 2.0);
     std::vector<QPointF> vertices;
     vertices.reserve(dx.size());
     for (size_t i = 1; i < dx.size(); ++i)
         vertices.emplace_back(f->X1() + dx[i], f->Y1() + dy[i]);
     const zc::NormalPolygon turned = zc::normalisePolygon(vertices);
-
-    if (f->ClassFigure == zc::RectangleKind) {
-        auto polygon = std::make_unique<Figure>();
-        polygon->ControlIndex = f->ControlIndex;
-        polygon->ClassFigure = zc::PolygonKind;
-        polygon->Key = f->Key;
-        polygon->Color = f->Color;
-        polygon->Locked = f->Locked;
-        polygon->setBox(turned.x1, turned.y1, turned.x2, turned.y2);
-        polygon->setData(turned.dataX, turned.dataY);
-        polygon->Coordinates = polygon->coordinatesText();
-        f = d->replaceFigure(std::move(polygon));
-    } else {
-        f->setBox(turned.x1, turned.y1, turned.x2, turned.y2);
-        f->setData(turned.dataX, turned.dataY);
-        f->Coordinates = f->coordinatesText();
-        d->figures.geometryChanged(f);
-        if (f == d->selected)
-            d->setFigureFocus(f);
-    }
+    f->setBox(turned.x1, turned.y1, turned.x2, turned.y2);
+    f->setData(turned.dataX, turned.dataY);
+    f->Coordinates = f->coordinatesText();
+    d->figures.geometryChanged(f);
+    if (f == d->selected)
+        d->setFigureFocus(f);
     if (UseRedraw) {
         Redraw(true);
         d->collectShapeInfo(f);
@@ -170,15 +153,14 @@ void Zonecraft::FigureConvert(DrawFigure NewFigure, qint32 Index)
         f->setBox(x1, y1, x2, y1 + w);
         break;
     case zelpolygon: {
-        std::vector<float> dx, dy;
-        if (old->ClassFigure == zc::CircleKind) {
-            dx = { 0.0f, w / 2, 0.0f, w / 2, w };
-            dy = { 0.0f, 0.0f, h / 2, h, h / 2 };
-        } else {
-            zc::rectangleOffsets(w, h, dx, dy);
+        if (old->ClassFigure != zc::CircleKind) {
+            f = FigureFactory::polygonFromRectangle(*old);
+            f->Locked = old->Locked;
+            break;
         }
+        // A circle becomes the four middles of its box's sides.
         f->setBox(x1, y1, x2, y2);
-        f->setData(std::move(dx), std::move(dy));
+        f->setData({ 0.0f, w / 2, 0.0f, w / 2, w }, { 0.0f, 0.0f, h / 2, h, h / 2 });
         break;
     }
     }
@@ -291,6 +273,8 @@ void Zonecraft::Clear()
 
 void Zonecraft::ActivateHotspot(qint32 FigureIndex)
 {
+    if (FigureIndex == 0)
+        FigureIndex = d->selectedIndex;
     Figure* f = d->figures.find(FigureIndex);
     if (!f) {
         Q_EMIT ErrorTracer(UnknownFigure);
@@ -305,7 +289,6 @@ void Zonecraft::ActivateHotspot(qint32 FigureIndex)
 void Zonecraft::PictureGetFocus(bool CallEvent)
 {
     d->clearSelection();
-    d->resetInteraction();
     Redraw(true);
     if (CallEvent)
         Q_EMIT PictureClick();
@@ -340,125 +323,47 @@ void ZonecraftPrivate::emitHistoryStatus()
     Q_EMIT q->HistoryStatus(history.undoReady(), history.redoReady());
 }
 
-void ZonecraftPrivate::recreateFromText(HistoryRecord& record, const QString& text)
+bool ZonecraftPrivate::hasFigure(qint32 index) const
 {
-    // The number of values tells the kind: 4 a rectangle, 3 a circle.
-    const qsizetype values = text.count(QLatin1Char(',')) + 1;
-    const qint32 kind = values == 4 ? zc::RectangleKind
-        : values == 3               ? zc::CircleKind
-                                    : zc::PolygonKind;
-    record.Shape.Figure = Zonecraft::FigureMode(kind);
-    record.FigureKind = kind;
-    validateCoordinates(text, kind);
-    q->RemoveFigure(record.Index);
-    q->ImportFigure(text, Zonecraft::DrawFigure(kind), record.Shape.Key,
-        decimalColor(record.Shape.Color), record.Shape.Locked, record.Shape.Index, false);
+    return figures.contains(index);
 }
 
-void ZonecraftPrivate::reimport(const HistoryRecord& record, const QString& text)
+void ZonecraftPrivate::removeFigure(qint32 index)
 {
-    q->ImportFigure(text, Zonecraft::DrawFigure(record.FigureKind), record.Shape.Key,
-        decimalColor(record.Shape.Color), record.Shape.Locked, record.Index, false);
+    q->RemoveFigure(index);
 }
 
-void ZonecraftPrivate::restoreConversion(const HistoryRecord& record)
+void ZonecraftPrivate::recreateFigure(const QString& coordinates, qint32 kind, const QString& key,
+    const QString& colorText, bool locked, qint32 index)
 {
-    // Back to the kind and the very coordinates the figure had before.
-    const QString& text = record.Shape.Coordinates;
-    const QString color = decimalColor(record.Shape.Color);
-    FigureRequest request;
-    request.key = record.Shape.Key;
-    request.hexColor = color;
-    request.locked = record.Shape.Locked;
-    std::unique_ptr<Figure> figure;
-    switch (record.FigureKind) {
-    case zc::RectangleKind: {
-        const auto v = zc::AreaCodeReader::readIntegers(text, 4);
-        figure = makeRectangle(record.Index, v[0], v[1], v[2], v[3], request);
-        break;
-    }
-    case zc::CircleKind: {
-        const auto v = zc::AreaCodeReader::readIntegers(text, 3);
-        figure = makeCircle(record.Index, v[0], v[1], v[2], request);
-        break;
-    }
-    case zc::PolygonKind:
-        figure = makePolygon(record.Index, text, request);
-        break;
-    default:
-        return;
-    }
-    Figure* restored = replaceFigure(std::move(figure));
-    collectShapeInfo(restored);
+    q->ImportFigure(coordinates, Zonecraft::DrawFigure(kind), key, colorText, locked, index);
 }
 
-bool ZonecraftPrivate::step(int list)
+void ZonecraftPrivate::restoreFigure(std::unique_ptr<Figure> figure)
 {
-    const bool undo = list == FigureHistory::UndoList;
-    const int other = undo ? FigureHistory::RedoList : FigureHistory::UndoList;
-    const int position = history.size(list);
-    if (position == 0)
-        return false;
-    HistoryRecord record = history.at(list, position);
-    // Texts swap places each time a record changes lists: undo reads the
-    // text before the action from PreviousCoordinates, redo the text after.
-    const QString& restoreText = undo ? record.Coordinates : record.PreviousCoordinates;
-    bool moveRecord = true;
-    const auto bringBack = [&] {
-        validateCoordinates(restoreText, record.FigureKind);
-        if (figures.contains(record.Index))
-            throw RuntimeError(RuntimeError::KeyAlreadyAssociated);
-        Q_EMIT q->HistoryAction(Zonecraft::Figure_Add, record.Index, record.Shape);
-        reimport(record, restoreText);
-    };
-    const auto takeAway = [&] {
-        q->RemoveFigure(record.Index);
-        Q_EMIT q->HistoryAction(Zonecraft::Figure_Delete, record.Index, record.Shape);
-    };
-    switch (record.Action) {
-    case Zonecraft::Figure_Add:
-        if (undo)
-            takeAway();
-        else
-            bringBack();
-        break;
-    case Zonecraft::Figure_Move:
-        recreateFromText(record, record.PreviousCoordinates);
-        break;
-    case Zonecraft::Figure_Delete:
-        if (undo)
-            bringBack();
-        else
-            takeAway();
-        break;
-    case Zonecraft::Figure_Convert:
-        restoreConversion(record);
-        Q_EMIT q->HistoryAction(Zonecraft::Figure_Convert, record.Index, record.Shape);
-        moveRecord = false;
-        break;
-    default:
-        moveRecord = false;
-        break;
-    }
-    if (moveRecord) {
-        HistoryRecord moved = record;
-        std::swap(moved.Coordinates, moved.PreviousCoordinates);
-        history.append(other, moved);
-        emitHistoryStatus();
-    }
-    history.removeAt(list, position);
+    collectShapeInfo(replaceFigure(std::move(figure)));
+}
+
+void ZonecraftPrivate::historyAction(qint32 action, qint32 index, const ShapeFigure& shape)
+{
+    Q_EMIT q->HistoryAction(Zonecraft::HistoryActions(action), index, shape);
+}
+
+void ZonecraftPrivate::historyStatus()
+{
+    emitHistoryStatus();
+}
+
+void ZonecraftPrivate::stepFinished()
+{
     Q_EMIT q->HotspotMoved(currentShape);
     q->Redraw(true);
-    emitHistoryStatus();
-    if (history.size(list) == 0)
-        emitHistoryStatus(); // the list has run out of records
-    return true;
 }
 
 void Zonecraft::Undo()
 {
     try {
-        if (!d->step(FigureHistory::UndoList))
+        if (!zc::HistoryPlayer(d->history, *d).step(FigureHistory::UndoList))
             d->emitHistoryStatus();
     } catch (const RuntimeError& e) {
         Zel::MsgBox(QStringLiteral("ERROR HAVE APPEAR---%1ERR.UNDO").arg(e.number()));
@@ -468,7 +373,7 @@ void Zonecraft::Undo()
 void Zonecraft::Redo()
 {
     try {
-        if (!d->step(FigureHistory::RedoList))
+        if (!zc::HistoryPlayer(d->history, *d).step(FigureHistory::RedoList))
             d->emitHistoryStatus();
     } catch (const RuntimeError& e) {
         Zel::MsgBox(e.description() + QStringLiteral("--") + QStringLiteral("REDO.ERR"));

@@ -1,0 +1,85 @@
+#pragma once
+
+#include "PropItem.h"
+
+#include <QObject>
+#include <QRect>
+#include <QString>
+
+class QFocusEvent;
+class QKeyEvent;
+class QLineEdit;
+class QWidget;
+class StdFont;
+class ZelPropListPrivate;
+
+namespace Tabulon {
+
+class Zel_BrowseButton;
+class Zel_ComboButton;
+class Zel_SpinButton;
+
+/// The in-place editors of the property list and the flow around them: an
+/// editor is filled from its item and shown over the value column; what it
+/// hands back is stored as the item's value and raised as ChangeItem; it
+/// closes on Enter, Escape, focus loss or whenever the list closes editors.
+/// Tab and Shift+Tab in an open editor commit and move to the next or the
+/// previous editable row.
+class PropListEditors : public QObject
+{
+public:
+    PropListEditors(ZelPropListPrivate* owner, QWidget* surface);
+    ~PropListEditors() override;
+
+    /// Whether an item of \a style opens an editor here.
+    static bool opensEditor(PropertyStyle style);
+
+    /// Fills the editor of item \a row's style, places it at \a where and focuses it; with
+    /// \a dropDown a drop-down editor also opens its list. Throws RuntimeError when the item's
+    /// value does not fit its editor.
+    void open(int row, const QRect& where, bool dropDown);
+    /// Hides every open editor (without committing) and empties the pending value. Focus held
+    /// by an editor goes back to the list.
+    void closeAll();
+    /// Hides the text box as losing focus does, when it shows.
+    void closeTextBox();
+    /// Opens the text box on the current row (the host's StartEdit2).
+    void startTextEdit();
+    /// Closes the text box; \a commit stores its text first, as Enter does.
+    void endTextEdit(bool commit);
+    /// The editor that shows now, or null.
+    QWidget* openEditor() const;
+    /// Gives the editors the list font.
+    void applyFont(const StdFont& font);
+
+    QLineEdit* textBox() const { return m_textBox; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void watch(QWidget* widget);
+    QWidget* editorOf(QObject* watched) const;
+    void placeEditor(QWidget* editor, const QRect& where);
+    void placeTextBox(const QRect& where);
+    void openCombo(const Item& item, const QRect& where, bool dropDown);
+
+    bool editorKey(QWidget* editor, QKeyEvent* event);
+    void editorFocusLost(QWidget* editor, const QFocusEvent* event);
+    void commitForMove();
+    void moveEditor(int direction);
+
+    void spinValueUpdate(qint32 value);
+    void spinKeyDown(qint16 keyCode);
+    void comboChosen(const QString& text);
+    void browseRequested();
+
+    ZelPropListPrivate* const d;
+    QLineEdit* m_textBox; // txtEdit
+    Zel_SpinButton* m_spin; // Zel_SpinButton1
+    Zel_ComboButton* m_combo; // Zel_ComboButton1
+    Zel_BrowseButton* m_browse; // Zel_BrowseButton1
+    bool m_spinCommitted = false;
+};
+
+} // namespace Tabulon

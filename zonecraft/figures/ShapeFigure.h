@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QMetaType>
+#include <QObject>
+#include <QString>
+
+/// The figure kinds, shared by the control (as Zonecraft::DrawFigure and
+/// Zonecraft::FigureMode) and the records it hands to its host.
+class ZonecraftFigureKinds
+{
+    Q_GADGET
+
+public:
+    /// Figure kinds for ImportFigure, FigureConvert and ShapeInformation.
+    enum DrawFigure { zelrectangle = 1, ZELCIRCLE = 2, zelpolygon = 3 };
+    Q_ENUM(DrawFigure)
+    /// Figure kinds of ShapeFigure.Figure.
+    enum FigureMode { Nofigure = 0, figrectangle = 1, figcircles = 2, figpolygon = 3 };
+    Q_ENUM(FigureMode)
+};
+
+/// A figure as it leaves the control with events.
+struct ShapeFigure
+{
+    qint32 X1 = 0; ///< box, rounded to whole picture pixels
+    qint32 Y1 = 0;
+    qint32 X2 = 0;
+    qint32 y2 = 0;
+    QString Key;
+    qint32 Color = 0; ///< fill colour (OLE_COLOR)
+    ZonecraftFigureKinds::FigureMode Figure = ZonecraftFigureKinds::Nofigure;
+    bool Locked = false;
+    QString Coordinates; ///< "x1,y1,x2,y2", "cx,cy,r" or "x1,y1,x2,y2,..."
+    qint32 Index = 0; ///< the figure's number (ControlIndex)
+};
+
+/// A figure's box, coordinates text and kind.
+struct ShapeInformation
+{
+    qint32 X1 = 0;
+    qint32 Y1 = 0;
+    qint32 X2 = 0;
+    qint32 y2 = 0;
+    QString Coordinates;
+    ZonecraftFigureKinds::DrawFigure FigureType = ZonecraftFigureKinds::zelrectangle;
+};
+
+Q_DECLARE_METATYPE(ShapeFigure)
+Q_DECLARE_METATYPE(ShapeInformation)
