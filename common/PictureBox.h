@@ -7,7 +7,6 @@
 #include <QImage>
 #include <QPolygon>
 #include <QWidget>
-
 #include <memory>
 #include <optional>
 
@@ -42,9 +41,24 @@ class PictureBox : public QWidget
 
 public:
     /// Draw modes (raster operations) the controls use.
-    enum DrawModes : qint16 { Blackness = 1, Invert = 6, XorPen = 7, NotXorPen = 10, CopyPen = 13, Whiteness = 16 };
+    enum DrawModes : qint16 {
+        Blackness = 1,
+        Invert = 6,
+        XorPen = 7,
+        NotXorPen = 10,
+        CopyPen = 13,
+        Whiteness = 16
+    };
     /// Draw styles.
-    enum DrawStyles : qint16 { Solid = 0, Dash = 1, Dot = 2, DashDot = 3, DashDotDot = 4, Invisible = 5, InsideSolid = 6 };
+    enum DrawStyles : qint16 {
+        Solid = 0,
+        Dash = 1,
+        Dot = 2,
+        DashDot = 3,
+        DashDotDot = 4,
+        Invisible = 5,
+        InsideSolid = 6
+    };
     /// Fill styles: 0 solid, 1 transparent, 2 to 7 hatches.
     enum FillStyles : qint16 {
         FillSolid = 0,
@@ -105,7 +119,7 @@ public:
     /// inclusive, in \a color (ForeColor when absent). A box outline is filled
     /// by FillStyle and FillColor. CurrentX/Y move to (x2, y2).
     void Line(float x1, float y1, float x2, float y2, std::optional<OLE_COLOR> color = {},
-              LineKind kind = LineKind::Line);
+        LineKind kind = LineKind::Line);
     /// A circle (filled by FillStyle and FillColor).
     void Circle(float x, float y, float radius, std::optional<OLE_COLOR> color = {});
     /// A closed polygon, outlined with the pen and filled with winding fill.
@@ -120,8 +134,8 @@ public:
     qint32 TextHeight(const QString& text) const;
     /// Draws \a picture at (x, y), stretched to width x height when they are
     /// positive.
-    void PaintPicture(const StdPicture& picture, float x, float y, float width = -1,
-                      float height = -1);
+    void PaintPicture(
+        const StdPicture& picture, float x, float y, float width = -1, float height = -1);
 
     /// The layer drawing goes to now (persistent with AutoRedraw on, else the
     /// screen). Use beginPaint/endPaint to draw with a QPainter.

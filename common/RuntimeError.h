@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-
 #include <stdexcept>
 
 /// The host's run-time error: a number and a description. Public calls that

@@ -3,7 +3,6 @@
 #include <QFont>
 #include <QMetaType>
 #include <QString>
-
 #include <memory>
 
 /// A font description held by reference: copies of a StdFont share one
