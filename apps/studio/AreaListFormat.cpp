@@ -83,7 +83,8 @@ QString AreaListFormat::fragmentFor(const QString& name)
     return fragment;
 }
 
-void AreaListFormat::giveLink(MapArea& area, const QString& name, qint32 number, const QString& href)
+void AreaListFormat::giveLink(
+    MapArea& area, const QString& name, qint32 number, const QString& href)
 {
     const QString alt = name.isEmpty() ? QStringLiteral("Hotspot %1").arg(number) : name;
     const QString fragment = fragmentFor(alt);
@@ -104,19 +105,22 @@ AreaListFormat::Result AreaListFormat::read(const QString& text)
             continue;
         const int lineNumber = i + 1;
         const QStringList fields = line.split(Separator);
-        const auto field = [&fields](int n) { return n < fields.size() ? fields.at(n) : QString(); };
+        const auto field
+            = [&fields](int n) { return n < fields.size() ? fields.at(n) : QString(); };
         const auto fail = [&](const QString& name, const QString& message) {
             result.errors.append({ lineNumber, name, message });
         };
 
         const AreaKind kind = kindOfField(field(Field::Kind));
         if (fields.size() < 2) {
-            fail(QStringLiteral("kind"), QStringLiteral("missing; a line needs at least the coordinates and the kind"));
+            fail(QStringLiteral("kind"),
+                QStringLiteral("missing; a line needs at least the coordinates and the kind"));
             continue;
         }
         if (kind == AreaKind::Unknown) {
             fail(QStringLiteral("kind"),
-                QStringLiteral("\"%1\" is not Rectangle, Circle or Polygon").arg(field(Field::Kind).trimmed()));
+                QStringLiteral("\"%1\" is not Rectangle, Circle or Polygon")
+                    .arg(field(Field::Kind).trimmed()));
             continue;
         }
         qint32 number = nextNumber;
@@ -125,14 +129,16 @@ AreaListFormat::Result AreaListFormat::read(const QString& text)
             bool ok = false;
             number = numberText.toInt(&ok);
             if (!ok) {
-                fail(QStringLiteral("number"), QStringLiteral("\"%1\" is not a whole number").arg(numberText));
+                fail(QStringLiteral("number"),
+                    QStringLiteral("\"%1\" is not a whole number").arg(numberText));
                 continue;
             }
         }
         MapArea area;
         if (!readColour(field(Field::Colour), &area.colour)) {
             fail(QStringLiteral("colour"),
-                QStringLiteral("\"%1\" is not a colour such as &H40B0E0").arg(field(Field::Colour).trimmed()));
+                QStringLiteral("\"%1\" is not a colour such as &H40B0E0")
+                    .arg(field(Field::Colour).trimmed()));
             continue;
         }
         if (!readLocked(field(Field::Locked), &area.locked)) {

@@ -7,8 +7,7 @@ InsertAreasCommand::InsertAreasCommand(
     : QUndoCommand(text)
     , m_document(document)
     , m_areas(std::move(areas))
-{
-}
+{ }
 
 void InsertAreasCommand::redo()
 {
@@ -37,8 +36,7 @@ RemoveAreasCommand::RemoveAreasCommand(MapDocument* document, QList<int> ids, co
     : QUndoCommand(text)
     , m_document(document)
     , m_ids(std::move(ids))
-{
-}
+{ }
 
 void RemoveAreasCommand::redo()
 {
@@ -64,8 +62,7 @@ ChangeAreaCommand::ChangeAreaCommand(
     , m_document(document)
     , m_before(before)
     , m_after(after)
-{
-}
+{ }
 
 void ChangeAreaCommand::apply(const MapArea& area)
 {
@@ -89,8 +86,7 @@ MoveAreaCommand::MoveAreaCommand(MapDocument* document, int id, int to, const QS
     , m_document(document)
     , m_id(id)
     , m_to(to)
-{
-}
+{ }
 
 void MoveAreaCommand::redo()
 {
@@ -112,8 +108,7 @@ ReplaceAreasCommand::ReplaceAreasCommand(
     , m_document(document)
     , m_before(document->areas())
     , m_after(std::move(areas))
-{
-}
+{ }
 
 void ReplaceAreasCommand::redo()
 {
@@ -131,5 +126,4 @@ PageSettingCommand::PageSettingCommand(
     : QUndoCommand(text)
     , m_apply(std::move(apply))
     , m_revert(std::move(revert))
-{
-}
+{ }

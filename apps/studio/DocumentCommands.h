@@ -13,7 +13,8 @@ class InsertAreasCommand : public QUndoCommand
 {
 public:
     /// Inserts each area at its index, in the order given.
-    InsertAreasCommand(MapDocument* document, QList<QPair<int, MapArea>> areas, const QString& text);
+    InsertAreasCommand(
+        MapDocument* document, QList<QPair<int, MapArea>> areas, const QString& text);
     void redo() override;
     void undo() override;
     /// The ids the areas took, once redone.
@@ -43,8 +44,8 @@ private:
 class ChangeAreaCommand : public QUndoCommand
 {
 public:
-    ChangeAreaCommand(MapDocument* document, const MapArea& before, const MapArea& after,
-        const QString& text);
+    ChangeAreaCommand(
+        MapDocument* document, const MapArea& before, const MapArea& after, const QString& text);
     void redo() override;
     void undo() override;
 

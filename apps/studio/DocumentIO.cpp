@@ -35,7 +35,8 @@ QString freeNameBeside(const QDir& dir, const QString& name, const QString& sour
     for (int n = 2; QFileInfo::exists(dir.filePath(candidate)); ++n) {
         if (!source.isEmpty() && fileHash(dir.filePath(candidate)) == fileHash(source))
             break;
-        candidate = QStringLiteral("%1-%2.%3").arg(info.completeBaseName()).arg(n).arg(info.suffix());
+        candidate
+            = QStringLiteral("%1-%2.%3").arg(info.completeBaseName()).arg(n).arg(info.suffix());
     }
     return candidate;
 }
@@ -57,7 +58,8 @@ bool writePicture(MapDocument& document, const QDir& dir, QString* error)
         if (document.pictureName().isEmpty() || QFileInfo::exists(target))
             return true;
         QDir().mkpath(QFileInfo(target).absolutePath());
-        if (!source.isEmpty() ? QFile::copy(source, target) : document.picture().image().save(target))
+        if (!source.isEmpty() ? QFile::copy(source, target)
+                              : document.picture().image().save(target))
             return true;
         *error = QStringLiteral("cannot write the picture %1").arg(target);
         return false;
@@ -72,7 +74,8 @@ bool writePicture(MapDocument& document, const QDir& dir, QString* error)
     const QString target = dir.filePath(name);
     bool written = QFileInfo::exists(target);
     if (!written)
-        written = !source.isEmpty() ? QFile::copy(source, target) : document.picture().image().save(target);
+        written = !source.isEmpty() ? QFile::copy(source, target)
+                                    : document.picture().image().save(target);
     if (!written) {
         *error = QStringLiteral("cannot write the picture %1").arg(target);
         return false;
@@ -159,7 +162,10 @@ bool DocumentIO::loadPage(MapDocument& document, const QString& fileName, const 
     if (page.maps.size() > 1) {
         QStringList names;
         for (const PageMap& map : std::as_const(page.maps))
-            names << QStringLiteral("%1 (line %2, %3 areas)").arg(map.name).arg(map.line).arg(map.areas.size());
+            names << QStringLiteral("%1 (line %2, %3 areas)")
+                         .arg(map.name)
+                         .arg(map.line)
+                         .arg(map.areas.size());
         chosen = choose ? choose(names) : 0;
         if (chosen < 0 || chosen >= page.maps.size())
             return fail(QStringLiteral("no map was chosen"));
@@ -173,7 +179,8 @@ bool DocumentIO::loadPage(MapDocument& document, const QString& fileName, const 
         try {
             picture = StdPicture::LoadPicture(pictureFile);
         } catch (const RuntimeError& e) {
-            page.notes << QStringLiteral("the picture %1 cannot be shown: %2").arg(map.pictureSource, e.description());
+            page.notes << QStringLiteral("the picture %1 cannot be shown: %2")
+                              .arg(map.pictureSource, e.description());
             pictureFile.clear();
         }
     } else {
@@ -210,7 +217,13 @@ bool DocumentIO::saveText(const QString& fileName, const QString& text, QString*
 bool DocumentIO::savePage(MapDocument& document, const QString& fileName, QString* error)
 {
     QString failure;
-    if (!writePicture(document, QFileInfo(fileName).absoluteDir(), &failure)) {
+    const QDir folder = QFileInfo(fileName).absoluteDir();
+    if (!QDir().mkpath(folder.absolutePath())) {
+        if (error)
+            *error = QStringLiteral("cannot make the folder %1").arg(folder.absolutePath());
+        return false;
+    }
+    if (!writePicture(document, folder, &failure)) {
         if (error)
             *error = failure;
         return false;

@@ -32,10 +32,12 @@ struct KnownAttribute
 
 // The link attributes every hotspot shows, present or not.
 const KnownAttribute LinkAttributes[] = {
-    { "href", "Link (href)", propBrowse, "Where the hotspot leads: an address, a page beside this one, or #id." },
+    { "href", "Link (href)", propBrowse,
+        "Where the hotspot leads: an address, a page beside this one, or #id." },
     { "alt", "Alt text", propString, "Read out instead of the picture; every link needs one." },
     { "title", "Title", propString, "The tip a browser shows over the hotspot." },
-    { "target", "Target", propcombo, "Where the link opens: _self, _blank, _parent, _top or a frame name." },
+    { "target", "Target", propcombo,
+        "Where the link opens: _self, _blank, _parent, _top, or a frame name (Other...)." },
 };
 
 bool isLinkAttribute(const QString& name)
@@ -69,6 +71,27 @@ void addItem(ZelPropList& list, const QString& key, const QString& caption, Prop
 
 } // namespace
 
+bool HotspotProperties::isTargetKey(const QString& key)
+{
+    return key.compare(AttributePrefix + QStringLiteral("target"), Qt::CaseInsensitive) == 0;
+}
+
+QString HotspotProperties::otherChoice()
+{
+    return QStringLiteral("Other...");
+}
+
+QString HotspotProperties::valueFromEditor(const QString& key, const QString& value)
+{
+    // A combo hands back the index of the entry chosen, not its text.
+    const QStringList choices = choicesOf(key);
+    bool isIndex = false;
+    const int index = value.trimmed().toInt(&isIndex);
+    if (isIndex && index >= 0 && index < choices.size())
+        return choices.at(index);
+    return value;
+}
+
 QString HotspotProperties::warningMark()
 {
     return QStringLiteral("\u26A0 ");
@@ -79,16 +102,16 @@ QStringList HotspotProperties::choicesOf(const QString& key)
     if (key == Shape)
         return { QStringLiteral("Rectangle"), QStringLiteral("Circle"), QStringLiteral("Polygon"),
             QStringLiteral("Default") };
-    if (key.compare(AttributePrefix + QStringLiteral("target"), Qt::CaseInsensitive) == 0)
+    if (isTargetKey(key))
         return { QStringLiteral("_self"), QStringLiteral("_blank"), QStringLiteral("_parent"),
-            QStringLiteral("_top") };
+            QStringLiteral("_top"), otherChoice() };
     if (key == Responsive || key == Locked)
         return { Zel::booleanText(true), Zel::booleanText(false) };
     return {};
 }
 
-void HotspotProperties::fill(ZelPropList& list, const MapDocument& document, const MapArea* selected,
-    const QList<MapProblems::Problem>& problems)
+void HotspotProperties::fill(ZelPropList& list, const MapDocument& document,
+    const MapArea* selected, const QList<MapProblems::Problem>& problems)
 {
     const QList<MapProblems::Problem> mapProblems = MapProblems::ofArea(problems, 0);
     list.LockUpdate(true);
@@ -96,7 +119,7 @@ void HotspotProperties::fill(ZelPropList& list, const MapDocument& document, con
     list.AddItem(QStringLiteral("page"), QStringLiteral("Page"), propHeader, {}, {});
     list.AddItem(PageTitle, QStringLiteral("Title"), propString, document.title(),
         QStringLiteral("The page's title, and the picture's alt text on a new page."));
-    list.AddItem(PictureFile, QStringLiteral("Picture"), propFile, document.pictureName(),
+    list.AddItem(PictureFile, QStringLiteral("Picture"), propBrowse, document.pictureName(),
         QStringLiteral("The picture the hotspots lie on (%1 x %2 pixels).")
             .arg(document.picture().Width())
             .arg(document.picture().Height()));
@@ -104,40 +127,46 @@ void HotspotProperties::fill(ZelPropList& list, const MapDocument& document, con
     list.AddItem(QStringLiteral("map"), QStringLiteral("Image map"), propHeader, {}, {});
     list.AddItem(MapName, QStringLiteral("Name"), propString, document.mapName(),
         QStringLiteral("The map's name, which the picture's usemap refers to."));
-    addItem(list, MapCount, QStringLiteral("Hotspots"), propNumber, QString::number(document.count()),
-        QStringLiteral("How many areas the map holds."), mapProblems, QStringLiteral("count"));
-    list.AddItem(Responsive, QStringLiteral("Rescale in browsers"), propBoolean,
+    addItem(list, MapCount, QStringLiteral("Hotspots"), propVariant,
+        QString::number(document.count()), QStringLiteral("How many areas the map holds."),
+        mapProblems, QStringLiteral("count"));
+    list.AddItem(Responsive, QStringLiteral("Rescale in browsers"), propcombo,
         Zel::booleanText(document.responsive()),
-        QStringLiteral("Adds a script that fits the coordinates to the shown size of the picture."));
+        QStringLiteral(
+            "Adds a script that fits the coordinates to the shown size of the picture."));
 
     list.AddItem(QStringLiteral("hotspot"), QStringLiteral("Selected hotspot"), propHeader, {}, {});
     if (selected) {
         const QList<MapProblems::Problem> own = MapProblems::ofArea(problems, selected->id);
-        addItem(list, Shape, QStringLiteral("Shape"), propList,
+        addItem(list, Shape, QStringLiteral("Shape"), propcombo,
             AreaShape::kindName(AreaShape::kindOf(selected->value(QStringLiteral("shape")))),
             QStringLiteral("Rectangle, circle, polygon, or default (the whole picture)."), own,
             QStringLiteral("shape"));
         addItem(list, Coords, QStringLiteral("Coordinates"), propString,
             selected->value(QStringLiteral("coords")),
-            QStringLiteral("x1,y1,x2,y2 for a rectangle, x,y,r for a circle, x1,y1,x2,y2,... for a polygon."),
+            QStringLiteral(
+                "x1,y1,x2,y2 for a rectangle, x,y,r for a circle, x1,y1,x2,y2,... for a polygon."),
             own, QStringLiteral("coords"));
         for (const KnownAttribute& a : LinkAttributes) {
             const QString name = QLatin1String(a.name);
-            addItem(list, AttributePrefix + name, QLatin1String(a.caption), a.style, selected->value(name),
-                QLatin1String(a.description), own, name);
+            addItem(list, AttributePrefix + name, QLatin1String(a.caption), a.style,
+                selected->value(name), QLatin1String(a.description), own, name);
         }
         for (const HtmlAttribute& a : selected->attributes) {
             const QString name = a.name.toLower();
             if (name == u"shape" || name == u"coords" || isLinkAttribute(name))
                 continue;
             addItem(list, AttributePrefix + a.name, a.name, propString, a.value,
-                QStringLiteral("An attribute of the area tag, written back as it is."), own, a.name);
+                QStringLiteral("An attribute of the area tag, written back as it is."), own,
+                a.name);
         }
         list.AddItem(NewAttribute, QStringLiteral("Add attribute"), propString, {},
             QStringLiteral("Type name=value to add an attribute to the tag."));
-        list.AddItem(Colour, QStringLiteral("Colour on the map"), propColor, colourText(selected->colour),
+        list.AddItem(Colour, QStringLiteral("Colour on the map"), propColor,
+            colourText(selected->colour),
             QStringLiteral("How the studio paints this hotspot; not written to the page."));
-        list.AddItem(Locked, QStringLiteral("Locked"), propBoolean, Zel::booleanText(selected->locked),
+        list.AddItem(Locked, QStringLiteral("Locked"), propcombo,
+            Zel::booleanText(selected->locked),
             QStringLiteral("A locked hotspot cannot be moved or resized with the mouse."));
     }
     list.LockUpdate(false);

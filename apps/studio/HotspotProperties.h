@@ -35,6 +35,12 @@ public:
 
     /// The choices of a list or combo item.
     static QStringList choicesOf(const QString& key);
+    /// The value a person chose in the editor of \a key: a combo reports the
+    /// index of its entry, which becomes the entry's text here.
+    static QString valueFromEditor(const QString& key, const QString& value);
+    /// The target combo's last entry, which asks for a frame name.
+    static QString otherChoice();
+    static bool isTargetKey(const QString& key);
     /// The marker put before the caption of an item that breaks a rule.
     static QString warningMark();
 };

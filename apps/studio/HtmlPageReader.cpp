@@ -8,7 +8,10 @@ namespace {
 
 struct GumboDeleter
 {
-    void operator()(GumboOutput* output) const { gumbo_destroy_output(&kGumboDefaultOptions, output); }
+    void operator()(GumboOutput* output) const
+    {
+        gumbo_destroy_output(&kGumboDefaultOptions, output);
+    }
 };
 using GumboTree = std::unique_ptr<GumboOutput, GumboDeleter>;
 
@@ -96,8 +99,11 @@ MapArea areaOf(const GumboElement& element)
     for (unsigned i = 0; i < element.attributes.length; ++i) {
         const auto* a = static_cast<const GumboAttribute*>(element.attributes.data[i]);
         const QString originalName = text(a->original_name);
+        // The parser points the value of an attribute written without "=" at its name.
+        const bool hasValue
+            = a->original_value.length > 0 && a->original_value.data != a->original_name.data;
         area.attributes.append({ originalName.isEmpty() ? QString::fromUtf8(a->name) : originalName,
-            QString::fromUtf8(a->value), a->original_value.length > 0 });
+            QString::fromUtf8(a->value), hasValue });
     }
     area.sourceTag = text(element.original_tag);
     area.line = int(element.start_pos.line);
@@ -130,8 +136,8 @@ PageMap pageMapOf(const QByteArray& page, const GumboElement& map, const QList<F
     const size_t start = map.start_pos.offset;
     const size_t contentStart = tagEnd(map);
     const size_t contentEnd = closed ? map.end_pos.offset
-        : own.isEmpty()                  ? contentStart
-                                         : tagEnd(*own.last());
+        : own.isEmpty()              ? contentStart
+                                     : tagEnd(*own.last());
     const size_t end = closed ? map.end_pos.offset + map.original_end_tag.length : contentEnd;
 
     PageFrame& frame = result.frame;
@@ -165,7 +171,8 @@ bool decodePage(QByteArray& page, PageError* error, QStringList& notes)
     const QString decoded = utf8.decode(page);
     if (utf8.hasError()) {
         page = QString::fromLatin1(page).toUtf8();
-        notes << QStringLiteral("the page is not UTF-8; it was read as Latin-1 and is saved as UTF-8");
+        notes << QStringLiteral(
+            "the page is not UTF-8; it was read as Latin-1 and is saved as UTF-8");
     }
     return true;
 }
@@ -193,17 +200,19 @@ bool HtmlPageReader::read(const QByteArray& source, HtmlPage* result, PageError*
         return false;
     }
 
-    const GumboTree tree(gumbo_parse_with_options(
-        &kGumboDefaultOptions, page.constData(), size_t(page.size())));
+    const GumboTree tree(
+        gumbo_parse_with_options(&kGumboDefaultOptions, page.constData(), size_t(page.size())));
     Scan scanned;
     scan(tree->root, scanned);
 
     if (scanned.maps.isEmpty()) {
-        const int line = scanned.areas.isEmpty() ? 0 : int(scanned.areas.first().element->start_pos.line);
+        const int line
+            = scanned.areas.isEmpty() ? 0 : int(scanned.areas.first().element->start_pos.line);
         if (error) {
             *error = { line,
-                scanned.areas.isEmpty() ? QStringLiteral("the page holds no image map (no <map> element)")
-                                        : QStringLiteral("the <area> tags are in no <map> element") };
+                scanned.areas.isEmpty()
+                    ? QStringLiteral("the page holds no image map (no <map> element)")
+                    : QStringLiteral("the <area> tags are in no <map> element") };
         }
         return false;
     }
@@ -215,7 +224,8 @@ bool HtmlPageReader::read(const QByteArray& source, HtmlPage* result, PageError*
             found.areasOutsideMaps << int(area.element->start_pos.line);
     }
     for (const int line : std::as_const(found.areasOutsideMaps))
-        found.notes << QStringLiteral("line %1: an <area> outside any map is kept as it is").arg(line);
+        found.notes
+            << QStringLiteral("line %1: an <area> outside any map is kept as it is").arg(line);
 
     for (const GumboElement* map : std::as_const(scanned.maps)) {
         PageMap pageMap = pageMapOf(page, *map, scanned.areas);

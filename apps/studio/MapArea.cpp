@@ -231,7 +231,8 @@ AreaGeometry MapArea::geometry() const
         return g;
     }
     if (!AreaShape::parseNumbers(value(Coords), &g.numbers)) {
-        g.problem = QStringLiteral("the coordinates \"%1\" are not plain numbers").arg(value(Coords));
+        g.problem
+            = QStringLiteral("the coordinates \"%1\" are not plain numbers").arg(value(Coords));
         return g;
     }
     switch (g.kind) {

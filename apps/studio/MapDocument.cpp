@@ -4,8 +4,7 @@
 
 MapDocument::MapDocument(QObject* parent)
     : QObject(parent)
-{
-}
+{ }
 
 MapDocument::~MapDocument() = default;
 

@@ -3,8 +3,8 @@
 #include "MapArea.h"
 
 #include <QObject>
-#include <optional>
 #include <common/StdPicture.h>
+#include <optional>
 
 /// The page around the map, for a document read from an HTML page: the text
 /// before the map, the map's own tags and the text after it, as they stood.
@@ -38,7 +38,8 @@ public:
     /// Takes every value of \a other (areas with their ids included).
     void assign(const MapDocument& other);
     /// Puts the areas on another picture.
-    void setPicture(const StdPicture& picture, const QString& pictureFile, const QString& pictureName);
+    void setPicture(
+        const StdPicture& picture, const QString& pictureFile, const QString& pictureName);
 
     StdPicture picture() const { return m_picture; }
     /// The picture's file on disk ("" for the bundled sample).

@@ -52,7 +52,8 @@ QList<MapProblems::Problem> MapProblems::check(const MapDocument& document)
     QList<Problem> problems;
     const QList<MapArea>& areas = document.areas();
     if (areas.isEmpty())
-        problems.append({ 0, QStringLiteral("count"), QStringLiteral("The map is empty: it has no hotspot.") });
+        problems.append(
+            { 0, QStringLiteral("count"), QStringLiteral("The map is empty: it has no hotspot.") });
 
     QList<QPainterPath> paths;
     for (const MapArea& area : areas) {
@@ -63,19 +64,27 @@ QList<MapProblems::Problem> MapProblems::check(const MapDocument& document)
         const MapArea& area = areas.at(i);
         const bool linked = area.has(Href);
         if (linked && area.value(Alt).trimmed().isEmpty() && !area.has(QStringLiteral("nohref")))
-            problems.append({ area.id, Alt, QStringLiteral("A link needs an alt text for people who cannot see the picture.") });
+            problems.append({ area.id, Alt,
+                QStringLiteral(
+                    "A link needs an alt text for people who cannot see the picture.") });
         if (!linked && area.has(Alt))
-            problems.append({ area.id, Alt, QStringLiteral("The alt text is for links; this area has no href.") });
+            problems.append({ area.id, Alt,
+                QStringLiteral("The alt text is for links; this area has no href.") });
         const AreaGeometry g = area.geometry();
         if (g.kind == AreaKind::Default)
-            problems.append({ area.id, QStringLiteral("shape"), QStringLiteral("A default area covers what no other area holds; it is kept but not shown.") });
+            problems.append({ area.id, QStringLiteral("shape"),
+                QStringLiteral(
+                    "A default area covers what no other area holds; it is kept but not shown.") });
         else if (!g.isShown())
-            problems.append({ area.id, QStringLiteral("coords"), QStringLiteral("Kept, but not shown: %1.").arg(g.problem) });
+            problems.append({ area.id, QStringLiteral("coords"),
+                QStringLiteral("Kept, but not shown: %1.").arg(g.problem) });
         for (int j = 0; j < i; ++j) {
-            if (paths.at(i).isEmpty() || paths.at(j).isEmpty() || !overlap(paths.at(j), paths.at(i)))
+            if (paths.at(i).isEmpty() || paths.at(j).isEmpty()
+                || !overlap(paths.at(j), paths.at(i)))
                 continue;
             problems.append({ area.id, QStringLiteral("coords"),
-                QStringLiteral("Overlaps \"%1\", which comes first in the page, so a browser picks that one where the two meet (the map here shows this one on top).")
+                QStringLiteral("Overlaps \"%1\", which comes first in the page, so a browser picks "
+                               "that one where the two meet (the map here shows this one on top).")
                     .arg(areas.at(j).label()) });
         }
     }

@@ -41,8 +41,8 @@ QStringList missingTargets(const MapDocument& document, QStringList* labels)
 // Removes the rescaling script the studio added to a page before.
 QString withoutScript(QString text)
 {
-    static const QRegularExpression script(QStringLiteral("<script %1>.*?</script>\\n?")
-                                               .arg(HtmlPageReader::responsiveMarker()),
+    static const QRegularExpression script(
+        QStringLiteral("<script %1>.*?</script>\\n?").arg(HtmlPageReader::responsiveMarker()),
         QRegularExpression::DotMatchesEverythingOption);
     return text.remove(script);
 }
@@ -80,13 +80,16 @@ void PageWriter::writeGenerated(const MapDocument& document)
 {
     const QString title = escaped(document.title());
     const QString mapName = escaped(document.mapName());
-    const QString pictureStyle
-        = document.responsive() ? QStringLiteral(" style=\"max-width: 100%; height: auto\"") : QString();
-    m_text = QStringLiteral("<!DOCTYPE html>\n<html>\n<head>\n<meta charset=\"utf-8\">\n"
-                            "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
-                            "<title>%1</title>\n</head>\n<body>\n")
+    const QString pictureStyle = document.responsive()
+        ? QStringLiteral(" style=\"max-width: 100%; height: auto\"")
+        : QString();
+    m_text = QStringLiteral(
+        "<!DOCTYPE html>\n<html>\n<head>\n<meta charset=\"utf-8\">\n"
+        "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
+        "<title>%1</title>\n</head>\n<body>\n")
                  .arg(title);
-    m_text += QStringLiteral("<img src=\"%1\" width=\"%2\" height=\"%3\" alt=\"%4\" usemap=\"#%5\"%6>\n")
+    m_text += QStringLiteral(
+        "<img src=\"%1\" width=\"%2\" height=\"%3\" alt=\"%4\" usemap=\"#%5\"%6>\n")
                   .arg(escaped(document.pictureName()))
                   .arg(document.picture().Width())
                   .arg(document.picture().Height())
@@ -149,8 +152,8 @@ QList<PageWriter::Line> PageWriter::lines() const
         Line line;
         line.text = m_text.mid(start, end - start);
         line.section = start < m_mapStart ? QStringLiteral("Page")
-            : start < m_mapEnd           ? QStringLiteral("Map")
-                                         : QStringLiteral("End");
+            : start < m_mapEnd            ? QStringLiteral("Map")
+                                          : QStringLiteral("End");
         while (spanIndex < m_spans.size() && m_spans.at(spanIndex).start < start)
             ++spanIndex;
         if (spanIndex < m_spans.size() && m_spans.at(spanIndex).start <= end) {
@@ -209,9 +212,11 @@ QString PageWriter::responsiveScript()
         "        var areas = maps[m].getElementsByTagName('area');\n"
         "        for (var a = 0; a < areas.length; a++) {\n"
         "          var area = areas[a];\n"
-        "          if (area.zelCoords === undefined) area.zelCoords = area.getAttribute('coords') || '';\n"
+        "          if (area.zelCoords === undefined) area.zelCoords = area.getAttribute('coords') "
+        "|| '';\n"
         "          var circle = /^circ/i.test(area.getAttribute('shape') || '');\n"
-        "          var values = area.zelCoords.split(/[\\s,;]+/).filter(function (v) { return v !== ''; });\n"
+        "          var values = area.zelCoords.split(/[\\s,;]+/).filter(function (v) { return v "
+        "!== ''; });\n"
         "          var scaled = values.map(function (v, k) {\n"
         "            var s = circle && k === 2 ? Math.min(sx, sy) : (k % 2 ? sy : sx);\n"
         "            return Math.round(parseFloat(v) * s * 100) / 100;\n"

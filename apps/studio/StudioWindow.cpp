@@ -13,6 +13,7 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDir>
 #include <QDockWidget>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -21,6 +22,7 @@
 #include <QImageReader>
 #include <QInputDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -29,7 +31,6 @@
 #include <QScopedValueRollback>
 #include <QScrollArea>
 #include <QSet>
-#include <QDir>
 #include <QSettings>
 #include <QSplitter>
 #include <QStatusBar>
@@ -37,6 +38,7 @@
 #include <QToolBar>
 #include <QToolTip>
 #include <QUndoStack>
+#include <QUrl>
 #include <common/HostConvert.h>
 #include <common/OleColor.h>
 #include <common/PictureBox.h>
@@ -97,7 +99,8 @@ QList<ShownFigure> shownFigures(const Zonecraft& map)
 {
     QList<ShownFigure> figures;
     const QString separator = map.ExtractSeperator();
-    const QStringList lines = map.ExportCode(Zonecraft::customcode).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+    const QStringList lines
+        = map.ExportCode(Zonecraft::customcode).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
     for (const QString& line : lines) {
         const QStringList fields = line.split(separator);
         if (fields.size() >= 3)
@@ -214,6 +217,7 @@ StudioWindow::StudioWindow(QWidget* parent)
     problemsDock->setObjectName(QStringLiteral("problemsDock"));
     problemsDock->setWidget(m_problemList);
     addDockWidget(Qt::BottomDockWidgetArea, problemsDock);
+    resizeDocks({ problemsDock }, { 110 }, Qt::Vertical);
     statusBar()->addWidget(m_statusLabel, 1);
     setAcceptDrops(true);
 
@@ -221,6 +225,11 @@ StudioWindow::StudioWindow(QWidget* parent)
     buildActions();
     buildMenusAndToolbars();
     connectControls();
+    auto* copyLine = new QAction(tr("Copy Line"), m_code);
+    connect(copyLine, &QAction::triggered, m_code, &Zel_CodeBox::Copy);
+    m_code->addAction(copyLine);
+    m_code->addAction(findChild<QAction*>(QStringLiteral("actionCopyPage")));
+    m_code->setContextMenuPolicy(Qt::ActionsContextMenu);
     resize(1220, 780);
     QSettings settings;
     restoreGeometry(settings.value(SettingsKey::Geometry).toByteArray());
@@ -239,25 +248,35 @@ void StudioWindow::installDefaultPrompts()
         const auto answer = QMessageBox::question(this, AppName,
             tr("Save the changes to %1 before closing it?").arg(name),
             QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
-        return answer == QMessageBox::Save ? StudioPrompts::SaveChoice::Save
+        return answer == QMessageBox::Save   ? StudioPrompts::SaveChoice::Save
             : answer == QMessageBox::Discard ? StudioPrompts::SaveChoice::Discard
                                              : StudioPrompts::SaveChoice::Cancel;
     };
     m_prompts.chooseMap = [this](const QStringList& maps) {
         bool ok = false;
-        const QString chosen = QInputDialog::getItem(
-            this, AppName, tr("The page holds several maps. Which one do you want to edit?"), maps, 0, false, &ok);
+        const QString chosen = QInputDialog::getItem(this, AppName,
+            tr("The page holds several maps. Which one do you want to edit?"), maps, 0, false, &ok);
         return ok ? int(maps.indexOf(chosen)) : -1;
     };
     m_prompts.openFileName = [this](const QString& caption, const QString& filter) {
         QSettings settings;
-        return QFileDialog::getOpenFileName(this, caption, settings.value(SettingsKey::LastFolder).toString(), filter);
+        return QFileDialog::getOpenFileName(
+            this, caption, settings.value(SettingsKey::LastFolder).toString(), filter);
     };
-    m_prompts.saveFileName = [this](const QString& caption, const QString& suggested, const QString& filter) {
-        QSettings settings;
-        const QString folder = settings.value(SettingsKey::LastFolder).toString();
-        return QFileDialog::getSaveFileName(this, caption, QDir(folder).filePath(suggested), filter);
-    };
+    m_prompts.saveFileName
+        = [this](const QString& caption, const QString& suggested, const QString& filter) {
+              QSettings settings;
+              const QString folder = settings.value(SettingsKey::LastFolder).toString();
+              return QFileDialog::getSaveFileName(
+                  this, caption, QDir(folder).filePath(suggested), filter);
+          };
+    m_prompts.askText
+        = [this](const QString& caption, const QString& label, const QString& current) {
+              bool ok = false;
+              const QString text
+                  = QInputDialog::getText(this, caption, label, QLineEdit::Normal, current, &ok);
+              return ok ? text : QString();
+          };
     m_prompts.tell = [this](const QString& title, const QString& message) {
         QMessageBox::warning(this, title, message);
     };
@@ -267,7 +286,8 @@ void StudioWindow::installDefaultPrompts()
 
 namespace {
 
-QAction* makeAction(QObject* parent, const char* name, const QString& text, const QKeySequence& shortcut = {})
+QAction* makeAction(
+    QObject* parent, const char* name, const QString& text, const QKeySequence& shortcut = {})
 {
     auto* action = new QAction(text, parent);
     action->setObjectName(QLatin1String(name));
@@ -280,22 +300,23 @@ QAction* makeAction(QObject* parent, const char* name, const QString& text, cons
 
 void StudioWindow::buildActions()
 {
-    const auto add = [this](const char* name, const QString& text, const QKeySequence& key, auto slot) {
-        QAction* action = makeAction(this, name, text, key);
-        connect(action, &QAction::triggered, this, slot);
-        addAction(action);
-        return action;
-    };
+    const auto add
+        = [this](const char* name, const QString& text, const QKeySequence& key, auto slot) {
+              QAction* action = makeAction(this, name, text, key);
+              connect(action, &QAction::triggered, this, slot);
+              addAction(action);
+              return action;
+          };
     add("actionNew", tr("&New from Picture…"), QKeySequence::New, [this] { newFromDialog(); });
     add("actionOpen", tr("&Open…"), QKeySequence::Open, [this] { openFromDialog(); });
     add("actionSave", tr("&Save"), QKeySequence::Save, [this] { save(); });
     add("actionSaveAs", tr("Save &As…"), QKeySequence::SaveAs, [this] { saveAsFromDialog(); });
-    add("actionImportAreaList", tr("&Import Area List…"), {}, [this] { importAreaListFromDialog(); });
+    add("actionImportAreaList", tr("&Import Area List…"), {},
+        [this] { importAreaListFromDialog(); });
     add("actionExportAreaList", tr("&Export Area List…"), QKeySequence(tr("Ctrl+E")),
         [this] { exportAreaListFromDialog(); });
-    QAction* responsive = add("actionResponsive", tr("&Rescale Areas in Browsers"), {}, [this](bool on) {
-        applyProperty(HotspotProperties::Responsive, Zel::booleanText(on));
-    });
+    QAction* responsive = add("actionResponsive", tr("&Rescale Areas in Browsers"), {},
+        [this](bool on) { applyProperty(HotspotProperties::Responsive, Zel::booleanText(on)); });
     responsive->setCheckable(true);
     add("actionQuit", tr("&Quit"), QKeySequence::Quit, [this] { close(); });
 
@@ -308,12 +329,24 @@ void StudioWindow::buildActions()
     redo->setShortcut(QKeySequence::Redo);
     addAction(redo);
     add("actionCut", tr("Cu&t"), QKeySequence::Cut, [this] { cutSelected(); });
-    add("actionCopy", tr("&Copy"), QKeySequence::Copy, [this] { copySelected(); });
+    // Ctrl+C in the code box copies its line; elsewhere it copies the hotspot.
+    add("actionCopy", tr("&Copy"), QKeySequence::Copy, [this] {
+        if (m_code->isAncestorOf(QApplication::focusWidget())
+            || QApplication::focusWidget() == m_code)
+            m_code->Copy();
+        else
+            copySelected();
+    });
+    add("actionCopyPage", tr("Copy Page &Source"), QKeySequence(tr("Ctrl+Shift+C")),
+        [this] { QApplication::clipboard()->setText(htmlPage()); });
     add("actionPaste", tr("&Paste"), QKeySequence::Paste, [this] { paste(); });
-    add("actionDuplicate", tr("D&uplicate"), QKeySequence(tr("Ctrl+D")), [this] { duplicateSelected(); });
+    add("actionDuplicate", tr("D&uplicate"), QKeySequence(tr("Ctrl+D")),
+        [this] { duplicateSelected(); });
     add("actionDelete", tr("&Delete"), QKeySequence::Delete, [this] { deleteSelected(); });
-    add("actionBringToFront", tr("Bring to &Front"), QKeySequence(tr("Ctrl+Shift+Up")), [this] { bringToFront(); });
-    add("actionSendToBack", tr("Send to &Back"), QKeySequence(tr("Ctrl+Shift+Down")), [this] { sendToBack(); });
+    add("actionBringToFront", tr("Bring to &Front"), QKeySequence(tr("Ctrl+Shift+Up")),
+        [this] { bringToFront(); });
+    add("actionSendToBack", tr("Send to &Back"), QKeySequence(tr("Ctrl+Shift+Down")),
+        [this] { sendToBack(); });
 
     m_tools = new QActionGroup(this);
     const struct
@@ -349,18 +382,23 @@ void StudioWindow::buildActions()
         index = std::clamp(index + step, 0, int(levels.size()) - 1);
         m_map->setProperty("ZoomLevel", levels.at(index));
     };
-    add("actionZoomIn", tr("Zoom &In"), QKeySequence::ZoomIn, [zoomBy] { zoomBy(1); })->setEnabled(zooms);
-    add("actionZoomOut", tr("Zoom &Out"), QKeySequence::ZoomOut, [zoomBy] { zoomBy(-1); })->setEnabled(zooms);
-    QAction* preview = add("actionPreview", tr("&Preview"), QKeySequence(Qt::Key_F5), [this](bool on) { setPreview(on); });
+    add("actionZoomIn", tr("Zoom &In"), QKeySequence::ZoomIn, [zoomBy] {
+        zoomBy(1);
+    })->setEnabled(zooms);
+    add("actionZoomOut", tr("Zoom &Out"), QKeySequence::ZoomOut, [zoomBy] {
+        zoomBy(-1);
+    })->setEnabled(zooms);
+    QAction* preview = add("actionPreview", tr("&Preview"), QKeySequence(Qt::Key_F5),
+        [this](bool on) { setPreview(on); });
     preview->setCheckable(true);
-    add("actionAbout", tr("&About Zel Studio"), {}, [this] {
-        QMessageBox::about(this, tr("About Zel Studio"), aboutText());
-    });
+    add("actionAbout", tr("&About Zel Studio"), {},
+        [this] { QMessageBox::about(this, tr("About Zel Studio"), aboutText()); });
 }
 
 void StudioWindow::buildMenusAndToolbars()
 {
-    const auto action = [this](const char* name) { return findChild<QAction*>(QLatin1String(name)); };
+    const auto action
+        = [this](const char* name) { return findChild<QAction*>(QLatin1String(name)); };
     QMenu* file = menuBar()->addMenu(tr("&File"));
     file->addAction(action("actionNew"));
     file->addAction(action("actionOpen"));
@@ -377,8 +415,9 @@ void StudioWindow::buildMenusAndToolbars()
     file->addAction(action("actionQuit"));
 
     QMenu* edit = menuBar()->addMenu(tr("&Edit"));
-    for (const char* name : { "actionUndo", "actionRedo", "", "actionCut", "actionCopy", "actionPaste",
-             "actionDuplicate", "actionDelete", "", "actionBringToFront", "actionSendToBack" }) {
+    for (const char* name : { "actionUndo", "actionRedo", "", "actionCut", "actionCopy",
+             "actionCopyPage", "actionPaste", "actionDuplicate", "actionDelete", "",
+             "actionBringToFront", "actionSendToBack" }) {
         if (*name)
             edit->addAction(action(name));
         else
@@ -462,27 +501,31 @@ void StudioWindow::connectControls()
     connect(m_map, &Zonecraft::HistoryAction, this, later);
     connect(m_map, &Zonecraft::VisibleObject, this, later);
     // While a hotspot is dragged its box shows in the status bar.
-    connect(m_map, &Zonecraft::MoveHotspot, this, [this](qint32 x1, qint32 y1, qint32 x2, qint32 y2) {
-        statusBar()->showMessage(tr("%1, %2 to %3, %4").arg(x1).arg(y1).arg(x2).arg(y2), 2000);
-    });
-    connect(m_map->WorkPicture(), &PictureBox::MouseDown, this, [this](int button, int, float x, float y) {
-        if (button == 1 && m_map->FigureToDraw() == Zonecraft::Pointer
-            && m_map->ImagemapMode() == Zonecraft::DesignMode) {
-            const qint32 figure = m_map->FigureAt(x, y);
-            if (figure > 0 && figure != m_map->SelectedIndex())
-                m_map->ActivateHotspot(figure);
-        }
-    });
-    connect(m_map, &Zonecraft::PreviewStatus, this, [this](Zonecraft::MouseArea where, qint32 index) {
-        if (where == Zonecraft::area_figure)
-            showPreviewTip(index);
-        else
-            QToolTip::hideText();
-    });
-    connect(m_map, &Zonecraft::PreviewClick, this, [this](Zonecraft::MouseArea where, qint32 index, qint16) {
-        if (where == Zonecraft::area_figure)
-            showPreviewClick(index);
-    });
+    connect(
+        m_map, &Zonecraft::MoveHotspot, this, [this](qint32 x1, qint32 y1, qint32 x2, qint32 y2) {
+            statusBar()->showMessage(tr("%1, %2 to %3, %4").arg(x1).arg(y1).arg(x2).arg(y2), 2000);
+        });
+    connect(m_map->WorkPicture(), &PictureBox::MouseDown, this,
+        [this](int button, int, float x, float y) {
+            if (button == 1 && m_map->FigureToDraw() == Zonecraft::Pointer
+                && m_map->ImagemapMode() == Zonecraft::DesignMode) {
+                const qint32 figure = m_map->FigureAt(x, y);
+                if (figure > 0 && figure != m_map->SelectedIndex())
+                    m_map->ActivateHotspot(figure);
+            }
+        });
+    connect(
+        m_map, &Zonecraft::PreviewStatus, this, [this](Zonecraft::MouseArea where, qint32 index) {
+            if (where == Zonecraft::area_figure)
+                showPreviewTip(index);
+            else
+                QToolTip::hideText();
+        });
+    connect(m_map, &Zonecraft::PreviewClick, this,
+        [this](Zonecraft::MouseArea where, qint32 index, qint16) {
+            if (where == Zonecraft::area_figure)
+                showPreviewClick(index);
+        });
 
     connect(m_code, qOverload<const QString&, const QString&>(&Zel_CodeBox::ReturnKey), this,
         [this](const QString& key, const QString&) {
@@ -490,6 +533,18 @@ void StudioWindow::connectControls()
             if (id != 0 && id != m_selectedId)
                 selectArea(id);
         });
+    // The list is in the middle of closing its editor when it reports a value;
+    // the change, which rebuilds the list, waits until it is done.
+    connect(
+        m_properties, &ZelPropList::ChangeItem, this,
+        [this](const QString& value, const QString& key) { propertyEdited(key, value); },
+        Qt::QueuedConnection);
+    connect(m_properties, &ZelPropList::ComboAddItem, this,
+        [](QStringList& entries, QString& key) { entries = HotspotProperties::choicesOf(key); });
+    connect(
+        m_properties, &ZelPropList::BrowseSelected, this,
+        [this](const QString&, const QString& key) { browseForProperty(key); },
+        Qt::QueuedConnection);
     connect(m_problemList, &QListWidget::currentItemChanged, this, [this](QListWidgetItem* item) {
         if (item && item->data(Qt::UserRole).toInt() != 0)
             selectArea(item->data(Qt::UserRole).toInt());
@@ -514,7 +569,8 @@ void StudioWindow::documentReplaced(const QString& fileName)
     m_figureToArea.clear();
     m_areaToFigure.clear();
     m_map->setPicture(m_document->picture());
-    m_map->resize(std::max(1, m_document->picture().Width()), std::max(1, m_document->picture().Height()));
+    m_map->resize(
+        std::max(1, m_document->picture().Width()), std::max(1, m_document->picture().Height()));
     refresh();
 }
 
@@ -529,8 +585,9 @@ bool StudioWindow::openFile(const QString& fileName, QString* error)
     QString failure;
     QStringList notes;
     const bool page = DocumentIO::isPage(fileName);
-    const bool ok = page ? DocumentIO::loadPage(loaded, fileName, m_prompts.chooseMap, &failure, &notes)
-                         : DocumentIO::loadPicture(loaded, fileName, &failure);
+    const bool ok = page
+        ? DocumentIO::loadPage(loaded, fileName, m_prompts.chooseMap, &failure, &notes)
+        : DocumentIO::loadPicture(loaded, fileName, &failure);
     if (!ok) {
         if (error)
             *error = failure;
@@ -612,7 +669,8 @@ bool StudioWindow::maybeSave()
 {
     if (!isModified())
         return true;
-    const QString name = m_fileName.isEmpty() ? tr("the new map") : QFileInfo(m_fileName).fileName();
+    const QString name
+        = m_fileName.isEmpty() ? tr("the new map") : QFileInfo(m_fileName).fileName();
     switch (m_prompts.askToSave(name)) {
     case StudioPrompts::SaveChoice::Save:
         return save();
@@ -671,8 +729,8 @@ void StudioWindow::openFromDialog()
     QStringList patterns { QStringLiteral("*.html"), QStringLiteral("*.htm") };
     for (const QByteArray& format : QImageReader::supportedImageFormats())
         patterns << QStringLiteral("*.") + QString::fromLatin1(format);
-    const QString fileName = m_prompts.openFileName(
-        tr("Open"), tr("Pages and pictures (%1);;All files (*)").arg(patterns.join(QLatin1Char(' '))));
+    const QString fileName = m_prompts.openFileName(tr("Open"),
+        tr("Pages and pictures (%1);;All files (*)").arg(patterns.join(QLatin1Char(' '))));
     if (fileName.isEmpty())
         return;
     QString error;
@@ -699,7 +757,8 @@ bool StudioWindow::saveAsFromDialog()
     const QString suggested = m_fileName.isEmpty()
         ? QFileInfo(m_document->pictureName()).completeBaseName() + QStringLiteral(".html")
         : QFileInfo(m_fileName).fileName();
-    const QString fileName = m_prompts.saveFileName(tr("Save As"), suggested, tr("HTML pages (*.html *.htm)"));
+    const QString fileName
+        = m_prompts.saveFileName(tr("Save As"), suggested, tr("HTML pages (*.html *.htm)"));
     if (fileName.isEmpty())
         return false;
     QString error;
@@ -711,7 +770,8 @@ bool StudioWindow::saveAsFromDialog()
 
 void StudioWindow::importAreaListFromDialog()
 {
-    const QString fileName = m_prompts.openFileName(tr("Import Area List"), tr("Area lists (*.txt);;All files (*)"));
+    const QString fileName
+        = m_prompts.openFileName(tr("Import Area List"), tr("Area lists (*.txt);;All files (*)"));
     if (fileName.isEmpty())
         return;
     QFile file(fileName);
@@ -720,7 +780,8 @@ void StudioWindow::importAreaListFromDialog()
         error = file.errorString();
     else if (loadAreaList(QString::fromUtf8(file.readAll()), &error))
         return;
-    m_prompts.tell(tr("Import Area List"), tr("Some lines of %1 were not read:\n%2").arg(fileName, error));
+    m_prompts.tell(
+        tr("Import Area List"), tr("Some lines of %1 were not read:\n%2").arg(fileName, error));
 }
 
 void StudioWindow::exportAreaListFromDialog()
@@ -795,13 +856,56 @@ void StudioWindow::selectArea(int id)
         m_code->SelectItem(key);
 }
 
+void StudioWindow::propertyEdited(const QString& key, const QString& value)
+{
+    const QString chosen = HotspotProperties::valueFromEditor(key, value);
+    if (HotspotProperties::isTargetKey(key) && chosen == HotspotProperties::otherChoice()) {
+        const MapArea* area = m_document->find(m_selectedId);
+        const QString frame
+            = m_prompts.askText(tr("Target"), tr("The frame or window the link opens in:"),
+                area ? area->value(QStringLiteral("target")) : QString());
+        if (!frame.isNull())
+            applyProperty(key, frame.trimmed());
+    } else {
+        applyProperty(key, chosen);
+    }
+    // The list shows what the document holds, also when nothing changed.
+    showProperties();
+}
+
+void StudioWindow::browseForProperty(const QString& key)
+{
+    if (key == HotspotProperties::PictureFile) {
+        QStringList patterns;
+        for (const QByteArray& format : QImageReader::supportedImageFormats())
+            patterns << QStringLiteral("*.") + QString::fromLatin1(format);
+        const QString file = m_prompts.openFileName(
+            tr("Picture"), tr("Pictures (%1)").arg(patterns.join(QLatin1Char(' '))));
+        if (!file.isEmpty())
+            applyProperty(key, file);
+        return;
+    }
+    const QString file = m_prompts.openFileName(tr("Link to a File"), tr("All files (*)"));
+    if (file.isEmpty())
+        return;
+    // A link to a file beside the page is written relative to it, so the pair can move together.
+    const QString base = !m_fileName.isEmpty() ? QFileInfo(m_fileName).absolutePath()
+        : !m_document->pictureFile().isEmpty() ? QFileInfo(m_document->pictureFile()).absolutePath()
+                                               : QString();
+    const QString link = base.isEmpty()
+        ? QUrl::fromLocalFile(file).toString()
+        : QDir(base).relativeFilePath(QFileInfo(file).absoluteFilePath());
+    applyProperty(key, link);
+}
+
 void StudioWindow::applyProperty(const QString& key, const QString& value)
 {
     MapDocument* doc = m_document;
     if (key == HotspotProperties::PageTitle) {
         const QString before = doc->title();
         if (before != value)
-            push(new PageSettingCommand(tr("Change Title"), [doc, value] { doc->setTitle(value); },
+            push(new PageSettingCommand(
+                tr("Change Title"), [doc, value] { doc->setTitle(value); },
                 [doc, before] { doc->setTitle(before); }));
         return;
     }
@@ -810,15 +914,18 @@ void StudioWindow::applyProperty(const QString& key, const QString& value)
         if (doc->frame()) {
             m_prompts.tell(tr("Map name"), tr("The map keeps the name the page gives it."));
         } else if (before != value && !value.trimmed().isEmpty()) {
-            push(new PageSettingCommand(tr("Rename Map"), [doc, value] { doc->setMapName(value); },
+            push(new PageSettingCommand(
+                tr("Rename Map"), [doc, value] { doc->setMapName(value); },
                 [doc, before] { doc->setMapName(before); }));
         }
         return;
     }
     if (key == HotspotProperties::Responsive) {
-        const bool on = value.compare(Zel::booleanText(true), Qt::CaseInsensitive) == 0 || value == u"-1";
+        const bool on
+            = value.compare(Zel::booleanText(true), Qt::CaseInsensitive) == 0 || value == u"-1";
         if (on != doc->responsive())
-            push(new PageSettingCommand(on ? tr("Rescale Areas") : tr("Keep Areas Unscaled"),
+            push(new PageSettingCommand(
+                on ? tr("Rescale Areas") : tr("Keep Areas Unscaled"),
                 [doc, on] { doc->setResponsive(on); }, [doc, on] { doc->setResponsive(!on); }));
         return;
     }
@@ -835,9 +942,12 @@ void StudioWindow::applyProperty(const QString& key, const QString& value)
         const StdPicture picture = loaded.picture();
         const QString file = loaded.pictureFile();
         const QString name = doc->frame() ? beforeName : loaded.pictureName();
-        push(new PageSettingCommand(tr("Change Picture"),
+        push(new PageSettingCommand(
+            tr("Change Picture"),
             [doc, picture, file, name] { doc->setPicture(picture, file, name); },
-            [doc, beforePicture, beforeFile, beforeName] { doc->setPicture(beforePicture, beforeFile, beforeName); }));
+            [doc, beforePicture, beforeFile, beforeName] {
+                doc->setPicture(beforePicture, beforeFile, beforeName);
+            }));
         return;
     }
 
@@ -855,14 +965,16 @@ void StudioWindow::applyProperty(const QString& key, const QString& value)
     } else if (key == HotspotProperties::Colour) {
         const QColor colour(value.trimmed());
         after.colour = value.trimmed().isEmpty() ? -1
-            : colour.isValid() ? qint32(Zel::fromQColor(colour))
-                               : qint32(Zel::colorFromText(value.trimmed()));
+            : colour.isValid()                   ? qint32(Zel::fromQColor(colour))
+                                                 : qint32(Zel::colorFromText(value.trimmed()));
         what = tr("Change Colour");
     } else if (key == HotspotProperties::Locked) {
-        after.locked = value.compare(Zel::booleanText(true), Qt::CaseInsensitive) == 0 || value == u"-1";
+        after.locked
+            = value.compare(Zel::booleanText(true), Qt::CaseInsensitive) == 0 || value == u"-1";
         what = after.locked ? tr("Lock Hotspot") : tr("Unlock Hotspot");
     } else if (key == HotspotProperties::NewAttribute) {
-        static const QRegularExpression attribute(QStringLiteral("^\\s*([A-Za-z_:][-A-Za-z0-9_:.]*)\\s*(?:=\\s*(.*))?$"));
+        static const QRegularExpression attribute(
+            QStringLiteral("^\\s*([A-Za-z_:][-A-Za-z0-9_:.]*)\\s*(?:=\\s*(.*))?$"));
         const QRegularExpressionMatch m = attribute.match(value);
         if (!m.hasMatch()) {
             if (!value.trimmed().isEmpty())
@@ -870,13 +982,15 @@ void StudioWindow::applyProperty(const QString& key, const QString& value)
             return;
         }
         QString text = m.captured(2).trimmed();
-        if (text.size() >= 2 && (text.front() == u'"' || text.front() == u'\'') && text.back() == text.front())
+        if (text.size() >= 2 && (text.front() == u'"' || text.front() == u'\'')
+            && text.back() == text.front())
             text = text.mid(1, text.size() - 2);
         after.setValue(m.captured(1), text);
         what = tr("Add %1").arg(m.captured(1));
     } else if (key.startsWith(HotspotProperties::AttributePrefix)) {
         const QString name = key.mid(HotspotProperties::AttributePrefix.size());
-        // An emptied value takes the attribute out of the tag; alt="" stays, as it means "decorative".
+        // An emptied value takes the attribute out of the tag; alt="" stays, as it means
+        // "decorative".
         if (value.isEmpty() && name.compare(u"alt", Qt::CaseInsensitive) != 0)
             after.remove(name);
         else
@@ -929,9 +1043,12 @@ void StudioWindow::insertAreasAfterSelection(QList<MapArea> areas, const QString
     for (MapArea& area : areas) {
         area.id = 0;
         // A copy over its original would hide it; set it off so both show.
-        while (std::any_of(m_document->areas().cbegin(), m_document->areas().cend(),
-            [&area](const MapArea& a) { return a.value(QStringLiteral("coords")) == area.value(QStringLiteral("coords"))
-                                            && a.value(QStringLiteral("shape")) == area.value(QStringLiteral("shape")); })
+        while (
+            std::any_of(m_document->areas().cbegin(), m_document->areas().cend(),
+                [&area](const MapArea& a) {
+                    return a.value(QStringLiteral("coords")) == area.value(QStringLiteral("coords"))
+                        && a.value(QStringLiteral("shape")) == area.value(QStringLiteral("shape"));
+                })
             && area.geometry().isShown())
             shiftArea(area, PasteOffset, PasteOffset);
         placed.append({ index++, area });
@@ -946,7 +1063,9 @@ void StudioWindow::paste()
     const QMimeData* data = QApplication::clipboard()->mimeData();
     if (!data)
         return;
-    const QString tags = data->hasFormat(AreasMimeType) ? QString::fromUtf8(data->data(AreasMimeType)) : data->text();
+    const QString tags = data->hasFormat(AreasMimeType)
+        ? QString::fromUtf8(data->data(AreasMimeType))
+        : data->text();
     insertAreasAfterSelection(areasFromTags(tags), tr("Paste"));
 }
 
@@ -971,7 +1090,8 @@ void StudioWindow::sendToBack()
 {
     const int index = m_document->indexOf(m_selectedId);
     if (index >= 0 && index + 1 < m_document->count())
-        push(new MoveAreaCommand(m_document, m_selectedId, m_document->count() - 1, tr("Send to Back")));
+        push(new MoveAreaCommand(
+            m_document, m_selectedId, m_document->count() - 1, tr("Send to Back")));
 }
 
 void StudioWindow::setPreview(bool on)
@@ -979,8 +1099,9 @@ void StudioWindow::setPreview(bool on)
     m_map->setImagemapMode(on ? Zonecraft::PreviewMode : Zonecraft::DesignMode);
     if (QAction* action = findChild<QAction*>(QStringLiteral("actionPreview")))
         action->setChecked(on);
-    statusBar()->showMessage(on ? tr("Preview: point at a hotspot to see its tip, click it to see where it leads.")
-                                : QString());
+    statusBar()->showMessage(on
+            ? tr("Preview: point at a hotspot to see its tip, click it to see where it leads.")
+            : QString());
 }
 
 void StudioWindow::showPreviewTip(qint32 figure)
@@ -1001,9 +1122,10 @@ void StudioWindow::showPreviewClick(qint32 figure)
         return;
     const QString href = area->value(QStringLiteral("href"));
     const QString target = area->value(QStringLiteral("target"));
-    const QString message = href.isEmpty() ? tr("%1 leads nowhere: it has no href.").arg(area->label())
-        : target.isEmpty()                 ? tr("Would open %1").arg(href)
-                                           : tr("Would open %1 in %2").arg(href, target);
+    const QString message = href.isEmpty()
+        ? tr("%1 leads nowhere: it has no href.").arg(area->label())
+        : target.isEmpty() ? tr("Would open %1").arg(href)
+                           : tr("Would open %1 in %2").arg(href, target);
     statusBar()->showMessage(message);
 }
 
@@ -1043,7 +1165,8 @@ void StudioWindow::syncMap()
     QScopedValueRollback guard(m_syncing, true);
     if (!(m_map->Picture() == m_document->picture())) {
         m_map->setPicture(m_document->picture());
-        m_map->resize(std::max(1, m_document->picture().Width()), std::max(1, m_document->picture().Height()));
+        m_map->resize(std::max(1, m_document->picture().Width()),
+            std::max(1, m_document->picture().Height()));
     }
     // The map paints the figure created last on top and picks it first, so
     // areas go in last to first: the one on top is the one a browser picks.
@@ -1064,8 +1187,8 @@ void StudioWindow::syncMap()
         QString list;
         for (const MapArea* area : std::as_const(shown)) {
             list += QStringList { area->geometry().controlCoordinates(),
-                AreaShape::kindName(area->geometry().kind), QStringLiteral("0"), colourField(area->colour),
-                Zel::booleanText(area->locked) }
+                AreaShape::kindName(area->geometry().kind), QStringLiteral("0"),
+                colourField(area->colour), Zel::booleanText(area->locked) }
                         .join(m_map->ExtractSeperator())
                 + QStringLiteral("\r\n");
         }
@@ -1097,7 +1220,8 @@ void StudioWindow::reconcileWithMap()
     QList<QPair<int, MapArea>> added;
     QSet<qint32> present;
     int nextNumber = nextHotspotNumber(*m_document);
-    const QStringList separatorFields = m_map->ExportCode(Zonecraft::customcode).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+    const QStringList separatorFields = m_map->ExportCode(Zonecraft::customcode)
+                                            .split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
     for (int i = 0; i < figures.size(); ++i) {
         const ShownFigure& figure = figures.at(i);
         present.insert(figure.number);
@@ -1108,7 +1232,8 @@ void StudioWindow::reconcileWithMap()
         if (!area) {
             MapArea drawn;
             drawn.setValue(QStringLiteral("shape"), AreaShape::shapeText(kind));
-            drawn.setValue(QStringLiteral("coords"), geometryKey(fields.at(1), fields.at(0)).section(QLatin1Char(':'), 1));
+            drawn.setValue(QStringLiteral("coords"),
+                geometryKey(fields.at(1), fields.at(0)).section(QLatin1Char(':'), 1));
             AreaListFormat::giveLink(drawn, {}, nextNumber++, {});
             added.append({ m_document->count() + int(added.size()), drawn });
             continue;
@@ -1154,7 +1279,8 @@ void StudioWindow::showPage()
     for (const PageWriter::Line& line : writer.lines()) {
         if (line.section != section) {
             section = line.section;
-            m_code->AddText(section, QStringLiteral("section:") + section, section, {}, Zel_CodeBox::Header);
+            m_code->AddText(
+                section, QStringLiteral("section:") + section, section, {}, Zel_CodeBox::Header);
         }
         m_code->AddText(line.text, line.key, section);
     }
@@ -1175,7 +1301,8 @@ void StudioWindow::showProblems()
     m_problemList->clear();
     for (const MapProblems::Problem& p : std::as_const(m_problems)) {
         const MapArea* area = m_document->find(p.areaId);
-        auto* item = new QListWidgetItem(area ? QStringLiteral("%1: %2").arg(area->label(), p.message) : p.message);
+        auto* item = new QListWidgetItem(
+            area ? QStringLiteral("%1: %2").arg(area->label(), p.message) : p.message);
         item->setData(Qt::UserRole, p.areaId);
         m_problemList->addItem(item);
     }
@@ -1183,7 +1310,8 @@ void StudioWindow::showProblems()
 
 void StudioWindow::updateTitle()
 {
-    const QString name = m_fileName.isEmpty() ? m_document->pictureName() : QFileInfo(m_fileName).fileName();
+    const QString name
+        = m_fileName.isEmpty() ? m_document->pictureName() : QFileInfo(m_fileName).fileName();
     setWindowTitle(tr("%1[*] - %2").arg(name.isEmpty() ? tr("Untitled") : name, AppName));
     setWindowModified(isModified());
 }

@@ -34,6 +34,9 @@ struct StudioPrompts
     /// A file to write ("" to cancel).
     std::function<QString(const QString& caption, const QString& suggested, const QString& filter)>
         saveFileName;
+    /// A line of text, starting from \a current; a null string cancels.
+    std::function<QString(const QString& caption, const QString& label, const QString& current)>
+        askText;
     /// Something failed or needs to be said.
     std::function<void(const QString& title, const QString& message)> tell;
 };
@@ -68,7 +71,8 @@ public:
     bool loadAreaList(const QString& text, QString* error = nullptr);
     /// Saves to the current file, or asks for one.
     bool save();
-    /// Saves the page (and its picture beside it) to \a fileName, which becomes the document's file.
+    /// Saves the page (and its picture beside it) to \a fileName, which becomes the document's
+    /// file.
     bool saveAs(const QString& fileName, QString* error = nullptr);
     /// Writes the page and its picture to \a fileName, keeping the document's own file.
     bool exportHtml(const QString& fileName, QString* error = nullptr);
@@ -144,6 +148,8 @@ private:
     void addRecentFile(const QString& fileName);
     void rebuildRecentMenu();
     void insertAreasAfterSelection(QList<MapArea> areas, const QString& text);
+    void propertyEdited(const QString& key, const QString& value);
+    void browseForProperty(const QString& key);
     void showPreviewTip(qint32 figure);
     void showPreviewClick(qint32 figure);
 

@@ -34,16 +34,19 @@ struct Options
     QCommandLineOption screenshot { QStringLiteral("screenshot"),
         QStringLiteral("Render the window into FILE and exit."), QStringLiteral("FILE") };
     QCommandLineOption exportHtml { QStringLiteral("export-html"),
-        QStringLiteral("Write the HTML page and its picture beside it into FILE and exit (no display needed)."),
+        QStringLiteral("Write the HTML page and its picture beside it into FILE and exit (no "
+                       "display needed)."),
         QStringLiteral("FILE") };
     QCommandLineOption areas { QStringLiteral("areas"),
         QStringLiteral("Read the hotspots from the area list FILE."), QStringLiteral("FILE") };
     QCommandLineOption open { QStringLiteral("open"),
-        QStringLiteral("Open FILE: a picture, or an HTML page with an image map."), QStringLiteral("FILE") };
+        QStringLiteral("Open FILE: a picture, or an HTML page with an image map."),
+        QStringLiteral("FILE") };
 };
 
 // The file to open: --open FILE or the one positional argument ("" for the sample).
-bool fileToOpen(const QCommandLineParser& parser, const Options& options, QString* file, QString* error)
+bool fileToOpen(
+    const QCommandLineParser& parser, const Options& options, QString* file, QString* error)
 {
     QStringList files = parser.positionalArguments();
     if (parser.isSet(options.open))
@@ -89,7 +92,8 @@ int exportHeadless(QCoreApplication& app, const Options& options)
 {
     QCommandLineParser parser;
     parser.addHelpOption();
-    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The picture or page to open."));
+    parser.addPositionalArgument(
+        QStringLiteral("FILE"), QStringLiteral("The picture or page to open."));
     parser.addOptions({ options.screenshot, options.exportHtml, options.areas, options.open });
     parser.process(app);
     QString file;
@@ -105,7 +109,8 @@ int exportHeadless(QCoreApplication& app, const Options& options)
             return fail(error);
         DocumentIO::readAreaList(document, text, &error);
         if (!error.isEmpty())
-            return fail(QStringLiteral("the area list %1: %2").arg(parser.value(options.areas), error));
+            return fail(
+                QStringLiteral("the area list %1: %2").arg(parser.value(options.areas), error));
     }
     const QString out = parser.value(options.exportHtml);
     if (!DocumentIO::savePage(document, out, &error))
@@ -135,7 +140,8 @@ int main(int argc, char** argv)
     Zel::installFontSubstitutions();
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Zel Studio: an image-map editor for web pages."));
+    parser.setApplicationDescription(
+        QStringLiteral("Zel Studio: an image-map editor for web pages."));
     parser.addHelpOption();
     parser.addPositionalArgument(QStringLiteral("FILE"),
         QStringLiteral("A picture or an HTML page to open (the bundled sample when absent)."),
@@ -160,7 +166,8 @@ int main(int argc, char** argv)
         if (!error.isEmpty())
             return fail(error);
         if (!window.loadAreaList(text, &error))
-            return fail(QStringLiteral("the area list %1: %2").arg(parser.value(options.areas), error));
+            return fail(
+                QStringLiteral("the area list %1: %2").arg(parser.value(options.areas), error));
     }
 
     window.show();
