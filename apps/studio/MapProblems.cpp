@@ -82,9 +82,13 @@ QList<MapProblems::Problem> MapProblems::check(const MapDocument& document)
             if (paths.at(i).isEmpty() || paths.at(j).isEmpty()
                 || !overlap(paths.at(j), paths.at(i)))
                 continue;
+            // A small area put before the one around it is how nesting is written:
+            // the outer area keeps the rest of itself.
+            if (paths.at(i).contains(paths.at(j)))
+                continue;
             problems.append({ area.id, QStringLiteral("coords"),
                 QStringLiteral("Overlaps \"%1\", which comes first in the page, so a browser picks "
-                               "that one where the two meet (the map here shows this one on top).")
+                               "that one where the two meet.")
                     .arg(areas.at(j).label()) });
         }
     }

@@ -173,6 +173,11 @@ StudioWindow::StudioWindow(QWidget* parent)
     , m_problemList(new QListWidget)
     , m_statusLabel(new QLabel(this))
 {
+    // New controls on a new window: each starts from its defaults, as a host places it.
+    m_map->InitProperties();
+    m_properties->InitProperties();
+    m_code->InitProperties();
+    m_map->setZoomLevel(100);
     m_map->setObjectName(QStringLiteral("map"));
     m_properties->setObjectName(QStringLiteral("properties"));
     m_code->setObjectName(QStringLiteral("code"));
@@ -238,7 +243,11 @@ StudioWindow::StudioWindow(QWidget* parent)
     refresh();
 }
 
-StudioWindow::~StudioWindow() = default;
+StudioWindow::~StudioWindow()
+{
+    // The stack empties itself as the window's child, after the views are gone.
+    disconnect(m_undo, nullptr, this, nullptr);
+}
 
 // --- prompts -----------------------------------------------------------------
 
