@@ -165,11 +165,13 @@ Figure* ZonecraftPrivate::replaceFigure(std::unique_ptr<Figure> replacement)
 void ZonecraftPrivate::addCreated(
     std::unique_ptr<Figure> figure, const FigureRequest& request, bool raiseMoved)
 {
+    // A figure made by a host's call ends any gesture under way.
+    engine.reset();
     Figure* added = figures.add(std::move(figure));
     const qint32 number = added->ControlIndex;
     if (!loading) {
         select(added);
-        q->Redraw(true);
+        repaintChanges();
         Q_EMIT q->VisibleObject(true);
         if (raiseMoved)
             Q_EMIT q->HotspotMoved(currentShape);
@@ -259,6 +261,8 @@ Zonecraft::Zonecraft(QWidget* parent)
     d->workPicture->resize(0, 0);
     d->paintWatch = std::make_unique<PaintWatch>(d.get());
     d->workPicture->installEventFilter(d->paintWatch.get());
+    d->preview = std::make_unique<zc::PreviewController>(*d);
+    d->connectEditing();
 }
 
 Zonecraft::~Zonecraft() = default;
@@ -285,6 +289,8 @@ void Zonecraft::setImagemapMode(AppMode New_ImagemapMode)
 {
     if (d->imagemapMode == New_ImagemapMode)
         return;
+    if (d->imagemapMode == PreviewMode)
+        d->preview->leavePreview();
     d->imagemapMode = New_ImagemapMode;
     PropertyChanged(QStringLiteral("ImagemapMode"));
     Redraw(true);
@@ -310,14 +316,15 @@ Zonecraft::OperatingMode Zonecraft::FigureToDraw() const
 
 void Zonecraft::setFigureToDraw(OperatingMode New_FigureToDraw)
 {
+    // Another tool drops what the old one had under way.
+    d->engine.cancel();
     d->figureToDraw = New_FigureToDraw;
     PropertyChanged(QStringLiteral("FigureToDraw"));
     d->applyToolPointer();
     if (New_FigureToDraw != RotatingFigure || !d->selected)
         return;
     // Turning works on vertices: a rectangle becomes the polygon of its corners.
-    if (d->selected->ClassFigure == zc::RectangleKind)
-        d->replaceFigure(zc::FigureFactory::polygonFromRectangle(*d->selected));
+    d->prepareRotation(d->selectedIndex);
 }
 
 qint32 Zonecraft::FigureSize() const
@@ -521,8 +528,10 @@ void Zonecraft::Redraw(bool Repaint)
             painter.paintHandles(*p, *d->selected, d->selectionBox);
         picture->endPaint(std::move(p));
     }
-    if (Repaint)
+    if (Repaint) {
         picture->setAutoRedraw(false);
+        d->fullPassPainted();
+    }
     d->loading = false;
 }
 
