@@ -44,8 +44,16 @@ void AreaList::load(Zonecraft& map, const QString& text)
         names << (fields.size() > 5 ? fields.at(5).trimmed() : QString());
     }
 
+    // Read first into a scratch map: a list the map refuses half way must
+    // not have cleared the figures that were open.
+    const QString list = lines.join(CrLf) + CrLf;
+    {
+        Zonecraft trial;
+        trial.setExtractSeperator(map.ExtractSeperator());
+        trial.ImportCode(Zonecraft::customcode, list);
+    }
     map.Clear();
-    map.ImportCode(Zonecraft::customcode, lines.join(CrLf) + CrLf);
+    map.ImportCode(Zonecraft::customcode, list);
 
     // Imported figures take the list's order, so position i is line i.
     for (int i = 0; i < names.size() && i < map.CountFigures(); ++i) {

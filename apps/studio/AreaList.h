@@ -14,7 +14,7 @@ class AreaList
 public:
     /// Replaces the figures of \a map with those of \a text. Lines may end in
     /// "\r\n" or "\n". Throws RuntimeError when the map rejects a line; the
-    /// figures read before it stay.
+    /// map then keeps the figures it had.
     static void load(Zonecraft& map, const QString& text);
 
     /// The link attributes of an area called \a name.

@@ -157,19 +157,19 @@ void StudioWindow::showPicture(const StdPicture& picture, const QString& title)
 
 bool StudioWindow::loadAreaList(const QString& text, QString* error)
 {
-    bool loaded = true;
     try {
         AreaList::load(*m_map, text);
     } catch (const RuntimeError& e) {
-        loaded = false;
+        // The open list, and its history, stay as they were.
         if (error)
             *error = e.description();
+        return false;
     }
     m_map->ClearHistory();
     HotspotProperties::showNoFigure(*m_properties);
     HotspotProperties::showFigureCount(*m_properties, m_map->CountFigures());
     refreshPage();
-    return loaded;
+    return true;
 }
 
 QString StudioWindow::htmlPage() const
