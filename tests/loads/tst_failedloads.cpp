@@ -1,6 +1,7 @@
 // A load that fails leaves what was there as it was: each control's
 // persisted properties, and the figures of the image-map editor.
 
+#include <QMetaEnum>
 #include <QMetaProperty>
 #include <QTest>
 #include <common/PropertyBag.h>
@@ -26,7 +27,15 @@ void changeEveryProperty(UserControl& control)
             continue;
         const QVariant value = p.read(&control);
         QVariant changed;
-        switch (value.typeId()) {
+        if (p.isEnumType()) {
+            // Another value the enumeration names, as a host would set.
+            const QMetaEnum e = p.enumerator();
+            const int current = value.toInt();
+            for (int k = 0; k < e.keyCount() && !changed.isValid(); ++k)
+                if (e.value(k) != current)
+                    changed = e.value(k);
+        }
+        switch (changed.isValid() ? QMetaType::UnknownType : value.typeId()) {
         case QMetaType::Bool:
             changed = !value.toBool();
             break;
@@ -38,8 +47,6 @@ void changeEveryProperty(UserControl& control)
             changed = value.toString() + QStringLiteral("x");
             break;
         default:
-            if (p.isEnumType())
-                changed = value.toInt() + 1;
             break;
         }
         if (!changed.isValid())
@@ -57,6 +64,20 @@ QByteArray bagOf(const UserControl& control)
     PropertyBag bag;
     control.WriteProperties(bag);
     return bag.toJson();
+}
+
+/// The keys whose values differ between two bags a control wrote.
+QStringList changedKeys(const UserControl& control, const PropertyBag& before)
+{
+    PropertyBag now;
+    control.WriteProperties(now);
+    QStringList keys = now.keys() + before.keys();
+    keys.removeDuplicates();
+    QStringList changed;
+    for (const QString& key : std::as_const(keys))
+        if (!PropertyBag::sameValue(now.ReadProperty(key), before.ReadProperty(key)))
+            changed << key;
+    return changed;
 }
 
 } // namespace
@@ -103,9 +124,9 @@ void TestFailedLoads::aRefusedBagChangesNoProperty()
         } catch (const RuntimeError& e) {
             ++refused;
             QCOMPARE(e.number(), 13);
-            QVERIFY2(bagOf(*control) == before,
-                qPrintable(QStringLiteral("a refused %1 changed the properties:\n%2")
-                               .arg(key, QString::fromUtf8(bagOf(*control)))));
+            const QStringList changed = changedKeys(*control, own);
+            QVERIFY2(changed.isEmpty(),
+                qPrintable(QStringLiteral("a refused %1 changed %2").arg(key, changed.join(u' '))));
             continue;
         }
         // A value the control takes after all: start again from the same state.
