@@ -198,8 +198,14 @@ public:
         QPainter p(&persistent);
         p.setClipRect(area);
         p.fillRect(area, Zel::toQColor(backColor, Qt::black));
-        if (!picture.isNull())
-            p.drawImage(QPoint(0, 0), picture.image());
+        if (picture.isNull())
+            return;
+        // Only the part under the area: a small clear of a large picture
+        // stays small.
+        const QImage image = picture.image();
+        const QRect source = area.intersected(image.rect());
+        if (!source.isEmpty())
+            p.drawImage(source.topLeft(), image, source);
     }
 
     // A caller may have assigned another image through drawingLayer().
@@ -553,6 +559,17 @@ void PictureBox::Cls()
     }
     d->restoreScreen();
     d->notifyPaint();
+}
+
+void PictureBox::clearArea(const QRect& area)
+{
+    d->ensureSize();
+    const QRect r = area.intersected(d->persistent.rect());
+    if (r.isEmpty())
+        return;
+    d->clearPersistent(r);
+    copyRect(d->screen, d->persistent, r);
+    update(r.intersected(rect()));
 }
 
 void PictureBox::Refresh()

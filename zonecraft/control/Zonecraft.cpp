@@ -169,7 +169,7 @@ void ZonecraftPrivate::addCreated(
     const qint32 number = added->ControlIndex;
     if (!loading) {
         select(added);
-        q->Redraw(true);
+        repaintChanges();
         Q_EMIT q->VisibleObject(true);
         if (raiseMoved)
             Q_EMIT q->HotspotMoved(currentShape);
@@ -521,8 +521,10 @@ void Zonecraft::Redraw(bool Repaint)
             painter.paintHandles(*p, *d->selected, d->selectionBox);
         picture->endPaint(std::move(p));
     }
-    if (Repaint)
+    if (Repaint) {
         picture->setAutoRedraw(false);
+        d->fullPassPainted();
+    }
     d->loading = false;
 }
 

@@ -6,6 +6,7 @@
 #include "../figures/FigureFactory.h"
 #include "../figures/FigurePainter.h"
 #include "../figures/Geometry.h"
+#include "../figures/PictureRepainter.h"
 #include "Zonecraft.h"
 
 #include <array>
@@ -180,6 +181,27 @@ public:
     // on or reads the work picture's layers calls flushPaint() first.
     void schedulePaint();
     void flushPaint();
+
+    // Painting only what changed (ZonecraftRepaint.cpp). After a change of
+    // a few figures only the rectangles they and the handles covered before
+    // and after are repainted; the result is the picture a full Redraw(True)
+    // paints.
+    /// The figures, selection and settings a repaint reads now.
+    zc::PictureScene pictureScene() const;
+    /// Repaints \a pictureRect (picture pixels) of the work picture's
+    /// persistent layer: cleared to the back colour and picture, then the
+    /// figures that reach it in collection order, then the handles.
+    void repaintPictureRect(const QRectF& pictureRect);
+    /// Paints what changed since the last paint pass; a full pass when one
+    /// is due or the changes are too many to track.
+    void repaintChanges();
+    /// Adds \a pictureRect to what the next repaintChanges() repaints.
+    void damageArea(const QRectF& pictureRect);
+    /// Notes that a full pass just painted everything.
+    void fullPassPainted();
+    std::vector<QRectF> extraDamage;
+    /// Where the last pass painted the handles (picture pixels); empty when none.
+    QRectF paintedHandles;
 
     // History
     void addRecord(int list, qint32 action, const QString& coordinates, const QString& previous,
