@@ -75,10 +75,10 @@ qint32 ZonecraftPrivate::numberFor(const FigureRequest& request) const
 ShapeFigure ZonecraftPrivate::shapeOf(const Figure& f) const
 {
     ShapeFigure shape;
-    shape.X1 = qint32(zc::roundEven(f.X1()));
-    shape.Y1 = qint32(zc::roundEven(f.Y1()));
-    shape.X2 = qint32(zc::roundEven(f.X2()));
-    shape.y2 = qint32(zc::roundEven(f.y2()));
+    shape.X1 = zc::roundToLong(f.X1());
+    shape.Y1 = zc::roundToLong(f.Y1());
+    shape.X2 = zc::roundToLong(f.X2());
+    shape.y2 = zc::roundToLong(f.y2());
     shape.Key = f.Key;
     shape.Color = qint32(f.Color);
     shape.Figure = Zonecraft::FigureMode(f.ClassFigure);
