@@ -263,6 +263,7 @@ Zonecraft::Zonecraft(QWidget* parent)
     d->workPicture->installEventFilter(d->paintWatch.get());
     d->preview = std::make_unique<zc::PreviewController>(*d);
     d->connectEditing();
+    d->tabs = std::make_unique<zc::TabStrip>(this);
 }
 
 Zonecraft::~Zonecraft() = default;
@@ -271,6 +272,9 @@ void Zonecraft::resizeEvent(QResizeEvent* event)
 {
     UserControl::resizeEvent(event);
     d->picture3->setGeometry(rect());
+    // The tabs and the contained controls follow every layout.
+    d->tabs->redrawTabs();
+    d->tabs->resizeContainedControls();
 }
 
 PictureBox* Zonecraft::WorkPicture() const

@@ -116,6 +116,11 @@ class Zonecraft : public UserControl, public ZonecraftFigureKinds
     /// created last wins), True by a browser's rules for map areas (the first in document
     /// order wins; rectangle edges, circle rims and polygon outlines inside).
     Q_PROPERTY(bool BrowserHitRules READ BrowserHitRules WRITE setBrowserHitRules)
+    /// The drawing tabs: objects offering Selected, Draw() and IsAt(X, Y); a press on the
+    /// control's own surface selects the last one whose IsAt accepts the point.
+    Q_PROPERTY(QList<QObject*> m_DrawingTabs READ m_DrawingTabs WRITE setm_DrawingTabs)
+    /// The drawing tab last passed to SelectingTab, or null (read-only).
+    Q_PROPERTY(QObject* m_SelectedTab READ m_SelectedTab)
 
 public:
     // DrawFigure (zelrectangle, ZELCIRCLE, zelpolygon) and FigureMode
@@ -274,6 +279,9 @@ public:
     qint32 m_MouseObject() const;
     bool BrowserHitRules() const;
     void setBrowserHitRules(bool New_BrowserHitRules);
+    QList<QObject*> m_DrawingTabs() const;
+    void setm_DrawingTabs(const QList<QObject*>& New_m_DrawingTabs);
+    QObject* m_SelectedTab() const;
 
     // Persistence (through UserControl::saveProperties and loadProperties)
 
@@ -417,6 +425,25 @@ public:
     /// Removes the preview tooltip (the work picture's toolTip() becomes empty).
     Q_INVOKABLE void Delete_Tooltip();
 
+    // Tab strip
+
+    /// Adds a tab named \a Name showing \a Caption (and \a Picture), optionally bound to a
+    /// host widget \a FormName shown while the tab is current. Its width is the caption's
+    /// text width in the control's font plus 15, or 25 with a picture. It shows at the next
+    /// RedrawTabs or resize. Tabs cannot be removed.
+    Q_INVOKABLE void AddControlTab(const QString& Name, const QString& Caption,
+        QWidget* FormName = nullptr, const StdPicture& Picture = {});
+    /// Places and shows the tab buttons side by side from the left, in the row of HScroll1.
+    Q_INVOKABLE void RedrawTabs();
+    /// Gives tab \a IndexItem the selected look and makes it current, without TabClicked.
+    /// Throws RuntimeError 340 when there is no such tab button.
+    Q_INVOKABLE void SelectTabButton(qint32 IndexItem);
+    /// Deselects the selected drawing tab (Selected False, Draw) and selects \a Obj
+    /// (Selected True, Draw); \a X and \a Y are not used.
+    Q_INVOKABLE void SelectingTab(QObject* Obj, qint16 X = 0, qint16 Y = 0);
+    /// Sizes the widgets the host placed inside the control to fill the area above the tabs.
+    Q_INVOKABLE void ResizeContainedControls();
+
     // History
 
     /// Undoes the last recorded action.
@@ -478,7 +505,7 @@ Q_SIGNALS:
     void EditingEnd(qint32 X1, qint32 Y1, qint32 X2, qint32 y2);
     /// The band or dragged box, in picture pixels, on every mouse move of a drag.
     void MoveHotspot(qint32 X1, qint32 Y1, qint32 X2, qint32 y2);
-    /// A tab of the tab strip was clicked. Not raised yet (the tab strip is still to come).
+    /// A tab was clicked with the left button: raised once per click, with the tab's Name.
     void TabClicked(const QString& Name);
     /// An interactive rotation begins.
     void RotateStart();

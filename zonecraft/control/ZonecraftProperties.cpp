@@ -1,5 +1,6 @@
 // The control's stored settings and their persistence.
 
+#include "../goldbutton/TabColors.h"
 #include "Zonecraft.h"
 #include "Zonecraft_p.h"
 
@@ -150,35 +151,44 @@ void Zonecraft::setTooltips_Style(Tool_Style New_Tooltips_Style)
 
 OLE_COLOR Zonecraft::TabBackColor() const
 {
-    return ZonecraftSharedSettings::instance().tabBackColor;
+    return zc::TabColors::instance().back();
 }
 
 void Zonecraft::setTabBackColor(OLE_COLOR New_TabBackColor)
 {
-    d->setIfChanged(ZonecraftSharedSettings::instance().tabBackColor, New_TabBackColor,
-        QStringLiteral("TabBackColor"));
+    auto& colors = zc::TabColors::instance();
+    if (colors.back() == New_TabBackColor)
+        return;
+    colors.setBack(New_TabBackColor);
+    PropertyChanged(QStringLiteral("TabBackColor"));
 }
 
 OLE_COLOR Zonecraft::TabBorderColor() const
 {
-    return ZonecraftSharedSettings::instance().tabBorderColor;
+    return zc::TabColors::instance().border();
 }
 
 void Zonecraft::setTabBorderColor(OLE_COLOR New_TabBorderColor)
 {
-    d->setIfChanged(ZonecraftSharedSettings::instance().tabBorderColor, New_TabBorderColor,
-        QStringLiteral("TabBorderColor"));
+    auto& colors = zc::TabColors::instance();
+    if (colors.border() == New_TabBorderColor)
+        return;
+    colors.setBorder(New_TabBorderColor);
+    PropertyChanged(QStringLiteral("TabBorderColor"));
 }
 
 OLE_COLOR Zonecraft::TabMouseOver() const
 {
-    return ZonecraftSharedSettings::instance().tabMouseOver;
+    return zc::TabColors::instance().mouseOver();
 }
 
 void Zonecraft::setTabMouseOver(OLE_COLOR New_TabMouseOver)
 {
-    d->setIfChanged(ZonecraftSharedSettings::instance().tabMouseOver, New_TabMouseOver,
-        QStringLiteral("TabMouseOver"));
+    auto& colors = zc::TabColors::instance();
+    if (colors.mouseOver() == New_TabMouseOver)
+        return;
+    colors.setMouseOver(New_TabMouseOver);
+    PropertyChanged(QStringLiteral("TabMouseOver"));
 }
 
 qint32 Zonecraft::ZoomLevel() const
@@ -344,9 +354,10 @@ void Zonecraft::InitProperties()
     shared.figureSize = 1;
     shared.showHotspot = true;
     shared.fillStyle = 0;
-    shared.tabBackColor = 0;
-    shared.tabBorderColor = 0;
-    shared.tabMouseOver = 0;
+    auto& tabColors = zc::TabColors::instance();
+    tabColors.setBack(0);
+    tabColors.setBorder(0);
+    tabColors.setMouseOver(0);
     d->showHandles = true;
     d->handleColor = 0x00FFFFFF;
     d->handleColorLocked = 0x00FFFFFF;
@@ -421,9 +432,10 @@ void Zonecraft::ReadProperties(const PropertyBag& bag)
     shared.figureSize = figureSize;
     shared.showHotspot = showHotspot;
     shared.fillStyle = fillStyle;
-    shared.tabBackColor = tabBack;
-    shared.tabBorderColor = tabBorder;
-    shared.tabMouseOver = tabOver;
+    auto& tabColors = zc::TabColors::instance();
+    tabColors.setBack(tabBack);
+    tabColors.setBorder(tabBorder);
+    tabColors.setMouseOver(tabOver);
     d->showHandles = showHandles;
     d->handleColor = handleColor;
     d->handleColorLocked = handleColorLocked;
@@ -478,9 +490,10 @@ void Zonecraft::WriteProperties(PropertyBag& bag) const
     bag.writeColor(
         QStringLiteral("Tooltips_ForeColor"), s.tooltipsForeColor, def.tooltipsForeColor);
     bag.WriteProperty(QStringLiteral("Tooltips_Style"), qint32(s.tooltipsStyle), 0);
-    bag.writeColor(QStringLiteral("TabBackColor"), shared.tabBackColor, 0);
-    bag.writeColor(QStringLiteral("TabBorderColor"), shared.tabBorderColor, 0);
-    bag.writeColor(QStringLiteral("TabMouseOver"), shared.tabMouseOver, 0);
+    const auto& tabColors = zc::TabColors::instance();
+    bag.writeColor(QStringLiteral("TabBackColor"), tabColors.back(), 0);
+    bag.writeColor(QStringLiteral("TabBorderColor"), tabColors.border(), 0);
+    bag.writeColor(QStringLiteral("TabMouseOver"), tabColors.mouseOver(), 0);
     bag.WriteProperty(QStringLiteral("ZoomLevel"), s.zoomLevel, QStringLiteral("0"));
     bag.writeColor(QStringLiteral("RulerBackColor"), s.rulerBackColor, 0x00FFFFFF);
     bag.WriteProperty(QStringLiteral("ZoomToNormal"), s.zoomToNormal, true);

@@ -9,6 +9,7 @@
 #include "../figures/FigurePainter.h"
 #include "../figures/Geometry.h"
 #include "../figures/PictureRepainter.h"
+#include "../goldbutton/TabStrip.h"
 #include "PreviewController.h"
 #include "Zonecraft.h"
 
@@ -20,15 +21,13 @@
 class PictureBox;
 
 /// The figure outline width, hotspot visibility and fill style are one
-/// setting for every Zonecraft in the process.
+/// setting for every Zonecraft in the process (the tab colours are too, in
+/// zc::TabColors).
 struct ZonecraftSharedSettings
 {
     qint32 figureSize = 1;
     bool showHotspot = true;
     qint16 fillStyle = 0;
-    OLE_COLOR tabBackColor = 0;
-    OLE_COLOR tabBorderColor = 0;
-    OLE_COLOR tabMouseOver = 0;
     static ZonecraftSharedSettings& instance();
 };
 
@@ -224,6 +223,9 @@ public:
 
     /// Preview mode: hover, click, tooltip, keyboard and the mode switch.
     std::unique_ptr<zc::PreviewController> preview;
+    /// The tab strip and the contained controls; made last, so every child
+    /// made before it counts as the control's own.
+    std::unique_ptr<zc::TabStrip> tabs;
     // Mouse and keyboard editing of the work picture (ZonecraftEditing.cpp)
     zc::EditingEngine engine { *this };
     quint64 screenRestores = 0; // the work picture's screen layer was wiped this often

@@ -62,6 +62,8 @@ class GoldButton : public UserControl
     Q_PROPERTY(OLE_COLOR SkinHighlight READ SkinHighlight WRITE setSkinHighlight)
     /// 1: a disabled caption uses the two skin colours.
     Q_PROPERTY(qint32 Style READ Style WRITE setStyle)
+    /// The button's element number in its control array (its tab's number in a tab strip).
+    Q_PROPERTY(qint32 Index READ Index)
 
 public:
     explicit GoldButton(QWidget* parent = nullptr);
@@ -113,6 +115,10 @@ public:
     qint32 Style() const { return m_skinStyle; }
     void setStyle(qint32 New_Style);
 
+    qint32 Index() const { return m_index; }
+    /// Set by the owner of the control array, not persisted.
+    void setIndex(qint32 index) { m_index = index; }
+
     /// Sets SelectedState to 1 and repaints.
     Q_INVOKABLE void ResetButton();
 
@@ -157,6 +163,7 @@ private:
     void releaseCapture();
     template<typename T> void assign(T& member, const T& value, const char* key);
     template<typename T> void replace(T& member, const T& value, const char* key, bool remask);
+    qint32 m_index = 0;
 
     QString m_caption;
     bool m_enabled = true;

@@ -1,0 +1,47 @@
+// The tab strip members of Zonecraft; zc::TabStrip does the work.
+
+#include "Zonecraft.h"
+#include "Zonecraft_p.h"
+
+void Zonecraft::AddControlTab(
+    const QString& Name, const QString& Caption, QWidget* FormName, const StdPicture& Picture)
+{
+    d->tabs->addTab(Name, Caption, FormName, Picture);
+}
+
+void Zonecraft::RedrawTabs()
+{
+    d->tabs->redrawTabs();
+}
+
+void Zonecraft::SelectTabButton(qint32 IndexItem)
+{
+    d->tabs->selectTabButton(IndexItem);
+}
+
+void Zonecraft::SelectingTab(QObject* Obj, qint16 X, qint16 Y)
+{
+    Q_UNUSED(X)
+    Q_UNUSED(Y)
+    d->tabs->selectingTab(Obj);
+}
+
+void Zonecraft::ResizeContainedControls()
+{
+    d->tabs->resizeContainedControls();
+}
+
+QList<QObject*> Zonecraft::m_DrawingTabs() const
+{
+    return d->tabs->drawingTabs();
+}
+
+void Zonecraft::setm_DrawingTabs(const QList<QObject*>& New_m_DrawingTabs)
+{
+    d->tabs->setDrawingTabs(New_m_DrawingTabs);
+}
+
+QObject* Zonecraft::m_SelectedTab() const
+{
+    return d->tabs->selectedTab();
+}
