@@ -165,6 +165,8 @@ Figure* ZonecraftPrivate::replaceFigure(std::unique_ptr<Figure> replacement)
 void ZonecraftPrivate::addCreated(
     std::unique_ptr<Figure> figure, const FigureRequest& request, bool raiseMoved)
 {
+    // A figure made by a host's call ends any gesture under way.
+    engine.reset();
     Figure* added = figures.add(std::move(figure));
     const qint32 number = added->ControlIndex;
     if (!loading) {
@@ -259,6 +261,7 @@ Zonecraft::Zonecraft(QWidget* parent)
     d->workPicture->resize(0, 0);
     d->paintWatch = std::make_unique<PaintWatch>(d.get());
     d->workPicture->installEventFilter(d->paintWatch.get());
+    d->connectEditing();
 }
 
 Zonecraft::~Zonecraft() = default;
@@ -310,14 +313,15 @@ Zonecraft::OperatingMode Zonecraft::FigureToDraw() const
 
 void Zonecraft::setFigureToDraw(OperatingMode New_FigureToDraw)
 {
+    // Another tool drops what the old one had under way.
+    d->engine.cancel();
     d->figureToDraw = New_FigureToDraw;
     PropertyChanged(QStringLiteral("FigureToDraw"));
     d->applyToolPointer();
     if (New_FigureToDraw != RotatingFigure || !d->selected)
         return;
     // Turning works on vertices: a rectangle becomes the polygon of its corners.
-    if (d->selected->ClassFigure == zc::RectangleKind)
-        d->replaceFigure(zc::FigureFactory::polygonFromRectangle(*d->selected));
+    d->prepareRotation(d->selectedIndex);
 }
 
 qint32 Zonecraft::FigureSize() const

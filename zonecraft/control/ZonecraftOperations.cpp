@@ -289,6 +289,7 @@ void Zonecraft::ActivateHotspot(qint32 FigureIndex)
 
 void Zonecraft::PictureGetFocus(bool CallEvent)
 {
+    d->engine.reset();
     d->clearSelection();
     d->repaintChanges();
     if (CallEvent)
