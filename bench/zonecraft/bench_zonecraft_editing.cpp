@@ -131,6 +131,26 @@ void BM_DraggedFigureMove(benchmark::State& state)
 }
 BENCHMARK(BM_DraggedFigureMove)->Unit(benchmark::kMicrosecond);
 
+// The first move of a drag also hides the figure: one repaint of its area.
+void BM_FirstDragMove(benchmark::State& state)
+{
+    Zonecraft& z = control();
+    z.setFigureToDraw(Zonecraft::Pointer);
+    z.ActivateHotspot(5051);
+    const QPointF grab = cellCentre(5051);
+    for (auto _ : state) {
+        state.PauseTiming();
+        engine(z).press(1, 0, grab);
+        state.ResumeTiming();
+        engine(z).move(1, 0, grab + QPointF(3, 2));
+        state.PauseTiming();
+        endGesture(z, grab);
+        state.ResumeTiming();
+    }
+    state.SetLabel("circle, 10,000 figures");
+}
+BENCHMARK(BM_FirstDragMove)->Unit(benchmark::kMicrosecond)->Iterations(200);
+
 /// Times the button-up of a drag from \a grab by (dx, dy), each iteration
 /// back and forth so the figure stays in its cell.
 void finishDrag(

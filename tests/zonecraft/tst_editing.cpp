@@ -177,10 +177,14 @@ void TestEditing::drawPolygon()
     QTest::mouseClick(p, Qt::LeftButton, {}, QPoint(150, 180));
     QCOMPARE(ZonecraftPrivate::get(&z)->engine.state(), State::DrawingPolygon);
     QCOMPARE(ZonecraftPrivate::get(&z)->engine.polygonPoints().size(), size_t(3));
+    // The second press of a double click places its point as well.
+    QTest::mouseDClick(p, Qt::LeftButton, {}, QPoint(120, 160));
+    QTest::mouseRelease(p, Qt::LeftButton, {}, QPoint(120, 160));
+    QCOMPARE(ZonecraftPrivate::get(&z)->engine.polygonPoints().size(), size_t(4));
     QCOMPARE(z.CountFigures(), 0);
     QTest::mouseClick(p, Qt::RightButton, {}, QPoint(10, 10));
     QCOMPARE(z.CountFigures(), 1);
-    QCOMPARE(z.ExtractCordinates(1), QStringLiteral("100,100,200,100,150,180"));
+    QCOMPARE(z.ExtractCordinates(1), QStringLiteral("100,100,200,100,150,180,120,160"));
     QCOMPARE(log.take(),
         QStringList({ "EditingStart", "PointAddStart", "GetKey", "VisibleObject", "DrawFinished",
             "HotspotActivate", "PointAddEnd", "HistoryStatus", "HistoryStatus" }));

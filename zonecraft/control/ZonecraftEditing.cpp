@@ -7,7 +7,10 @@
 #include "Zonecraft_p.h"
 
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <algorithm>
+#include <common/EventGuard.h>
+#include <common/HostInput.h>
 #include <common/MousePointer.h>
 #include <common/PictureBox.h>
 
@@ -17,7 +20,9 @@ using zc::FigureHistory;
 namespace {
 
 /// Hands the keys of the focused control to the editing engine before Qt
-/// uses Tab for focus changes or a host's shortcut takes an arrow key.
+/// uses Tab for focus changes or a host's shortcut takes an arrow key, and
+/// the second press of a double click, which the work picture reports only
+/// as DblClick.
 class KeyWatch : public QObject
 {
 public:
@@ -27,7 +32,17 @@ public:
 
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        Q_UNUSED(watched)
+        if (event->type() == QEvent::MouseButtonDblClick && watched == d->workPicture) {
+            // The second press of a double click is a press too: quick
+            // clicks each place a polygon point.
+            const auto* mouse = static_cast<QMouseEvent*>(event);
+            const QPointF at = mouse->position();
+            Zel::guardEvent("Zonecraft", [&] {
+                d->engine.press(
+                    Zel::hostButton(mouse->button()), Zel::hostShift(mouse->modifiers()), at);
+            });
+            return false;
+        }
         if (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride)
             return false;
         auto* key = static_cast<QKeyEvent*>(event);

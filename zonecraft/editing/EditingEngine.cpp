@@ -206,7 +206,6 @@ void EditingEngine::release(qint16 button, qint16 shift, QPointF at)
         if (m_host.operatingMode() == PointerTool && m_host.selectedFigure() != 0)
             m_host.hotspotClick(
                 button, m_host.selectedFigure(), float(reported.x()), float(reported.y()));
-        m_justSelected = false;
         return;
     }
 }
@@ -339,7 +338,6 @@ void EditingEngine::pointerPress(qint16 button, QPoint at, QPointF exact)
     const QRect before = previous ? reachOf(previous) : QRect();
     number = m_host.figureAt(toPicture(exact));
     m_host.selectFigure(number);
-    m_justSelected = number != 0;
     // The old handles go and the new ones show.
     if (previous != number)
         m_host.repaintFigures(before.united(number ? reachOf(number) : QRect()));
@@ -508,6 +506,9 @@ void EditingEngine::addPolygonPoint(QPoint at, bool constrained)
     }
     if (constrained)
         at = onOctant(m_points.back(), at);
+    // A point on the last one (a double click) adds no edge.
+    if (at == m_points.back())
+        return;
     m_marks.eraseAll();
     m_placed.add(ScreenMarks::line(m_points.back(), at));
     m_points.push_back(at);
@@ -1065,7 +1066,6 @@ void EditingEngine::endGesture(State next)
     m_points.clear();
     confine(false);
     m_number = 0;
-    m_justSelected = false;
     m_state = (next == State::Idle && m_buttonDown) ? State::Ignoring : next;
 }
 

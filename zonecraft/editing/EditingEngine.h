@@ -138,7 +138,6 @@ private:
     int m_handle = HandleNone;
     bool m_pointEditing = false;
     int m_vertex = 0;
-    bool m_justSelected = false;
     qint32 m_number = 0;
 
     // Band and dragged box (screen pixels)
