@@ -261,6 +261,7 @@ Zonecraft::Zonecraft(QWidget* parent)
     d->workPicture->resize(0, 0);
     d->paintWatch = std::make_unique<PaintWatch>(d.get());
     d->workPicture->installEventFilter(d->paintWatch.get());
+    d->preview = std::make_unique<zc::PreviewController>(*d);
     d->connectEditing();
 }
 
@@ -288,6 +289,8 @@ void Zonecraft::setImagemapMode(AppMode New_ImagemapMode)
 {
     if (d->imagemapMode == New_ImagemapMode)
         return;
+    if (d->imagemapMode == PreviewMode)
+        d->preview->leavePreview();
     d->imagemapMode = New_ImagemapMode;
     PropertyChanged(QStringLiteral("ImagemapMode"));
     Redraw(true);
