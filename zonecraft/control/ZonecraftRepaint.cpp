@@ -40,8 +40,7 @@ void ZonecraftPrivate::fullPassPainted()
 {
     figures.takeChangedAreas();
     extraDamage.clear();
-    paintedHandles = zc::PictureRepainter(pictureScene()).handleAreas();
-    paintedSequence = figures.nextSequence();
+    paintedHandles = zc::PictureRepainter(pictureScene()).handlesArea();
 }
 
 void ZonecraftPrivate::repaintChanges()
@@ -54,47 +53,20 @@ void ZonecraftPrivate::repaintChanges()
         return;
     }
     const zc::PictureRepainter repainter(pictureScene());
-    PictureBox* picture = workPicture;
-    const bool autoRedraw = picture->AutoRedraw();
-    picture->setAutoRedraw(true);
-    picture->setDrawMode(PictureBox::CopyPen);
-    const QRect layer = picture->drawingLayer().rect();
-
-    // Where figures went away or changed, and where the old handles were:
-    // cleared and painted again from the figures.
     std::vector<QRectF> damage;
-    damage.reserve(changed.areas.size() + extraDamage.size() + paintedHandles.size());
+    damage.reserve(changed.areas.size() + extraDamage.size() + 2);
     for (const QRectF& bounds : changed.areas)
         damage.push_back(repainter.figureArea(bounds));
     damage.insert(damage.end(), extraDamage.begin(), extraDamage.end());
-    damage.insert(damage.end(), paintedHandles.begin(), paintedHandles.end());
     extraDamage.clear();
-    for (const QRectF& rect : zc::PictureRepainter::mergeOverlapping(std::move(damage))) {
-        const QRect area = repainter.screenArea(rect).intersected(layer);
-        if (area.isEmpty())
-            continue;
-        picture->clearArea(area);
-        std::unique_ptr<QPainter> p = picture->beginPaint();
-        p->setRenderHint(QPainter::Antialiasing, false);
-        repainter.paintFigures(*p, area);
-        picture->endPaint(std::move(p), area);
-    }
-
-    // Figures added since lie on top of all others: painting them over the
-    // picture gives what a full pass gives. The handles go on top of all.
-    const std::vector<const zc::Figure*> added = figures.figuresAddedSince(paintedSequence);
-    if (!added.empty() || selected) {
-        std::unique_ptr<QPainter> p = picture->beginPaint();
-        p->setRenderHint(QPainter::Antialiasing, false);
-        const QRect top = repainter.paintOnTop(*p, added).intersected(layer);
-        p->end();
-        // An empty rectangle would show the whole layer.
-        if (!top.isEmpty())
-            picture->endPaint(std::move(p), top);
-    }
-    picture->setAutoRedraw(autoRedraw);
-
-    paintedHandles = repainter.handleAreas();
-    paintedSequence = figures.nextSequence();
+    // The handles move with the selection: wipe the old ones, paint the new.
+    const QRectF handles = repainter.handlesArea();
+    if (!paintedHandles.isEmpty())
+        damage.push_back(paintedHandles);
+    if (!handles.isEmpty())
+        damage.push_back(handles);
+    for (const QRectF& rect : zc::PictureRepainter::mergeOverlapping(std::move(damage)))
+        repaintPictureRect(rect);
+    paintedHandles = handles;
     loading = false;
 }

@@ -203,11 +203,8 @@ public:
     /// Notes that a full pass just painted everything.
     void fullPassPainted();
     std::vector<QRectF> extraDamage;
-    /// Where the last pass painted the handle squares (picture pixels).
-    std::vector<QRectF> paintedHandles;
-    /// The collection's next sequence at the last pass: figures added since
-    /// lie on top of everything painted.
-    quint64 paintedSequence = 0;
+    /// Where the last pass painted the handles (picture pixels); empty when none.
+    QRectF paintedHandles;
 
     // History
     void addRecord(int list, qint32 action, const QString& coordinates, const QString& previous,

@@ -95,6 +95,7 @@ Figure* FigureCollection::add(std::unique_ptr<Figure> figure)
         }
     }
     indexFigure(raw, true);
+    noteChanged(raw->gridBounds);
     return raw;
 }
 
@@ -151,18 +152,6 @@ void FigureCollection::noteChanged(const QRectF& bounds)
         return;
     }
     m_changed.areas.push_back(bounds);
-}
-
-std::vector<const Figure*> FigureCollection::figuresAddedSince(quint64 sequence) const
-{
-    auto first = m_order.end();
-    while (first != m_order.begin() && (*(first - 1))->sequence >= sequence)
-        --first;
-    std::vector<const Figure*> added;
-    added.reserve(size_t(m_order.end() - first));
-    for (auto it = first; it != m_order.end(); ++it)
-        added.push_back(it->get());
-    return added;
 }
 
 FigureCollection::ChangedAreas FigureCollection::takeChangedAreas()

@@ -54,10 +54,9 @@ public:
     /// \a area, in collection order.
     std::vector<Figure*> figuresIn(const QRectF& area) const;
 
-    /// The picture areas (figure bounds) that removals and reshapes covered
-    /// since the last call, before and after each change, so a repaint can
-    /// be limited to them. Additions are not listed: a figure added lies on
-    /// top of all others and is found by figuresAddedSince(). allChanged is set after clear()
+    /// The picture areas (figure bounds) that additions, removals and
+    /// reshapes covered since the last call, before and after each change,
+    /// so a repaint can be limited to them. allChanged is set after clear()
     /// or when so many changes piled up that one full repaint is cheaper.
     struct ChangedAreas
     {
@@ -65,11 +64,6 @@ public:
         std::vector<QRectF> areas;
     };
     ChangedAreas takeChangedAreas();
-    /// A mark to pass to figuresAddedSince() later.
-    quint64 nextSequence() const { return m_nextSequence; }
-    /// The figures added after \a sequence was the next sequence and still
-    /// present, in collection order: the last figures of the collection.
-    std::vector<const Figure*> figuresAddedSince(quint64 sequence) const;
     /// Notes that \a figure paints differently while its geometry stayed
     /// (a new colour, say).
     void markChanged(const Figure* figure);

@@ -68,71 +68,31 @@ QRectF PictureRepainter::figureArea(const QRectF& bounds) const
     return bounds.adjusted(-reach, -reach, reach, reach);
 }
 
-std::vector<QRectF> PictureRepainter::handleAreas() const
+QRectF PictureRepainter::handlesArea() const
 {
     const PaintSettings& s = settings();
     if (!m_scene.selected || !s.designMode || !s.showHandles)
         return {};
-    std::vector<QRect> squares;
-    if (m_scene.selected->ClassFigure == PolygonKind) {
-        for (const QPoint& p : m_scene.selected->screenPolygon(s.zoom))
-            squares.push_back(vertexHandle(p));
-    } else {
-        for (const HandleSquare& h : handleSquares(m_scene.selectionBox))
-            squares.push_back(h.rect);
-    }
-    std::vector<QRectF> areas;
-    areas.reserve(squares.size());
-    // A pixel of slack around each square and its frame.
-    for (const QRect& square : squares)
-        areas.push_back(pictureArea(square.adjusted(-1, -1, 1, 1)));
-    return areas;
+    return pictureArea(FigurePainter(s).handlesReach(*m_scene.selected, m_scene.selectionBox));
 }
 
 void PictureRepainter::paint(QPainter& painter, const QRect& screenRect) const
 {
     if (screenRect.isEmpty() || !settings().designMode)
         return;
-    paintFigures(painter, screenRect);
-    if (!m_scene.selected)
-        return;
     painter.save();
     painter.setClipRect(screenRect, Qt::IntersectClip);
-    FigurePainter(settings()).paintHandles(painter, *m_scene.selected, m_scene.selectionBox);
-    painter.restore();
-}
-
-void PictureRepainter::paintFigures(QPainter& painter, const QRect& screenRect) const
-{
-    if (screenRect.isEmpty() || !settings().designMode)
-        return;
-    painter.save();
-    painter.setClipRect(screenRect, Qt::IntersectClip);
+    // A painter of its own: it tracks the pen and brush it set on this painter.
+    const FigurePainter figurePainter(settings());
     // Every figure whose painting can reach the rectangle, found through the
     // collection's grid instead of asking each figure.
-    const FigurePainter figurePainter(settings());
-    for (const Figure* figure : m_scene.figures.figuresIn(figureArea(pictureArea(screenRect))))
+    const std::vector<Figure*> reaching
+        = m_scene.figures.figuresIn(figureArea(pictureArea(screenRect)));
+    for (const Figure* figure : reaching)
         figurePainter.paintFigure(painter, *figure);
-    painter.restore();
-}
-
-QRect PictureRepainter::paintOnTop(
-    QPainter& painter, const std::vector<const Figure*>& figures) const
-{
-    if (!settings().designMode)
-        return {};
-    QRect changed;
-    const FigurePainter figurePainter(settings());
-    for (const Figure* figure : figures) {
-        figurePainter.paintFigure(painter, *figure);
-        changed |= screenArea(figureArea(figure->gridBounds));
-    }
-    if (m_scene.selected) {
+    if (m_scene.selected)
         figurePainter.paintHandles(painter, *m_scene.selected, m_scene.selectionBox);
-        for (const QRectF& area : handleAreas())
-            changed |= screenArea(area);
-    }
-    return changed;
+    painter.restore();
 }
 
 std::vector<QRectF> PictureRepainter::mergeOverlapping(std::vector<QRectF> rects)

@@ -47,21 +47,14 @@ public:
     /// The picture area painting a figure of \a bounds (picture pixels, as
     /// the figure collection keeps them) can touch, outline included.
     QRectF figureArea(const QRectF& bounds) const;
-    /// The picture areas of the selected figure's handle squares now, one
-    /// per square; none when no handles are painted.
-    std::vector<QRectF> handleAreas() const;
+    /// The picture area the selected figure's handles cover now; empty when
+    /// none are painted.
+    QRectF handlesArea() const;
 
     /// Paints, clipped to \a screenRect of the painter's surface, the
     /// figures that reach it in collection order, then the handles. The
     /// caller has cleared the rectangle to the background before.
     void paint(QPainter& painter, const QRect& screenRect) const;
-    /// The figures part of paint(): no handles.
-    void paintFigures(QPainter& painter, const QRect& screenRect) const;
-    /// Paints \a figures, which lie on top of every other figure, over what
-    /// the surface shows, then the handles; returns the surface rectangle
-    /// that changed. Painting over the picture is exact because nothing is
-    /// painted after them but the handles.
-    QRect paintOnTop(QPainter& painter, const std::vector<const Figure*>& figures) const;
 
     /// Joins the rectangles that overlap or touch until none do, so no
     /// pixel is painted twice and each figure is painted once per piece.
