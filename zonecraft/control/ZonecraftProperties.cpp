@@ -380,7 +380,8 @@ void Zonecraft::ReadProperties(const PropertyBag& bag)
     ShellSettings s = d->shell;
     const auto mode = AppMode(bag.readLong(QStringLiteral("ImagemapMode"), DesignMode));
     const bool alignToGrid = bag.readBoolean(QStringLiteral("AlignToGrid"), true);
-    s.workWidth = bag.ReadProperty(QStringLiteral("WorkWidth"), 0);
+    // Kept as an integer whatever number type another writer stored.
+    s.workWidth = bag.readLong(QStringLiteral("WorkWidth"), 0);
     const StdPicture picture = bag.readPicture(QStringLiteral("Picture"));
     s.workHeight = bag.readLong(QStringLiteral("WorkHeight"), 0);
     const bool lockAll = bag.readBoolean(QStringLiteral("LockAll"), false);
