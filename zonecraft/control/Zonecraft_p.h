@@ -11,9 +11,11 @@
 #include <array>
 #include <common/StdPicture.h>
 #include <memory>
-#include <type_traits>
 
 class PictureBox;
+namespace zc {
+class ZonecraftView;
+}
 
 /// The figure outline width, hotspot visibility and fill style are one
 /// setting for every Zonecraft in the process.
@@ -56,8 +58,6 @@ struct ShellSettings
     StdPicture drawRectCursor;
     bool showRulers = false;
     bool enabledVerticalBar = true;
-    qint32 pictureWidth = 0;
-    qint32 pictureHeight = 0;
 };
 
 /// What a created figure should be, before it joins the collection.
@@ -81,6 +81,9 @@ public:
     Zonecraft* const q;
     PictureBox* picture3 = nullptr; // the viewport
     PictureBox* workPicture = nullptr;
+    /// Width of the tab strip left of the horizontal scroll bar; 0 while
+    /// there is no tab. The layout reads it.
+    qint32 tabStripWidth = 0;
 
     zc::FigureCollection figures;
     zc::FigureHistory history;
@@ -114,7 +117,7 @@ public:
     /// Screen pixels per picture pixel. Mouse editing, hit testing and
     /// painting all read it here.
     double zoomFactor() const { return zoom; }
-    double zoom = 1.0; // 1 until zooming exists
+    double zoom = 1.0; // the factor of the zoom last applied
     bool loading = false; // FigActivate_Loading
     // The work picture's persistent content no longer shows the figures; a
     // paint pass is due before the picture is next shown or drawn on.
@@ -134,15 +137,7 @@ public:
     /// false when it held that value already. Pictures compare by object.
     template<typename T> bool setIfChanged(T& field, const T& value, const QString& key)
     {
-        if constexpr (std::is_same_v<T, StdPicture>) {
-            if (field.isSameObject(value))
-                return false;
-        } else if (field == value) {
-            return false;
-        }
-        field = value;
-        q->PropertyChanged(key);
-        return true;
+        return q->setIfChanged(field, value, key);
     }
 
     // Figures
@@ -197,6 +192,8 @@ public:
     void historyStatus() override;
     void stepFinished() override;
 
+    /// Layout, zoom and scrolling, and the work picture's visible window.
+    std::unique_ptr<zc::ZonecraftView> view;
     // Last, so it goes first: no paint event reaches a half-destroyed control.
     std::unique_ptr<QObject> paintWatch;
 };
