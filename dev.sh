@@ -11,7 +11,7 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-PACKAGES=(g++ cmake ninja-build qt6-base-dev libgl-dev libbenchmark-dev fonts-dejavu-core)
+PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-tools-dev libgl-dev libbenchmark-dev fonts-dejavu-core)
 # The fuzz build only: clang and its runtimes (libFuzzer, ASan, UBSan).
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 JOBS=${JOBS:-$(nproc)}
