@@ -148,7 +148,10 @@ void StudioWindow::showPicture(const StdPicture& picture, const QString& title)
     m_picture = picture;
     m_pictureName = title;
     m_map->setPicture(picture);
-    m_map->resize(std::max(1, picture.Width()), std::max(1, picture.Height()));
+    // Room for the whole picture beside the control's own scroll bars.
+    constexpr int ScrollBarRoom = 21;
+    m_map->resize(std::max(1, picture.Width()) + ScrollBarRoom,
+        std::max(1, picture.Height()) + ScrollBarRoom);
     setWindowTitle(tr("%1 - Zel Studio").arg(title));
     HotspotProperties::fill(*m_properties, title, QSize(picture.Width(), picture.Height()));
     HotspotProperties::showFigureCount(*m_properties, m_map->CountFigures());
