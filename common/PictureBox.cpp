@@ -212,8 +212,14 @@ public:
             return;
         }
         p.fillRect(area, Zel::toQColor(backColor, Qt::black));
-        if (!picture.isNull())
-            p.drawImage(QPoint(0, 0), picture.image());
+        if (picture.isNull())
+            return;
+        // Only the part under the area: a small clear of a large picture
+        // stays small.
+        const QImage shown = picture.image();
+        const QRect source = area.intersected(shown.rect());
+        if (!source.isEmpty())
+            p.drawImage(source.topLeft(), shown, source);
     }
 
     // The back colour with the picture on top, over \a area (widget
@@ -641,6 +647,17 @@ void PictureBox::Cls()
     }
     d->restoreScreen();
     d->notifyPaint();
+}
+
+void PictureBox::clearArea(const QRect& area)
+{
+    d->ensureSize();
+    const QRect r = area.intersected(d->layerRect());
+    if (r.isEmpty())
+        return;
+    d->clearPersistent(r);
+    copyRect(d->screen, d->persistent, r.translated(-d->origin));
+    update(r.intersected(rect()));
 }
 
 void PictureBox::Refresh()

@@ -128,6 +128,10 @@ public:
     void Cls();
     /// Shows the persistent layer on the screen, wiping non-persistent marks.
     void Refresh();
+    /// Clears \a area of the persistent layer to the back colour and picture,
+    /// as Cls with AutoRedraw on does for the whole layer, and shows it on
+    /// the screen; marks on the screen outside \a area stay.
+    void clearArea(const QRect& area);
 
     /// A line, box outline or filled box from (x1, y1) to (x2, y2), both ends
     /// inclusive, in \a color (ForeColor when absent). A box outline is filled

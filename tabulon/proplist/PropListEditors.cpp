@@ -1,5 +1,7 @@
 #include "PropListEditors.h"
 
+#include "../calendar/Zel_DropCalendar.h"
+#include "../colorselector/ColorSelector.h"
 #include "../editors/Zel_BrowseButton.h"
 #include "../editors/Zel_ComboButton.h"
 #include "../editors/Zel_SpinButton.h"
@@ -48,16 +50,22 @@ PropListEditors::PropListEditors(ZelPropListPrivate* owner, QWidget* surface)
     , m_spin(new Zel_SpinButton(surface))
     , m_combo(new Zel_ComboButton(surface))
     , m_browse(new Zel_BrowseButton(surface))
+    , m_calendar(new Zel_DropCalendar(surface))
+    , m_color(new ColorSelector(surface))
 {
     m_textBox->setObjectName(QStringLiteral("txtEdit"));
     m_textBox->setFrame(false);
     m_spin->setObjectName(QStringLiteral("Zel_SpinButton1"));
     m_combo->setObjectName(QStringLiteral("Zel_ComboButton1"));
     m_browse->setObjectName(QStringLiteral("Zel_BrowseButton1"));
+    m_calendar->setObjectName(QStringLiteral("Zel_DropCalendar1"));
+    m_color->setObjectName(QStringLiteral("ColorSelector1"));
     // The editors sit on the list as a form's constituent controls do: flat, window-coloured.
     m_browse->setBackColor(Zel::WindowBackgroundColor);
-    for (QWidget* editor : { static_cast<QWidget*>(m_textBox), static_cast<QWidget*>(m_spin),
-             static_cast<QWidget*>(m_combo), static_cast<QWidget*>(m_browse) }) {
+    m_color->setAppearance(0);
+    // A colour value is always "#RRGGBB": the list has nothing to store for transparent.
+    m_color->setShowTransparent(false);
+    for (QWidget* editor : editors()) {
         editor->hide();
         watch(editor);
     }
@@ -81,16 +89,28 @@ PropListEditors::PropListEditors(ZelPropListPrivate* owner, QWidget* surface)
     });
     connect(m_browse, &Zel_BrowseButton::OpenBrowse, this,
         [=, this] { guarded([&] { browseRequested(); }); });
+    connect(m_calendar, &Zel_DropCalendar::ChangeDate, this,
+        [=, this](const QDate& date) { guarded([&] { dateChosen(date); }); });
+    connect(m_color, &ColorSelector::SelectedHex, this,
+        [=, this](const QString& hex) { guarded([&] { d->commitValue(hex); }); });
 }
 
 PropListEditors::~PropListEditors() = default;
 
+std::array<QWidget*, 6> PropListEditors::editors() const
+{
+    return { m_textBox, m_calendar, m_combo, m_browse, m_color, m_spin };
+}
+
 void PropListEditors::watch(QWidget* widget)
 {
-    // Keys and focus of the editor and of every part of it that can take the focus.
+    // Keys and focus of the editor and of every part of it that can take the focus; a
+    // drop-down window handles its own keys.
     widget->installEventFilter(this);
-    for (QWidget* child : widget->findChildren<QWidget*>())
-        child->installEventFilter(this);
+    for (QWidget* child : widget->findChildren<QWidget*>()) {
+        if (!child->isWindow())
+            child->installEventFilter(this);
+    }
 }
 
 bool PropListEditors::opensEditor(PropertyStyle style)
@@ -100,6 +120,8 @@ bool PropListEditors::opensEditor(PropertyStyle style)
     case propString:
     case propBrowse:
     case propcombo:
+    case propColor:
+    case propcalendar:
         return true;
     default:
         return false;
@@ -134,6 +156,12 @@ void PropListEditors::open(int row, const QRect& where, bool dropDown)
     case propcombo:
         openCombo(item, where, dropDown);
         break;
+    case propcalendar:
+        openCalendar(item, where, dropDown);
+        break;
+    case propColor:
+        openColor(item, where, dropDown);
+        break;
     default:
         break; // the other styles are edited by the host, if at all
     }
@@ -151,6 +179,26 @@ void PropListEditors::openCombo(const Item& item, const QRect& where, bool dropD
     placeEditor(m_combo, where);
     if (dropDown)
         m_combo->ShowDropDown();
+}
+
+void PropListEditors::openCalendar(const Item& item, const QRect& where, bool dropDown)
+{
+    // A value that is no date opens on today; the item keeps its text until a day is chosen.
+    QDate date = Zel::parseDate(item.Value);
+    if (!date.isValid())
+        date = QDate::currentDate();
+    m_calendar->setCaptionDate(date);
+    placeEditor(m_calendar, where);
+    if (dropDown)
+        m_calendar->showPopup();
+}
+
+void PropListEditors::openColor(const Item& item, const QRect& where, bool dropDown)
+{
+    m_color->ClickColor(item.Value);
+    placeEditor(m_color, where);
+    if (dropDown)
+        m_color->showPopup();
 }
 
 void PropListEditors::placeEditor(QWidget* editor, const QRect& where)
@@ -229,8 +277,7 @@ void PropListEditors::endTextEdit(bool commit)
 
 QWidget* PropListEditors::openEditor() const
 {
-    for (QWidget* editor : { static_cast<QWidget*>(m_textBox), static_cast<QWidget*>(m_spin),
-             static_cast<QWidget*>(m_combo), static_cast<QWidget*>(m_browse) }) {
+    for (QWidget* editor : editors()) {
         if (editor->isVisibleTo(editor->parentWidget()))
             return editor;
     }
@@ -244,8 +291,8 @@ void PropListEditors::closeAll()
     // Keyboard users stay in the list when the editor they type in goes away.
     if (editor && isInside(editor, QApplication::focusWidget()))
         d->q->setFocus(Qt::OtherFocusReason);
-    for (QWidget* each : { static_cast<QWidget*>(m_textBox), static_cast<QWidget*>(m_spin),
-             static_cast<QWidget*>(m_combo), static_cast<QWidget*>(m_browse) })
+    // Hiding a drop-down editor closes its popup too.
+    for (QWidget* each : editors())
         each->hide();
     d->pendingValue.clear();
     const bool wasOpen = d->editorOpen;
@@ -267,6 +314,8 @@ void PropListEditors::applyFont(const StdFont& font)
     m_spin->setFont(font);
     m_combo->setFont(font);
     m_browse->setFont(font);
+    m_calendar->setFont(font);
+    m_color->setFont(font);
 }
 
 // --- values coming back ---
@@ -312,12 +361,16 @@ void PropListEditors::browseRequested()
     Q_EMIT d->q->BrowseSelected(item.Value, item.Key);
 }
 
+void PropListEditors::dateChosen(const QDate& date)
+{
+    d->commitValue(Zel::shortDate(date));
+}
+
 // --- keys and focus ---
 
 QWidget* PropListEditors::editorOf(QObject* watched) const
 {
-    for (QWidget* editor : { static_cast<QWidget*>(m_textBox), static_cast<QWidget*>(m_spin),
-             static_cast<QWidget*>(m_combo), static_cast<QWidget*>(m_browse) }) {
+    for (QWidget* editor : editors()) {
         if (watched == editor || editor->isAncestorOf(qobject_cast<QWidget*>(watched)))
             return editor;
     }
@@ -361,6 +414,10 @@ bool PropListEditors::editorKey(QWidget* editor, QKeyEvent* event)
             return false;
         if (editor == m_combo)
             m_combo->ShowDropDown();
+        else if (editor == m_calendar)
+            m_calendar->showPopup();
+        else if (editor == m_color)
+            m_color->showPopup();
         return true;
     case Qt::Key_Return:
     case Qt::Key_Enter:

@@ -2,9 +2,11 @@
 
 #include "PropItem.h"
 
+#include <QDate>
 #include <QObject>
 #include <QRect>
 #include <QString>
+#include <array>
 
 class QFocusEvent;
 class QKeyEvent;
@@ -15,14 +17,17 @@ class ZelPropListPrivate;
 
 namespace Tabulon {
 
+class ColorSelector;
 class Zel_BrowseButton;
 class Zel_ComboButton;
+class Zel_DropCalendar;
 class Zel_SpinButton;
 
 /// The in-place editors of the property list and the flow around them: an
 /// editor is filled from its item and shown over the value column; what it
 /// hands back is stored as the item's value and raised as ChangeItem; it
 /// closes on Enter, Escape, focus loss or whenever the list closes editors.
+/// Dates are stored in the locale's short date format, colours as "#RRGGBB".
 /// Tab and Shift+Tab in an open editor commit and move to the next or the
 /// previous editable row.
 class PropListEditors : public QObject
@@ -58,11 +63,15 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    /// Every editor, in the order closing hides them.
+    std::array<QWidget*, 6> editors() const;
     void watch(QWidget* widget);
     QWidget* editorOf(QObject* watched) const;
     void placeEditor(QWidget* editor, const QRect& where);
     void placeTextBox(const QRect& where);
     void openCombo(const Item& item, const QRect& where, bool dropDown);
+    void openCalendar(const Item& item, const QRect& where, bool dropDown);
+    void openColor(const Item& item, const QRect& where, bool dropDown);
 
     bool editorKey(QWidget* editor, QKeyEvent* event);
     void editorFocusLost(QWidget* editor, const QFocusEvent* event);
@@ -73,12 +82,15 @@ private:
     void spinKeyDown(qint16 keyCode);
     void comboChosen(const QString& text);
     void browseRequested();
+    void dateChosen(const QDate& date);
 
     ZelPropListPrivate* const d;
     QLineEdit* m_textBox; // txtEdit
     Zel_SpinButton* m_spin; // Zel_SpinButton1
     Zel_ComboButton* m_combo; // Zel_ComboButton1
     Zel_BrowseButton* m_browse; // Zel_BrowseButton1
+    Zel_DropCalendar* m_calendar; // Zel_DropCalendar1
+    ColorSelector* m_color; // ColorSelector1
     bool m_spinCommitted = false;
 };
 

@@ -5,7 +5,14 @@
 #include <QTest>
 #include <TestSupport.h>
 #include <common/Dialogs.h>
+#include <common/HostConvert.h>
+#include <common/PictureBox.h>
+#include <functional>
 #include <tabulon/ZelPropList.h>
+#include <tabulon/calendar/Zel_DropCalendar.h>
+#include <tabulon/calendar/clsCalendar.h>
+#include <tabulon/colorselector/ColorPopup.h>
+#include <tabulon/colorselector/ColorSelector.h>
 #include <tabulon/editors/Zel_BrowseButton.h>
 #include <tabulon/editors/Zel_ComboButton.h>
 #include <tabulon/editors/Zel_SpinButton.h>
@@ -52,6 +59,15 @@ struct Form
     Zel_BrowseButton* browse() const
     {
         return list->findChild<Zel_BrowseButton*>(QStringLiteral("Zel_BrowseButton1"));
+    }
+
+    Zel_DropCalendar* calendar() const
+    {
+        return list->findChild<Zel_DropCalendar*>(QStringLiteral("Zel_DropCalendar1"));
+    }
+    ColorSelector* color() const
+    {
+        return list->findChild<ColorSelector*>(QStringLiteral("ColorSelector1"));
     }
 
     void click(int visibleRow) const
@@ -111,6 +127,28 @@ struct EventLog
             [this](qint16, qint16, float, float) { events << QStringLiteral("MouseUp"); });
     }
 };
+
+/// Items of the drop-down styles: 0 date, 1 colour, 2 text.
+void addDropDownRows(ZelPropList& list, const QString& date, const QString& color)
+{
+    list.AddItem(QStringLiteral("born"), QStringLiteral("Born"), propcalendar, date, QString());
+    list.AddItem(QStringLiteral("ink"), QStringLiteral("Ink"), propColor, color, QString());
+    list.AddItem(QStringLiteral("note"), QStringLiteral("Note"), propString, QString(), QString());
+}
+
+/// Presses and releases on calendar cell \a position of an open date editor's popup.
+void clickDay(Zel_DropCalendar* editor, int position)
+{
+    auto* popup = editor->findChild<PictureBox*>(QStringLiteral("picPopup"));
+    QTest::mouseClick(popup, Qt::LeftButton, {}, clsCalendar::cellRect(position).center());
+}
+
+/// Clicks \a cell of an open colour editor's popup.
+void clickColorCell(ColorSelector* editor, int cell)
+{
+    auto* popup = editor->findChild<ColorPopup*>(QStringLiteral("picPopup"));
+    QTest::mouseClick(popup, Qt::LeftButton, {}, popup->cellLayout().cellRect(cell).center());
+}
 
 } // namespace
 
@@ -490,6 +528,141 @@ private Q_SLOTS:
         QVERIFY(form.combo()->isVisible());
         form.other->setFocus(Qt::MouseFocusReason);
         QVERIFY(!form.combo()->isVisible());
+    }
+
+    // --- date and colour rows ---
+
+    void dateRowOpensTheCalendarAndStoresTheChosenDay()
+    {
+        Form form;
+        addDropDownRows(*form.list, Zel::shortDate(QDate(2004, 2, 10)), QStringLiteral("#000000"));
+        QVERIFY(form.show());
+        EventLog log(form.list);
+
+        form.click(0);
+        Zel_DropCalendar* editor = form.calendar();
+        QVERIFY(editor->isVisible());
+        QVERIFY(editor->hasFocus());
+        QCOMPARE(editor->geometry(), QRect(101, 1, 199, 19)); // no scroll bar for three rows
+        QCOMPARE(editor->CaptionDate(), QDate(2004, 2, 10));
+        QVERIFY(!editor->isPopupVisible());
+
+        // Alt+Down drops the month; a day click commits it in the short date format.
+        QTest::keyClick(editor, Qt::Key_Down, Qt::AltModifier);
+        QVERIFY(editor->isPopupVisible());
+        clickDay(editor, 6 + 20); // February 2004 starts on a Sunday: the 21st
+        QVERIFY(!editor->isPopupVisible());
+        QCOMPARE(form.list->ItemText(0), Zel::shortDate(QDate(2004, 2, 21)));
+        QCOMPARE(log.events,
+            QStringList({ QStringLiteral("KeySelected born"), QStringLiteral("MouseUp"),
+                QStringLiteral("ChangeItem %1 born").arg(Zel::shortDate(QDate(2004, 2, 21))) }));
+        // The editor stays open until the focus leaves it.
+        QVERIFY(editor->isVisible());
+        form.other->setFocus(Qt::MouseFocusReason);
+        QVERIFY(!editor->isVisible());
+    }
+
+    void aValueThatIsNoDateOpensOnTodayAndStaysAsItWas()
+    {
+        Form form;
+        addDropDownRows(*form.list, QStringLiteral("someday"), QString());
+        QVERIFY(form.show());
+        QSignalSpy changes(form.list, &ZelPropList::ChangeItem);
+        form.click(0);
+        QCOMPARE(form.calendar()->CaptionDate(), QDate::currentDate());
+        QCOMPARE(form.list->ItemText(0), QStringLiteral("someday"));
+        QTest::keyClick(form.calendar(), Qt::Key_Escape);
+        QVERIFY(!form.calendar()->isVisible());
+        QCOMPARE(changes.count(), 0);
+    }
+
+    void colourRowShowsTheValueAndStoresTheChosenHex()
+    {
+        Form form;
+        addDropDownRows(*form.list, QString(), QStringLiteral("#00ff80"));
+        QVERIFY(form.show());
+        EventLog log(form.list);
+
+        form.click(1);
+        ColorSelector* editor = form.color();
+        QVERIFY(editor->isVisible());
+        QVERIFY(editor->hasFocus());
+        QCOMPARE(editor->geometry(), QRect(101, 21, 199, 19));
+        // The value arrives as RRGGBB and is held as the colour number, raising nothing.
+        QCOMPARE(editor->SelectedColor(), qint32(0x80FF00));
+        QCOMPARE(log.events,
+            QStringList({ QStringLiteral("KeySelected ink"), QStringLiteral("MouseUp") }));
+
+        QTest::keyClick(editor, Qt::Key_Down, Qt::AltModifier);
+        QVERIFY(editor->isPopupVisible());
+        clickColorCell(editor, FirstPaletteCell + 8 * 2 + 1); // row 3, column 2: red
+        QVERIFY(!editor->isPopupVisible());
+        QCOMPARE(editor->SelectedColor(), qint32(0x0000FF));
+        QCOMPARE(form.list->ItemText(1), QStringLiteral("#FF0000"));
+        QCOMPARE(log.events.last(), QStringLiteral("ChangeItem #FF0000 ink"));
+        QCOMPARE(log.events.filter(QStringLiteral("ChangeItem")).size(), 1);
+        // Transparent has no "#RRGGBB" form, so the list does not offer it.
+        QVERIFY(!editor->ShowTransparent());
+
+        form.other->setFocus(Qt::MouseFocusReason);
+        QVERIFY(!editor->isVisible());
+    }
+
+    void dropDownEditorsCloseWithTheirPopups()
+    {
+        Form form;
+        addDropDownRows(*form.list, Zel::shortDate(QDate(2004, 2, 10)), QStringLiteral("#FFFFFF"));
+        for (int i = 0; i < 6; ++i)
+            form.list->AddItem(
+                QStringLiteral("more%1").arg(i), QString(), propString, QString(), QString());
+        QVERIFY(form.show());
+        form.list->setFocus();
+        const auto openWithPopup = [&](int row, DropDownControl* editor) {
+            form.list->setListIndex(row);
+            QTest::keyClick(form.list, Qt::Key_Down, Qt::AltModifier);
+            return editor->isVisible() && editor->isPopupVisible();
+        };
+        QList<std::function<void()>> closers {
+            [&] { form.list->setTopIndex(1); },
+            [&] { form.list->ModifyItem(QStringLiteral("note"), QStringLiteral("x")); },
+            [&] { form.list->LoseProperty(); },
+            [&] { form.list->ActivateStyle(2); },
+        };
+        for (DropDownControl* editor : { static_cast<DropDownControl*>(form.calendar()),
+                 static_cast<DropDownControl*>(form.color()) }) {
+            const int row = editor == form.calendar() ? 0 : 1;
+            for (const auto& close : closers) {
+                form.list->setTopIndex(0);
+                QVERIFY(openWithPopup(row, editor));
+                close();
+                QVERIFY(!editor->isVisible());
+                QVERIFY(!editor->isPopupVisible());
+            }
+        }
+    }
+
+    void tabRunsThroughTheDateAndColourRows()
+    {
+        Form form;
+        addDropDownRows(*form.list, Zel::shortDate(QDate(2004, 2, 10)), QStringLiteral("#FFFFFF"));
+        QVERIFY(form.show());
+        QSignalSpy changes(form.list, &ZelPropList::ChangeItem);
+        form.list->setFocus();
+        form.list->setListIndex(0);
+        QTest::keyClick(form.list, Qt::Key_F2);
+        QVERIFY(form.calendar()->hasFocus());
+        QTest::keyClick(form.calendar(), Qt::Key_Tab);
+        QCOMPARE(form.list->ListIndex(), 1);
+        QVERIFY(!form.calendar()->isVisible());
+        QVERIFY(form.color()->hasFocus());
+        QTest::keyClick(form.color(), Qt::Key_Tab);
+        QVERIFY(form.textBox()->hasFocus());
+        QTest::keyClick(form.textBox(), Qt::Key_Backtab);
+        QVERIFY(form.color()->hasFocus());
+        QTest::keyClick(form.color(), Qt::Key_Escape);
+        QVERIFY(!form.color()->isVisible());
+        QVERIFY(form.list->hasFocus());
+        QCOMPARE(changes.count(), 0);
     }
 
     // --- keyboard ---

@@ -166,11 +166,13 @@ Figure* ZonecraftPrivate::replaceFigure(std::unique_ptr<Figure> replacement)
 void ZonecraftPrivate::addCreated(
     std::unique_ptr<Figure> figure, const FigureRequest& request, bool raiseMoved)
 {
+    // A figure made by a host's call ends any gesture under way.
+    engine.reset();
     Figure* added = figures.add(std::move(figure));
     const qint32 number = added->ControlIndex;
     if (!loading) {
         select(added);
-        q->Redraw(true);
+        repaintChanges();
         Q_EMIT q->VisibleObject(true);
         if (raiseMoved)
             Q_EMIT q->HotspotMoved(currentShape);
@@ -263,6 +265,7 @@ Zonecraft::Zonecraft(QWidget* parent)
     d->view = std::make_unique<zc::ZonecraftView>(*d);
     // Start-up applies zoom 100, which shows nothing until a picture exists.
     d->view->applyZoom(100);
+    d->connectEditing();
 }
 
 Zonecraft::~Zonecraft() = default;
@@ -314,14 +317,15 @@ Zonecraft::OperatingMode Zonecraft::FigureToDraw() const
 
 void Zonecraft::setFigureToDraw(OperatingMode New_FigureToDraw)
 {
+    // Another tool drops what the old one had under way.
+    d->engine.cancel();
     d->figureToDraw = New_FigureToDraw;
     PropertyChanged(QStringLiteral("FigureToDraw"));
     d->applyToolPointer();
     if (New_FigureToDraw != RotatingFigure || !d->selected)
         return;
     // Turning works on vertices: a rectangle becomes the polygon of its corners.
-    if (d->selected->ClassFigure == zc::RectangleKind)
-        d->replaceFigure(zc::FigureFactory::polygonFromRectangle(*d->selected));
+    d->prepareRotation(d->selectedIndex);
 }
 
 qint32 Zonecraft::FigureSize() const
@@ -519,8 +523,10 @@ void Zonecraft::Redraw(bool Repaint)
         d->view->paintFigures(*p, picture->layerRect());
         picture->endPaint(std::move(p));
     }
-    if (Repaint)
+    if (Repaint) {
         picture->setAutoRedraw(false);
+        d->fullPassPainted();
+    }
     d->loading = false;
 }
 

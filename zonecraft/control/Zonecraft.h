@@ -389,6 +389,9 @@ public:
     /// Turns a rectangle or polygon by \a Degrees (a rectangle becomes a polygon); circles stay.
     /// An angle that is not finite throws RuntimeError 5 and changes nothing.
     Q_INVOKABLE void FigureRotate(float Degrees, qint32 Index = 0, bool UseRedraw = false);
+    /// The interactive rotation step of a mouse move at work-picture point (X, Y): acts only
+    /// for Button 1 while a rotation is under way, raising RotateAngle with the angle.
+    Q_INVOKABLE void RotateFigure(qint16 Button, float X, float Y);
     /// Replaces a figure by one of another kind under the same number.
     Q_INVOKABLE void FigureConvert(DrawFigure NewFigure, qint32 Index = 0);
     /// Sets one coordinate; an inside-out box is refused with ErrorTracer(1005).
@@ -428,8 +431,7 @@ Q_SIGNALS:
     /// A zoom was applied (ZoomLevel, a new picture, PictureWidth or
     /// PictureHeight): the listed level it shows, 20 for a level of 25.
     void ZoomLevelSet(Zoom Level);
-    /// A selected figure is being moved or resized; its box before this step.
-    /// Not raised yet (mouse editing is still to come).
+    /// A selected figure is being moved or resized; its box before this step (screen pixels).
     void FigureXY(qint32 X1, qint32 Y1, qint32 X2, qint32 y2);
     /// An add, delete or conversion was undone or redone.
     void HistoryAction(HistoryActions Action, qint32 Index, const ShapeFigure& ShapeInfo);
@@ -442,56 +444,56 @@ Q_SIGNALS:
     void ObjectLock(bool IsLocked);
     /// A figure was selected: its Key and number.
     void GetKey(const QString& Key, qint32 Index);
-    /// An interactive rotation step, in whole degrees. Not raised yet.
+    /// An interactive rotation step, in whole degrees.
     void RotateAngle(const QVariant& Angle);
     /// Declared for hosts; never raised.
     void LoadingStatus(lstatus Value);
     /// A refused operation: 1005 inside-out box, 1006 unknown figure number.
     void ErrorTracer(qint32 ErrorCode);
-    /// A button went up over the selected figure in Pointer mode. Not raised yet.
+    /// A button went up in Pointer mode with no drag under way while a figure is selected.
     void HotspotClick(qint16 Button, qint32 Index, float X, float Y);
-    /// A figure was moved, resized, rotated or converted.
+    /// A figure was moved, resized, rotated, reshaped or converted.
     void HotspotMoved(const ShapeFigure& ShapeInfo);
-    /// A figure became the selected one.
+    /// A figure became the selected one, or a figure drawn with the mouse is finished.
     void HotspotActivate(const ShapeFigure& ShapeInfo);
     /// Declared for hosts; never raised.
     void HotspotConvert(const ShapeFigure& ShapeInfo);
-    /// The selection was dropped (FigureCut, Clear, PictureGetFocus); clicks on the
-    /// picture are not reported yet.
+    /// A press on the bare picture, a cancelled polygon, or the selection dropped
+    /// (FigureCut, Clear, PictureGetFocus).
     void PictureClick();
-    /// A polygon with fewer than three points was discarded. Not raised yet.
+    /// A polygon being drawn was discarded (fewer than three points, or Escape).
     void DrawCancel();
     /// Declared for hosts; never raised.
     void DrawStart(const ShapeFigure& ShapeInfo);
-    /// A figure drawn with the mouse is finished. Not raised yet.
+    /// A figure drawn with the mouse is finished.
     void DrawFinished(const ShapeFigure& ShapeInfo);
     /// Whether at least one figure exists, after a figure was added or removed.
     void VisibleObject(bool ObjectInUse);
-    /// Drawing started; the rubber band box. Not raised yet.
+    /// Drawing started; the rubber band box, in picture pixels.
     void EditingStart(qint32 X1, qint32 Y1, qint32 X2, qint32 y2);
     /// Declared for hosts; never raised.
     void EditingEnd(qint32 X1, qint32 Y1, qint32 X2, qint32 y2);
-    /// The band or dragged box, in picture pixels. Not raised yet.
+    /// The band or dragged box, in picture pixels, on every mouse move of a drag.
     void MoveHotspot(qint32 X1, qint32 Y1, qint32 X2, qint32 y2);
     /// A tab of the tab strip was clicked. Not raised yet (the tab strip is still to come).
     void TabClicked(const QString& Name);
-    /// An interactive rotation begins. Not raised yet.
+    /// An interactive rotation begins.
     void RotateStart();
-    /// An interactive rotation steps. Not raised yet.
+    /// An interactive rotation steps.
     void RotateMove();
-    /// An interactive rotation ends. Not raised yet.
+    /// An interactive rotation ends (also when Escape drops it).
     void RotateFinished();
-    /// A drag of a whole figure begins. Not raised yet.
+    /// A drag by the mouse begins: a move, or a resize by a handle (after PointDragStart).
     void MovingStart();
-    /// A drag of a whole figure ends. Not raised yet.
+    /// A move or resize by the mouse ends (also when Escape drops it).
     void MovingFinished();
-    /// A polygon vertex or a resize handle is grabbed. Not raised yet.
+    /// A polygon vertex or a resize handle is grabbed.
     void PointDragStart();
-    /// The grabbed vertex or resize handle is released. Not raised yet.
+    /// The grabbed vertex or resize handle is released (or the drag dropped by Escape).
     void PointDragFinished();
-    /// A polygon's drawing begins (its first point). Not raised yet.
+    /// A polygon's drawing begins (its first point).
     void PointAddStart();
-    /// A polygon's drawing ends. Not raised yet.
+    /// A polygon drawn with the mouse is finished.
     void PointAddEnd();
 
 protected:

@@ -42,7 +42,7 @@ void Zonecraft::DeleteFigure(qint32 Index)
     d->collectShapeInfo(f);
     const ShapeFigure shape = d->currentShape;
     RemoveFigure(shape.Index);
-    Redraw(true);
+    d->repaintChanges();
     d->addRecord(FigureHistory::UndoList, Figure_Delete, shape.Coordinates, QString(), shape);
     d->eraseHistory(EraseRedo);
 }
@@ -58,7 +58,7 @@ void Zonecraft::FigureCut(qint32 Index)
     clip.coordinates = f->coordinatesText();
     clip.kind = f->ClassFigure;
     RemoveFigure(f->ControlIndex);
-    Redraw(true);
+    d->repaintChanges();
     Q_EMIT PictureClick();
 }
 
@@ -120,7 +120,7 @@ void Zonecraft::FigureRotate(float Degrees, qint32 Index, bool UseRedraw)
     if (f == d->selected)
         d->setFigureFocus(f);
     if (UseRedraw) {
-        Redraw(true);
+        d->repaintChanges();
         d->collectShapeInfo(f);
         Q_EMIT HotspotMoved(d->currentShape);
     }
@@ -166,7 +166,7 @@ void Zonecraft::FigureConvert(DrawFigure NewFigure, qint32 Index)
     }
     f->Coordinates = f->coordinatesText();
     Figure* converted = d->replaceFigure(std::move(f));
-    Redraw(true);
+    d->repaintChanges();
     d->collectShapeInfo(converted);
     Q_EMIT HotspotMoved(d->currentShape);
     d->addRecord(FigureHistory::UndoList, Figure_Convert, oldShape.Coordinates,
@@ -226,7 +226,7 @@ void Zonecraft::FigureAdjustSize(FigureCord CoordinatePoint, qint32 Value, qint3
     }
     if (f == d->selected)
         d->setFigureFocus(f);
-    Redraw(true);
+    d->repaintChanges();
     d->collectShapeInfo(f);
     Q_EMIT HotspotMoved(d->currentShape);
 }
@@ -235,7 +235,8 @@ void Zonecraft::FigureColor(qint32 HexColor, qint32 Index)
 {
     Figure* f = d->figureOrThrow(Index);
     f->Color = OLE_COLOR(HexColor);
-    Redraw(true);
+    d->figures.markChanged(f);
+    d->repaintChanges();
 }
 
 void Zonecraft::FigureLock(bool LockIt)
@@ -243,7 +244,7 @@ void Zonecraft::FigureLock(bool LockIt)
     if (!d->selected)
         return;
     d->selected->Locked = LockIt;
-    Redraw(true);
+    d->repaintChanges();
     Q_EMIT ObjectLock(LockIt);
 }
 
@@ -281,15 +282,16 @@ void Zonecraft::ActivateHotspot(qint32 FigureIndex)
         return;
     }
     d->select(f);
-    Redraw(true);
+    d->repaintChanges();
     if (const Figure* now = d->figures.find(FigureIndex))
         Q_EMIT ObjectLock(now->Locked);
 }
 
 void Zonecraft::PictureGetFocus(bool CallEvent)
 {
+    d->engine.reset();
     d->clearSelection();
-    Redraw(true);
+    d->repaintChanges();
     if (CallEvent)
         Q_EMIT PictureClick();
 }
@@ -357,7 +359,7 @@ void ZonecraftPrivate::historyStatus()
 void ZonecraftPrivate::stepFinished()
 {
     Q_EMIT q->HotspotMoved(currentShape);
-    q->Redraw(true);
+    repaintChanges();
 }
 
 void Zonecraft::Undo()

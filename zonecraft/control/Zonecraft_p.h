@@ -1,11 +1,14 @@
 #pragma once
 
+#include "../editing/EditingEngine.h"
+#include "../editing/EditingHost.h"
 #include "../editing/FigureHistory.h"
 #include "../editing/HistoryPlayer.h"
 #include "../figures/FigureCollection.h"
 #include "../figures/FigureFactory.h"
 #include "../figures/FigurePainter.h"
 #include "../figures/Geometry.h"
+#include "../figures/PictureRepainter.h"
 #include "Zonecraft.h"
 
 #include <array>
@@ -71,7 +74,7 @@ struct FigureRequest
     bool addToHistory = false;
 };
 
-class ZonecraftPrivate : public zc::HistoryTarget
+class ZonecraftPrivate : public zc::HistoryTarget, public zc::EditingHost
 {
 public:
     explicit ZonecraftPrivate(Zonecraft* q);
@@ -176,6 +179,27 @@ public:
     void schedulePaint();
     void flushPaint();
 
+    // Painting only what changed (ZonecraftRepaint.cpp). After a change of
+    // a few figures only the rectangles they and the handles covered before
+    // and after are repainted; the result is the picture a full Redraw(True)
+    // paints.
+    /// The figures, selection and settings a repaint reads now.
+    zc::PictureScene pictureScene() const;
+    /// Repaints \a pictureRect (picture pixels) of the work picture's
+    /// persistent layer: cleared to the back colour and picture, then the
+    /// figures that reach it in collection order, then the handles.
+    void repaintPictureRect(const QRectF& pictureRect);
+    /// Paints what changed since the last paint pass; a full pass when one
+    /// is due or the changes are too many to track.
+    void repaintChanges();
+    /// Adds \a pictureRect to what the next repaintChanges() repaints.
+    void damageArea(const QRectF& pictureRect);
+    /// Notes that a full pass just painted everything.
+    void fullPassPainted();
+    std::vector<QRectF> extraDamage;
+    /// Where the last pass painted the handles (picture pixels); empty when none.
+    QRectF paintedHandles;
+
     // History
     void addRecord(int list, qint32 action, const QString& coordinates, const QString& previous,
         const ShapeFigure& shape);
@@ -194,6 +218,59 @@ public:
 
     /// Layout, zoom and scrolling, and the work picture's visible window.
     std::unique_ptr<zc::ZonecraftView> view;
+    // Mouse and keyboard editing of the work picture (ZonecraftEditing.cpp)
+    zc::EditingEngine engine { *this };
+    quint64 screenRestores = 0; // the work picture's screen layer was wiped this often
+    std::unique_ptr<QObject> keyWatch;
+    /// Routes the work picture's mouse and the control's keys to the engine.
+    void connectEditing();
+    /// The screen rectangle a figure (and its handles when selected) covers.
+    QRect reachOf(const zc::Figure& figure) const;
+
+    // zc::EditingHost: what the editing engine does to the control.
+    double screenScale() const override { return zoomFactor(); }
+    bool snapsToGrid() const override { return alignToGrid; }
+    float snapTo(double screenValue) override;
+    bool designMode() const override { return imagemapMode == Zonecraft::DesignMode; }
+    int operatingMode() const override { return figureToDraw; }
+    void setOperatingMode(int mode) override;
+    bool showsSupport() const override { return showSupport; }
+    qint32 figureSize() const override;
+    float rotationStart() const override { return startRotate; }
+    void setRotationStart(float degrees) override { startRotate = degrees; }
+    zc::Figure* figure(qint32 number) const override { return figures.find(number); }
+    qint32 figureAt(QPointF picturePoint) const override;
+    qint32 neighbourFigure(qint32 number, int step) const override;
+    qint32 selectedFigure() const override { return selectedIndex; }
+    void selectFigure(qint32 number) override;
+    void activateFigure(qint32 number) override;
+    void geometryChanged(qint32 number) override;
+    void prepareRotation(qint32 number) override;
+    void rotateFigure(qint32 number, float degrees) override;
+    void deleteFigure(qint32 number) override;
+    qint32 createRectangle(qint32 x1, qint32 y1, qint32 x2, qint32 y2) override;
+    qint32 createCircle(qint32 cx, qint32 cy, qint32 radius) override;
+    qint32 createPolygon(const QString& points) override;
+    void collectShape(qint32 number) override;
+    QString coordinatesOf(qint32 number) const override;
+    void recordAdd(qint32 number) override;
+    void recordMove(qint32 number, const QString& previous) override;
+    PictureBox& surface() override;
+    quint64 surfaceGeneration() const override { return quint64(paintPasses) + screenRestores; }
+    void repaintFigures(const QRect& damaged) override;
+    QRect figureReach(qint32 number) const override;
+    void setPointer(qint16 pointer) override;
+    qint16 handlePointer(int handleCode) const override;
+    void showToolPointer() override { applyToolPointer(); }
+    void confineMouse(bool confine) override;
+    void previewPointer(QPointF screenPoint, bool click, qint16 button) override;
+    void notify(Notice notice) override;
+    void notifyBox(BoxNotice notice, qint32 x1, qint32 y1, qint32 x2, qint32 y2) override;
+    void notifyShape(ShapeNotice notice) override;
+    void hotspotClick(qint16 button, qint32 index, float x, float y) override;
+    void objectLock(bool locked) override;
+    void rotateAngle(qint32 degrees) override;
+
     // Last, so it goes first: no paint event reaches a half-destroyed control.
     std::unique_ptr<QObject> paintWatch;
 };

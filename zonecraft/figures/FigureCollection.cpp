@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <common/RuntimeError.h>
+#include <utility>
 
 namespace zc {
 
@@ -32,6 +33,23 @@ int cellOf(double v, int cellSize)
 {
     return int(std::floor(v / cellSize));
 }
+
+// Edges count on both sides: a figure of zero width still paints its line.
+bool meets(const QRectF& a, const QRectF& b)
+{
+    return a.left() <= b.right() && b.left() <= a.right() && a.top() <= b.bottom()
+        && b.top() <= a.bottom();
+}
+
+bool isFinite(const QRectF& r)
+{
+    return std::isfinite(r.left()) && std::isfinite(r.top()) && std::isfinite(r.right())
+        && std::isfinite(r.bottom());
+}
+
+// Beyond this many separate areas one full repaint costs less than the
+// bookkeeping, and a bulk load does not grow the list without end.
+constexpr size_t MaxChangedAreas = 256;
 
 } // namespace
 
@@ -77,6 +95,7 @@ Figure* FigureCollection::add(std::unique_ptr<Figure> figure)
         }
     }
     indexFigure(raw, true);
+    noteChanged(raw->gridBounds);
     return raw;
 }
 
@@ -85,6 +104,7 @@ std::unique_ptr<Figure> FigureCollection::take(qint32 index)
     Figure* raw = m_byIndex.value(index, nullptr);
     if (!raw)
         return nullptr;
+    noteChanged(raw->gridBounds);
     unindexFigure(raw);
     m_byIndex.remove(index);
     if (index >= 1 && index < m_firstUnused)
@@ -104,17 +124,53 @@ void FigureCollection::clear()
     m_firstUnused = 1;
     m_cells.clear();
     m_oversize.clear();
+    m_changed.areas.clear();
+    m_changed.allChanged = true;
 }
 
 void FigureCollection::geometryChanged(Figure* figure)
 {
+    noteChanged(figure->gridBounds);
     unindexFigure(figure);
     indexFigure(figure, false);
+    noteChanged(figure->gridBounds);
+}
+
+void FigureCollection::markChanged(const Figure* figure)
+{
+    noteChanged(figure->gridBounds);
+}
+
+void FigureCollection::noteChanged(const QRectF& bounds)
+{
+    // A figure without finite bounds paints nothing a repaint could limit.
+    if (m_changed.allChanged || !isFinite(bounds))
+        return;
+    if (m_changed.areas.size() >= MaxChangedAreas) {
+        m_changed.areas.clear();
+        m_changed.allChanged = true;
+        return;
+    }
+    m_changed.areas.push_back(bounds);
+}
+
+FigureCollection::ChangedAreas FigureCollection::takeChangedAreas()
+{
+    return std::exchange(m_changed, ChangedAreas {});
 }
 
 void FigureCollection::indexFigure(Figure* figure, bool newest)
 {
-    const QRectF bounds = figure->hitBounds();
+    QRectF bounds = figure->hitBounds();
+    if (figure->ClassFigure == CircleKind) {
+        // A circle paints in the square of its width from its top-left corner,
+        // which leaves its hit bounds when the box is not square.
+        const QRectF painted = figure->paintBounds();
+        bounds = QRectF(
+            QPointF(std::min(bounds.left(), painted.left()), std::min(bounds.top(), painted.top())),
+            QPointF(std::max(bounds.right(), painted.right()),
+                std::max(bounds.bottom(), painted.bottom())));
+    }
     figure->gridBounds = bounds;
     figure->gridCells = QRect();
     figure->gridOversize = false;
@@ -188,6 +244,49 @@ Figure* FigureCollection::figureAt(float x, float y) const
         }
     }
     return best;
+}
+
+std::vector<Figure*> FigureCollection::figuresIn(const QRectF& area) const
+{
+    std::vector<Figure*> found;
+    if (!isFinite(area))
+        return found;
+    const double cellsX
+        = std::floor(area.right() / CellSize) - std::floor(area.left() / CellSize) + 1;
+    const double cellsY
+        = std::floor(area.bottom() / CellSize) - std::floor(area.top() / CellSize) + 1;
+    const bool farOut = std::fabs(area.left()) > 1e8 || std::fabs(area.right()) > 1e8
+        || std::fabs(area.top()) > 1e8 || std::fabs(area.bottom()) > 1e8;
+    if (farOut || cellsX * cellsY > double(m_cells.size())) {
+        // An area wider than the filled part of the grid: one pass in order.
+        for (const auto& figure : m_order) {
+            if ((!figure->gridCells.isNull() || figure->gridOversize)
+                && meets(figure->gridBounds, area))
+                found.push_back(figure.get());
+        }
+        return found;
+    }
+    const QRect cells(QPoint(cellOf(area.left(), CellSize), cellOf(area.top(), CellSize)),
+        QPoint(cellOf(area.right(), CellSize), cellOf(area.bottom(), CellSize)));
+    for (int cy = cells.top(); cy <= cells.bottom(); ++cy) {
+        for (int cx = cells.left(); cx <= cells.right(); ++cx) {
+            const auto cell = m_cells.constFind(cellKey(cx, cy));
+            if (cell == m_cells.constEnd())
+                continue;
+            for (Figure* figure : *cell) {
+                if (meets(figure->gridBounds, area))
+                    found.push_back(figure);
+            }
+        }
+    }
+    for (Figure* figure : m_oversize) {
+        if (meets(figure->gridBounds, area))
+            found.push_back(figure);
+    }
+    // A figure spanning several cells was found once in each.
+    std::sort(found.begin(), found.end(), bySequence);
+    found.erase(std::unique(found.begin(), found.end()), found.end());
+    return found;
 }
 
 } // namespace zc

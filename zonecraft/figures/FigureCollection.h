@@ -50,6 +50,23 @@ public:
 
     /// The last created figure whose IsAt accepts (x, y), or nullptr.
     Figure* figureAt(float x, float y) const;
+    /// The figures whose bounds (picture pixels, edges included) meet
+    /// \a area, in collection order.
+    std::vector<Figure*> figuresIn(const QRectF& area) const;
+
+    /// The picture areas (figure bounds) that additions, removals and
+    /// reshapes covered since the last call, before and after each change,
+    /// so a repaint can be limited to them. allChanged is set after clear()
+    /// or when so many changes piled up that one full repaint is cheaper.
+    struct ChangedAreas
+    {
+        bool allChanged = false;
+        std::vector<QRectF> areas;
+    };
+    ChangedAreas takeChangedAreas();
+    /// Notes that \a figure paints differently while its geometry stayed
+    /// (a new colour, say).
+    void markChanged(const Figure* figure);
 
 private:
     static constexpr int CellSize = 128;
@@ -60,6 +77,7 @@ private:
     static quint64 cellKey(int cx, int cy) { return (quint64(quint32(cx)) << 32) | quint32(cy); }
     void indexFigure(Figure* figure, bool newest);
     void unindexFigure(Figure* figure);
+    void noteChanged(const QRectF& bounds);
 
     std::vector<std::unique_ptr<Figure>> m_order;
     QHash<qint32, Figure*> m_byIndex;
@@ -70,6 +88,7 @@ private:
     quint64 m_nextSequence = 1;
     QHash<quint64, std::vector<Figure*>> m_cells; // each sorted by sequence
     std::vector<Figure*> m_oversize; // sorted by sequence
+    ChangedAreas m_changed;
 };
 
 } // namespace zc

@@ -10,7 +10,6 @@
 #include <algorithm>
 #include <cmath>
 #include <common/LineControl.h>
-#include <cstring>
 #include <limits>
 
 namespace zc {
@@ -366,55 +365,7 @@ void ZonecraftView::paintContent(QPainter& painter, const QRect& area) const
 
 void ZonecraftView::paintFigures(QPainter& painter, const QRect& area) const
 {
-    const FigurePainter figurePainter(d.paintSettings());
-    if (!figurePainter.settings().designMode)
-        return;
-    const auto* image = dynamic_cast<const QImage*>(painter.device());
-    const QPoint origin(
-        -qRound(painter.deviceTransform().dx()), -qRound(painter.deviceTransform().dy()));
-    const QRect surface(QPoint(0, 0), d.workPicture->size());
-    std::vector<Figure*> run; // figures drawn straight, in order
-    const auto flush = [&] {
-        figurePainter.paintFigures(painter, run, area);
-        run.clear();
-    };
-    for (const auto& owned : d.figures.figures()) {
-        Figure* figure = owned.get();
-        const QRect reach = figurePainter.figureReach(*figure).intersected(surface);
-        if (!reach.intersects(area))
-            continue;
-        const bool whole = area.contains(reach);
-        if (whole || !image || qint64(reach.width()) * reach.height() > ScratchLimit) {
-            run.push_back(figure);
-            continue;
-        }
-        flush();
-        // The scratch image starts with what the layer holds, so fills that
-        // leave pixels alone (transparent, hatches) show what lies beneath.
-        const QRect shared = reach.intersected(area);
-        QImage scratch(reach.size(), QImage::Format_RGB32);
-        const QRect fromLayer = shared.translated(-origin);
-        for (int y = 0; y < shared.height(); ++y)
-            std::memcpy(scratch.scanLine(shared.top() - reach.top() + y)
-                    + (shared.left() - reach.left()) * 4,
-                image->constScanLine(fromLayer.top() + y) + fromLayer.left() * 4,
-                size_t(shared.width()) * 4);
-        {
-            QPainter p(&scratch);
-            p.setRenderHint(QPainter::Antialiasing, false);
-            p.translate(-reach.topLeft());
-            // A painter of its own: the shared one remembers the pen and
-            // brush it gave the other painter.
-            FigurePainter(figurePainter.settings()).paintFigure(p, *figure);
-        }
-        painter.save();
-        painter.setCompositionMode(QPainter::CompositionMode_Source);
-        painter.drawImage(shared.topLeft(), scratch, shared.translated(-reach.topLeft()));
-        painter.restore();
-    }
-    flush();
-    if (d.selected)
-        figurePainter.paintHandles(painter, *d.selected, d.selectionBox);
+    PictureRepainter(d.pictureScene()).paint(painter, area);
 }
 
 } // namespace zc

@@ -114,15 +114,9 @@ public:
 
     /// Paints the figures that reach \a area and the selected figure's
     /// handles with \a painter, which draws on an image in work-picture
-    /// coordinates (a translation only), clipped to \a area. The pixels are
-    /// those one paint over the whole work picture gives: Qt rasterises a
-    /// line it has to clip differently from the same line drawn whole, so a
-    /// figure that crosses the edge of \a area is drawn whole in a scratch
-    /// image and copied in. (A figure whose scratch image would exceed
-    /// ScratchLimit pixels is drawn clipped; its outline may then differ by
-    /// a pixel where it crosses the edge.)
+    /// coordinates (a translation only), clipped to \a area; the pixels are
+    /// those of one paint over the whole work picture.
     void paintFigures(QPainter& painter, const QRect& area) const;
-    static constexpr qint64 ScratchLimit = 4 * 1024 * 1024;
 
 private:
     void scrolled(Qt::Orientation orientation, int value);
