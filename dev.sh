@@ -8,12 +8,16 @@
 #   ./dev.sh fuzz [TARGET] [SECONDS]
 #                            build the fuzz targets (clang, ASan, UBSan) and run
 #                            each, or only TARGET, for SECONDS (default 60)
+#   ./dev.sh format-check    check the tracked C++ sources against .clang-format
+# ZEL_WERROR=ON makes test and test-sanitize treat warnings as errors (as CI does).
 set -euo pipefail
 cd "$(dirname "$0")"
 
-PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-tools-dev libgl-dev libbenchmark-dev fonts-dejavu-core)
+PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-tools-dev libgl-dev libbenchmark-dev fonts-dejavu-core libgumbo-dev pkg-config)
 # The fuzz build only: clang and its runtimes (libFuzzer, ASan, UBSan).
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)
+# The format check only.
+FORMAT_PACKAGES=(clang-format)
 JOBS=${JOBS:-$(nproc)}
 
 install_packages() {
@@ -29,10 +33,15 @@ install_packages() {
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
+# The comment block at the top of this script, without its "#".
+usage() {
+  sed -n '2,/^[^#]/s/^# \{0,1\}//p' "$0"
+}
+
 # build DIR [cmake options...]; TARGET=name builds only that target
 build() {
   local dir=$1; shift
-  cmake -S . -B "$dir" -G Ninja "$@" >/dev/null
+  cmake -S . -B "$dir" -G Ninja -DZEL_WERROR="${ZEL_WERROR:-OFF}" "$@" >/dev/null
   cmake --build "$dir" -j "$JOBS" ${TARGET:+--target "$TARGET"}
 }
 
@@ -119,7 +128,17 @@ case "$cmd" in
       exit 1
     fi
     ;;
+  format-check)
+    PACKAGES=("${FORMAT_PACKAGES[@]}")
+    install_packages
+    exec .ci/check-format
+    ;;
+  help | -h | --help)
+    usage
+    ;;
   *)
-    sed -n '2,10p' "$0"
+    echo "unknown command: $cmd" >&2
+    usage >&2
+    exit 2
     ;;
 esac

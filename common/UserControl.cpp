@@ -1,5 +1,6 @@
 #include "UserControl.h"
 
+#include "RuntimeError.h"
 #include "Units.h"
 
 UserControl::UserControl(QWidget* parent)
@@ -45,7 +46,18 @@ void UserControl::saveProperties(PropertyBag& bag)
 
 void UserControl::loadProperties(const PropertyBag& bag)
 {
-    ReadProperties(bag);
+    // A bag that fails half way through must not leave half of it read:
+    // the properties are put back from what the control wrote before.
+    PropertyBag before;
+    WriteProperties(before);
+    const bool wasDirty = m_dirty;
+    try {
+        ReadProperties(bag);
+    } catch (const RuntimeError&) {
+        ReadProperties(before);
+        m_dirty = wasDirty;
+        throw;
+    }
     m_dirty = false;
 }
 

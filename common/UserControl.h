@@ -35,7 +35,10 @@ public:
 
     /// WriteProperties into \a bag, then clears the dirty flag (the host's save).
     void saveProperties(PropertyBag& bag);
-    /// ReadProperties from \a bag, then clears the dirty flag the setters raised.
+    /// ReadProperties from \a bag, then clears the dirty flag the setters
+    /// raised. When the bag is refused (RuntimeError, a value of the wrong
+    /// type) every property and the dirty flag are put back as they were,
+    /// and the error goes on to the caller.
     void loadProperties(const PropertyBag& bag);
 
     /// True once a property changed since the last WriteProperties.

@@ -1,7 +1,8 @@
 // Property-bag JSON through loadJson and every control's ReadProperties.
 // A document the bag refuses leaves the bag as it was; one it takes writes
-// back to the same JSON; and what a control writes after reading it reads
-// back into a fresh control that writes the very same bag.
+// back to the same JSON; a bag a control refuses leaves its properties as
+// they were; and what a control writes after reading it reads back into a
+// fresh control that writes the very same bag.
 
 #include "FuzzSupport.h"
 
@@ -55,11 +56,18 @@ PropertyBag filledBag()
 void checkControl(const ControlKind& kind, const PropertyBag& loaded)
 {
     const auto first = kind.make();
+    PropertyBag defaults;
+    first->WriteProperties(defaults);
     try {
         first->loadProperties(loaded);
     } catch (const RuntimeError&) {
-        // A stored value of the wrong type is the host's error 13; what the
-        // control writes afterwards must still read back.
+        // A stored value of the wrong type is the host's error 13; the
+        // control keeps every property it had.
+        PropertyBag after;
+        first->WriteProperties(after);
+        ZEL_FUZZ_CHECK(after.toJson() == defaults.toJson(),
+            QStringLiteral("%1 refused the bag but changed its properties to\n%2")
+                .arg(QLatin1String(kind.name), QString::fromUtf8(after.toJson())));
     }
     PropertyBag written;
     first->saveProperties(written);

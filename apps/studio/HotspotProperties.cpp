@@ -1,119 +1,173 @@
 #include "HotspotProperties.h"
 
-#include "AreaList.h"
+#include "MapDocument.h"
 
-#include <QDate>
 #include <common/HostConvert.h>
 #include <common/OleColor.h>
 #include <tabulon/ZelPropList.h>
-#include <zonecraft/Zonecraft.h>
+
+const QString HotspotProperties::PageTitle = QStringLiteral("page.title");
+const QString HotspotProperties::PictureFile = QStringLiteral("picture.file");
+const QString HotspotProperties::MapName = QStringLiteral("map.name");
+const QString HotspotProperties::MapCount = QStringLiteral("map.count");
+const QString HotspotProperties::Responsive = QStringLiteral("map.responsive");
+const QString HotspotProperties::Shape = QStringLiteral("hotspot.shape");
+const QString HotspotProperties::Coords = QStringLiteral("hotspot.coords");
+const QString HotspotProperties::Colour = QStringLiteral("hotspot.colour");
+const QString HotspotProperties::Locked = QStringLiteral("hotspot.locked");
+const QString HotspotProperties::NewAttribute = QStringLiteral("hotspot.new");
+const QString HotspotProperties::AttributePrefix = QStringLiteral("attr.");
 
 namespace {
 
-namespace Key {
-const QString Picture = QStringLiteral("picture");
-const QString PictureFile = QStringLiteral("picture.file");
-const QString PictureWidth = QStringLiteral("picture.width");
-const QString PictureHeight = QStringLiteral("picture.height");
-const QString Map = QStringLiteral("map");
-const QString MapCount = QStringLiteral("map.count");
-const QString MapFormat = QStringLiteral("map.format");
-const QString MapDate = QStringLiteral("map.date");
-const QString Hotspot = QStringLiteral("hotspot");
-const QString Number = QStringLiteral("hotspot.number");
-const QString Name = QStringLiteral("hotspot.name");
-const QString Kind = QStringLiteral("hotspot.kind");
-const QString Coordinates = QStringLiteral("hotspot.coordinates");
-const QString Colour = QStringLiteral("hotspot.colour");
-const QString Locked = QStringLiteral("hotspot.locked");
-} // namespace Key
+using namespace Tabulon;
 
-// The "#RRGGBB" text a colour item shows for a figure colour (0x00BBGGRR).
+struct KnownAttribute
+{
+    const char* name;
+    const char* caption;
+    PropertyStyle style;
+    const char* description;
+};
+
+// The link attributes every hotspot shows, present or not.
+const KnownAttribute LinkAttributes[] = {
+    { "href", "Link (href)", propBrowse,
+        "Where the hotspot leads: an address, a page beside this one, or #id." },
+    { "alt", "Alt text", propString, "Read out instead of the picture; every link needs one." },
+    { "title", "Title", propString, "The tip a browser shows over the hotspot." },
+    { "target", "Target", propcombo,
+        "Where the link opens: _self, _blank, _parent, _top, or a frame name (Other...)." },
+};
+
+bool isLinkAttribute(const QString& name)
+{
+    for (const KnownAttribute& a : LinkAttributes) {
+        if (name.compare(QLatin1String(a.name), Qt::CaseInsensitive) == 0)
+            return true;
+    }
+    return false;
+}
+
 QString colourText(qint32 colour)
 {
-    const QColor c = Zel::toQColor(OLE_COLOR(colour));
-    return c.isValid() ? c.name().toUpper() : QString();
+    return colour < 0 ? QString() : Zel::toQColor(OLE_COLOR(colour)).name().toUpper();
 }
 
-QString kindText(Zonecraft::FigureMode kind)
+void addItem(ZelPropList& list, const QString& key, const QString& caption, PropertyStyle style,
+    const QString& value, const QString& description, const QList<MapProblems::Problem>& problems,
+    const QString& attribute)
 {
-    switch (kind) {
-    case Zonecraft::figrectangle:
-        return QStringLiteral("Rectangle");
-    case Zonecraft::figcircles:
-        return QStringLiteral("Circle");
-    case Zonecraft::figpolygon:
-        return QStringLiteral("Polygon");
-    case Zonecraft::Nofigure:
-        break;
+    QString shownCaption = caption;
+    QString shownDescription = description;
+    for (const MapProblems::Problem& p : problems) {
+        if (!attribute.isEmpty() && p.attribute.compare(attribute, Qt::CaseInsensitive) == 0) {
+            shownCaption = HotspotProperties::warningMark() + caption;
+            shownDescription = p.message;
+        }
     }
-    return {};
-}
-
-void setText(ZelPropList& list, const QString& key, const QString& text)
-{
-    const qint32 index = list.ItemIndex(key);
-    if (index >= 0 && list.ItemText(index) != text)
-        list.setItemText(index, text);
+    list.AddItem(key, shownCaption, style, value, shownDescription);
 }
 
 } // namespace
 
-void HotspotProperties::fill(ZelPropList& list, const QString& pictureName, QSize pictureSize)
+bool HotspotProperties::isTargetKey(const QString& key)
 {
-    using namespace Tabulon;
+    return key.compare(AttributePrefix + QStringLiteral("target"), Qt::CaseInsensitive) == 0;
+}
+
+QString HotspotProperties::otherChoice()
+{
+    return QStringLiteral("Other...");
+}
+
+QString HotspotProperties::valueFromEditor(const QString& key, const QString& value)
+{
+    // A combo hands back the index of the entry chosen, not its text.
+    const QStringList choices = choicesOf(key);
+    bool isIndex = false;
+    const int index = value.trimmed().toInt(&isIndex);
+    if (isIndex && index >= 0 && index < choices.size())
+        return choices.at(index);
+    return value;
+}
+
+QString HotspotProperties::warningMark()
+{
+    return QStringLiteral("\u26A0 ");
+}
+
+QStringList HotspotProperties::choicesOf(const QString& key)
+{
+    if (key == Shape)
+        return { QStringLiteral("Rectangle"), QStringLiteral("Circle"), QStringLiteral("Polygon"),
+            QStringLiteral("Default") };
+    if (isTargetKey(key))
+        return { QStringLiteral("_self"), QStringLiteral("_blank"), QStringLiteral("_parent"),
+            QStringLiteral("_top"), otherChoice() };
+    if (key == Responsive || key == Locked)
+        return { Zel::booleanText(true), Zel::booleanText(false) };
+    return {};
+}
+
+void HotspotProperties::fill(ZelPropList& list, const MapDocument& document,
+    const MapArea* selected, const QList<MapProblems::Problem>& problems)
+{
+    const QList<MapProblems::Problem> mapProblems = MapProblems::ofArea(problems, 0);
     list.LockUpdate(true);
     list.Clear();
-    list.AddItem(Key::Picture, QStringLiteral("Picture"), propHeader, {}, {});
-    list.AddItem(Key::PictureFile, QStringLiteral("File"), propFile, pictureName,
-        QStringLiteral("The picture the hotspots lie on."));
-    list.AddItem(Key::PictureWidth, QStringLiteral("Width"), propNumber,
-        QString::number(pictureSize.width()), QStringLiteral("Width of the picture in pixels."));
-    list.AddItem(Key::PictureHeight, QStringLiteral("Height"), propNumber,
-        QString::number(pictureSize.height()), QStringLiteral("Height of the picture in pixels."));
+    list.AddItem(QStringLiteral("page"), QStringLiteral("Page"), propHeader, {}, {});
+    list.AddItem(PageTitle, QStringLiteral("Title"), propString, document.title(),
+        QStringLiteral("The page's title, and the picture's alt text on a new page."));
+    list.AddItem(PictureFile, QStringLiteral("Picture"), propBrowse, document.pictureName(),
+        QStringLiteral("The picture the hotspots lie on (%1 x %2 pixels).")
+            .arg(document.picture().Width())
+            .arg(document.picture().Height()));
 
-    list.AddItem(Key::Map, QStringLiteral("Image map"), propHeader, {}, {});
-    list.AddItem(Key::MapCount, QStringLiteral("Hotspots"), propNumber, QStringLiteral("0"),
-        QStringLiteral("How many hotspots the map holds."));
-    list.AddItem(Key::MapFormat, QStringLiteral("Export as"), propcombo,
-        QStringLiteral("HTML area tags"), QStringLiteral("The form the map is exported in."));
-    list.AddItem(Key::MapDate, QStringLiteral("Date"), propcalendar,
-        Zel::shortDate(QDate::currentDate()), QStringLiteral("When the map was last changed."));
+    list.AddItem(QStringLiteral("map"), QStringLiteral("Image map"), propHeader, {}, {});
+    list.AddItem(MapName, QStringLiteral("Name"), propString, document.mapName(),
+        QStringLiteral("The map's name, which the picture's usemap refers to."));
+    addItem(list, MapCount, QStringLiteral("Hotspots"), propVariant,
+        QString::number(document.count()), QStringLiteral("How many areas the map holds."),
+        mapProblems, QStringLiteral("count"));
+    list.AddItem(Responsive, QStringLiteral("Rescale in browsers"), propcombo,
+        Zel::booleanText(document.responsive()),
+        QStringLiteral(
+            "Adds a script that fits the coordinates to the shown size of the picture."));
 
-    list.AddItem(Key::Hotspot, QStringLiteral("Selected hotspot"), propHeader, {}, {});
-    list.AddItem(Key::Number, QStringLiteral("Number"), propNumber, {},
-        QStringLiteral("The hotspot's number in the map."));
-    list.AddItem(Key::Name, QStringLiteral("Name"), propString, {},
-        QStringLiteral("The link's alternative text."));
-    list.AddItem(Key::Kind, QStringLiteral("Shape"), propList, {},
-        QStringLiteral("Rectangle, circle or polygon."));
-    list.AddItem(Key::Coordinates, QStringLiteral("Coordinates"), propString, {},
-        QStringLiteral("The coordinates of the area tag, in picture pixels."));
-    list.AddItem(Key::Colour, QStringLiteral("Colour"), propColor, {},
-        QStringLiteral("The colour the hotspot is drawn in."));
-    list.AddItem(Key::Locked, QStringLiteral("Locked"), propBoolean, {},
-        QStringLiteral("A locked hotspot cannot be moved or resized."));
+    list.AddItem(QStringLiteral("hotspot"), QStringLiteral("Selected hotspot"), propHeader, {}, {});
+    if (selected) {
+        const QList<MapProblems::Problem> own = MapProblems::ofArea(problems, selected->id);
+        addItem(list, Shape, QStringLiteral("Shape"), propcombo,
+            AreaShape::kindName(AreaShape::kindOf(selected->value(QStringLiteral("shape")))),
+            QStringLiteral("Rectangle, circle, polygon, or default (the whole picture)."), own,
+            QStringLiteral("shape"));
+        addItem(list, Coords, QStringLiteral("Coordinates"), propString,
+            selected->value(QStringLiteral("coords")),
+            QStringLiteral(
+                "x1,y1,x2,y2 for a rectangle, x,y,r for a circle, x1,y1,x2,y2,... for a polygon."),
+            own, QStringLiteral("coords"));
+        for (const KnownAttribute& a : LinkAttributes) {
+            const QString name = QLatin1String(a.name);
+            addItem(list, AttributePrefix + name, QLatin1String(a.caption), a.style,
+                selected->value(name), QLatin1String(a.description), own, name);
+        }
+        for (const HtmlAttribute& a : selected->attributes) {
+            const QString name = a.name.toLower();
+            if (name == u"shape" || name == u"coords" || isLinkAttribute(name))
+                continue;
+            addItem(list, AttributePrefix + a.name, a.name, propString, a.value,
+                QStringLiteral("An attribute of the area tag, written back as it is."), own,
+                a.name);
+        }
+        list.AddItem(NewAttribute, QStringLiteral("Add attribute"), propString, {},
+            QStringLiteral("Type name=value to add an attribute to the tag."));
+        list.AddItem(Colour, QStringLiteral("Colour on the map"), propColor,
+            colourText(selected->colour),
+            QStringLiteral("How the studio paints this hotspot; not written to the page."));
+        list.AddItem(Locked, QStringLiteral("Locked"), propcombo,
+            Zel::booleanText(selected->locked),
+            QStringLiteral("A locked hotspot cannot be moved or resized with the mouse."));
+    }
     list.LockUpdate(false);
-}
-
-void HotspotProperties::showFigure(ZelPropList& list, const ShapeFigure& figure)
-{
-    setText(list, Key::Number, QString::number(figure.Index));
-    setText(list, Key::Name, AreaList::nameFromAttributes(figure.Key));
-    setText(list, Key::Kind, kindText(figure.Figure));
-    setText(list, Key::Coordinates, figure.Coordinates);
-    setText(list, Key::Colour, colourText(figure.Color));
-    setText(list, Key::Locked, Zel::booleanText(figure.Locked));
-}
-
-void HotspotProperties::showNoFigure(ZelPropList& list)
-{
-    for (const QString& key :
-        { Key::Number, Key::Name, Key::Kind, Key::Coordinates, Key::Colour, Key::Locked })
-        setText(list, key, {});
-}
-
-void HotspotProperties::showFigureCount(ZelPropList& list, qint32 count)
-{
-    setText(list, Key::MapCount, QString::number(count));
 }

@@ -1,3 +1,5 @@
+#include "DocumentIO.h"
+#include "MapDocument.h"
 #include "StudioWindow.h"
 
 #include <QApplication>
@@ -5,8 +7,8 @@
 #include <QFile>
 #include <QPixmap>
 #include <QTextStream>
-#include <common/StdPicture.h>
 #include <common/Units.h>
+#include <memory>
 
 namespace {
 
@@ -16,73 +18,164 @@ int fail(const QString& message)
     return 1;
 }
 
+bool hasOption(int argc, char** argv, const char* name)
+{
+    const QByteArray option = QByteArray("--") + name;
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray argument(argv[i]);
+        if (argument == option || argument.startsWith(option + '='))
+            return true;
+    }
+    return false;
+}
+
+struct Options
+{
+    QCommandLineOption screenshot { QStringLiteral("screenshot"),
+        QStringLiteral("Render the window into FILE and exit."), QStringLiteral("FILE") };
+    QCommandLineOption exportHtml { QStringLiteral("export-html"),
+        QStringLiteral("Write the HTML page and its picture beside it into FILE and exit (no "
+                       "display needed)."),
+        QStringLiteral("FILE") };
+    QCommandLineOption areas { QStringLiteral("areas"),
+        QStringLiteral("Read the hotspots from the area list FILE."), QStringLiteral("FILE") };
+    QCommandLineOption open { QStringLiteral("open"),
+        QStringLiteral("Open FILE: a picture, or an HTML page with an image map."),
+        QStringLiteral("FILE") };
+};
+
+// The file to open: --open FILE or the one positional argument ("" for the sample).
+bool fileToOpen(
+    const QCommandLineParser& parser, const Options& options, QString* file, QString* error)
+{
+    QStringList files = parser.positionalArguments();
+    if (parser.isSet(options.open))
+        files.prepend(parser.value(options.open));
+    if (files.size() > 1) {
+        *error = QStringLiteral("only one file can be opened");
+        return false;
+    }
+    *file = files.value(0);
+    return true;
+}
+
+bool loadInto(MapDocument& document, const QString& file, QString* error)
+{
+    if (file.isEmpty()) {
+        if (DocumentIO::samplePicture().isNull()) {
+            *error = QStringLiteral("the bundled sample picture is missing");
+            return false;
+        }
+        DocumentIO::loadSample(document);
+        return true;
+    }
+    QString reason;
+    const bool ok = DocumentIO::isPage(file) ? DocumentIO::loadPage(document, file, {}, &reason)
+                                             : DocumentIO::loadPicture(document, file, &reason);
+    if (!ok)
+        *error = QStringLiteral("cannot open %1: %2").arg(file, reason);
+    return ok;
+}
+
+QString readAreaList(const QString& fileName, QString* error)
+{
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly)) {
+        *error = QStringLiteral("cannot read %1: %2").arg(fileName, file.errorString());
+        return {};
+    }
+    return QString::fromUtf8(file.readAll());
+}
+
+// Without a window: read, write, done. Runs where no display exists.
+int exportHeadless(QCoreApplication& app, const Options& options)
+{
+    QCommandLineParser parser;
+    parser.addHelpOption();
+    parser.addPositionalArgument(
+        QStringLiteral("FILE"), QStringLiteral("The picture or page to open."));
+    parser.addOptions({ options.screenshot, options.exportHtml, options.areas, options.open });
+    parser.process(app);
+    QString file;
+    QString error;
+    if (!fileToOpen(parser, options, &file, &error))
+        return fail(error);
+    MapDocument document;
+    if (!loadInto(document, file, &error))
+        return fail(error);
+    if (parser.isSet(options.areas)) {
+        const QString text = readAreaList(parser.value(options.areas), &error);
+        if (!error.isEmpty())
+            return fail(error);
+        DocumentIO::readAreaList(document, text, &error);
+        if (!error.isEmpty())
+            return fail(
+                QStringLiteral("the area list %1: %2").arg(parser.value(options.areas), error));
+    }
+    const QString out = parser.value(options.exportHtml);
+    if (!DocumentIO::savePage(document, out, &error))
+        return fail(QStringLiteral("cannot write %1: %2").arg(out, error));
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
+    const Options options;
+    if (hasOption(argc, argv, "export-html")) {
+        QCoreApplication app(argc, argv);
+        QCoreApplication::setApplicationName(QStringLiteral("zelstudio"));
+        return exportHeadless(app, options);
+    }
+    // A screenshot needs no screen.
+    if (hasOption(argc, argv, "screenshot") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")
+        && qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+
     QApplication app(argc, argv);
+    QApplication::setOrganizationName(QStringLiteral("Zel"));
     QApplication::setApplicationName(QStringLiteral("zelstudio"));
     QApplication::setApplicationDisplayName(QStringLiteral("Zel Studio"));
     Zel::installFontSubstitutions();
 
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("Zel Studio: the image-map editor, property list and code box at work."));
+        QStringLiteral("Zel Studio: an image-map editor for web pages."));
     parser.addHelpOption();
-    parser.addPositionalArgument(QStringLiteral("PICTURE"),
-        QStringLiteral("The picture to open (the bundled sample when absent)."),
-        QStringLiteral("[PICTURE]"));
-    const QCommandLineOption screenshot(QStringLiteral("screenshot"),
-        QStringLiteral("Render the window into FILE and exit."), QStringLiteral("FILE"));
-    parser.addOption(screenshot);
-    const QCommandLineOption exportHtml(QStringLiteral("export-html"),
-        QStringLiteral("Write the HTML page of the picture and its image map into FILE and exit."),
-        QStringLiteral("FILE"));
-    parser.addOption(exportHtml);
-    const QCommandLineOption areas(QStringLiteral("areas"),
-        QStringLiteral("Read the hotspots from the separated area list FILE."),
-        QStringLiteral("FILE"));
-    parser.addOption(areas);
+    parser.addPositionalArgument(QStringLiteral("FILE"),
+        QStringLiteral("A picture or an HTML page to open (the bundled sample when absent)."),
+        QStringLiteral("[FILE]"));
+    parser.addOptions({ options.screenshot, options.exportHtml, options.areas, options.open });
     parser.process(app);
 
-    const QStringList arguments = parser.positionalArguments();
-    if (arguments.size() > 1)
-        return fail(QStringLiteral("only one picture can be opened"));
-
+    QString file;
+    QString error;
+    if (!fileToOpen(parser, options, &file, &error))
+        return fail(error);
     StudioWindow window;
-    if (arguments.isEmpty()) {
-        if (StudioWindow::samplePicture().isNull())
+    if (file.isEmpty()) {
+        if (DocumentIO::samplePicture().isNull())
             return fail(QStringLiteral("the bundled sample picture is missing"));
         window.openSample();
-    } else {
-        QString error;
-        if (!window.openPicture(arguments.first(), &error))
-            return fail(QStringLiteral("cannot open picture %1: %2").arg(arguments.first(), error));
+    } else if (!window.openFile(file, &error)) {
+        return fail(QStringLiteral("cannot open %1: %2").arg(file, error));
     }
-
-    if (parser.isSet(areas)) {
-        const QString fileName = parser.value(areas);
-        QFile file(fileName);
-        if (!file.open(QIODevice::ReadOnly))
-            return fail(QStringLiteral("cannot read %1: %2").arg(fileName, file.errorString()));
-        QString error;
-        if (!window.loadAreaList(QString::fromUtf8(file.readAll()), &error))
-            return fail(QStringLiteral("cannot read the area list %1: %2").arg(fileName, error));
-    }
-
-    if (parser.isSet(exportHtml)) {
-        QString error;
-        if (!window.exportHtml(parser.value(exportHtml), &error))
-            return fail(QStringLiteral("cannot write %1: %2").arg(parser.value(exportHtml), error));
-        return 0;
+    if (parser.isSet(options.areas)) {
+        const QString text = readAreaList(parser.value(options.areas), &error);
+        if (!error.isEmpty())
+            return fail(error);
+        if (!window.loadAreaList(text, &error))
+            return fail(
+                QStringLiteral("the area list %1: %2").arg(parser.value(options.areas), error));
     }
 
     window.show();
-    if (parser.isSet(screenshot)) {
+    if (parser.isSet(options.screenshot)) {
         QApplication::processEvents();
-        const QString file = parser.value(screenshot);
-        if (!window.grab().save(file))
-            return fail(QStringLiteral("cannot write the screenshot %1").arg(file));
+        const QString shot = parser.value(options.screenshot);
+        if (!window.grab().save(shot))
+            return fail(QStringLiteral("cannot write the screenshot %1").arg(shot));
         return 0;
     }
     return app.exec();

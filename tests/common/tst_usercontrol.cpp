@@ -1,5 +1,6 @@
 #include <QSignalSpy>
 #include <QTest>
+#include <common/RuntimeError.h>
 #include <common/Units.h>
 #include <common/UserControl.h>
 #include <limits>
@@ -31,6 +32,23 @@ private:
     QString m_caption = QStringLiteral("Label1");
 };
 
+/// Reads its caption before its width, so a bad width comes after a good caption.
+class SizedCaptionControl : public CaptionControl
+{
+public:
+    qint32 width = 100;
+    void ReadProperties(const PropertyBag& bag) override
+    {
+        CaptionControl::ReadProperties(bag);
+        width = bag.readLong(QStringLiteral("Width"), 100);
+    }
+    void WriteProperties(PropertyBag& bag) const override
+    {
+        CaptionControl::WriteProperties(bag);
+        bag.WriteProperty(QStringLiteral("Width"), width, 100);
+    }
+};
+
 } // namespace
 
 class TestUserControl : public QObject
@@ -42,6 +60,7 @@ private Q_SLOTS:
     void fontSubstitutions();
     void propertyChanged();
     void saveAndLoad();
+    void failedLoadPutsEverythingBack();
     void userMode();
     void ambientFont();
     void twips();
@@ -114,6 +133,26 @@ void TestUserControl::saveAndLoad()
     PropertyBag fresh;
     CaptionControl().saveProperties(fresh);
     QVERIFY(fresh.isEmpty());
+}
+
+void TestUserControl::failedLoadPutsEverythingBack()
+{
+    SizedCaptionControl control;
+    control.setCaption(u"Kept"_qs);
+    control.width = 7;
+    PropertyBag bad;
+    bad.WriteProperty(u"Caption"_qs, u"Taken"_qs, u"Label1"_qs);
+    bad.WriteProperty(u"Width"_qs, u"wide"_qs, QString());
+    int error = 0;
+    try {
+        control.loadProperties(bad);
+    } catch (const RuntimeError& e) {
+        error = e.number();
+    }
+    QCOMPARE(error, 13);
+    QCOMPARE(control.caption(), u"Kept"_qs);
+    QCOMPARE(control.width, 7);
+    QVERIFY(control.isDirty()); // the caption set above was never saved
 }
 
 void TestUserControl::userMode()

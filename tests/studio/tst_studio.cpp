@@ -1,60 +1,128 @@
+// The studio through its window: every menu action, the questions it asks
+// (answered through its prompt hooks), and the program run headless.
+
+#include "DocumentIO.h"
+#include "HotspotProperties.h"
+#include "MapDocument.h"
+#include "PageWriter.h"
 #include "StudioWindow.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QDropEvent>
 #include <QFile>
 #include <QImage>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
 #include <QProcess>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUndoStack>
+#include <common/PictureBox.h>
 #include <glyphon/Zel_CodeBox.h>
 #include <tabulon/ZelPropList.h>
 #include <zonecraft/Zonecraft.h>
 
 namespace {
 
-struct Run
+QString readText(const QString& fileName)
 {
-    int exitCode = -1;
-    QString errors;
+    QFile file(fileName);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+bool writeText(const QString& fileName, const QString& text)
+{
+    QFile file(fileName);
+    return file.open(QIODevice::WriteOnly) && file.write(text.toUtf8()) >= 0;
+}
+
+QStringList labels(const MapDocument& document)
+{
+    QStringList result;
+    for (const MapArea& area : document.areas())
+        result << area.label();
+    return result;
+}
+
+// A window whose every question is answered by the test: a question nobody
+// expected fails it.
+struct Studio
+{
+    StudioWindow window;
+    QStringList told;
+    QString nextOpen;
+    QString nextSave;
+    int asked = 0;
+    StudioPrompts::SaveChoice answer = StudioPrompts::SaveChoice::Cancel;
+
+    Studio()
+    {
+        StudioPrompts& p = window.prompts();
+        p.askToSave = [this](const QString&) {
+            ++asked;
+            return answer;
+        };
+        p.chooseMap = [](const QStringList&) { return 0; };
+        p.openFileName
+            = [this](const QString&, const QString&) { return std::exchange(nextOpen, QString()); };
+        p.saveFileName = [this](const QString&, const QString&, const QString&) {
+            return std::exchange(nextSave, QString());
+        };
+        p.askText = [](const QString&, const QString&, const QString&) {
+            return QStringLiteral("content");
+        };
+        p.tell = [this](const QString&, const QString& message) { told << message; };
+        window.openSample();
+    }
+
+    QAction* action(const char* name) const
+    {
+        QAction* found = window.findChild<QAction*>(QLatin1String(name));
+        if (!found)
+            qFatal("no action %s", name);
+        return found;
+    }
+    MapDocument& document() const { return *window.document(); }
+    int idOf(const QString& label) const
+    {
+        for (const MapArea& area : document().areas()) {
+            if (area.label() == label)
+                return area.id;
+        }
+        return 0;
+    }
+    // An edit in the property list, as its editor reports it.
+    void edit(const QString& key, const QString& value)
+    {
+        Q_EMIT window.properties()->ChangeItem(value, key);
+        QCoreApplication::processEvents();
+    }
+    QString itemCaption(const QString& key) const
+    {
+        const qint32 index = window.properties()->ItemIndex(key);
+        return index < 0 ? QString() : window.properties()->GetItem(index).Caption;
+    }
 };
 
-Run runStudio(const QStringList& arguments)
+// The hotspots the map control holds.
+int figureCount(Zonecraft* map)
 {
-    QProcess process;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    process.setProcessEnvironment(env);
-    process.start(QStringLiteral(ZELSTUDIO_PATH), arguments);
-    if (!process.waitForFinished(60000)) {
-        process.kill();
-        process.waitForFinished();
-        return {};
-    }
-    Run run;
-    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    run.errors = QString::fromLocal8Bit(process.readAllStandardError());
-    return run;
+    return int(map->ExportCode(Zonecraft::customcode)
+                   .split(QStringLiteral("\r\n"), Qt::SkipEmptyParts)
+                   .size());
 }
 
-int countColour(const QImage& image, QRgb colour)
+QImage testPicture(int width, int height)
 {
-    int n = 0;
-    const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
-    for (int y = 0; y < rgb.height(); ++y) {
-        const auto* line = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
-        for (int x = 0; x < rgb.width(); ++x)
-            n += (line[x] & 0xFFFFFF) == (colour & 0xFFFFFF) ? 1 : 0;
-    }
-    return n;
-}
-
-// The living-room floor of the bundled floor plan.
-constexpr QRgb SampleFloor = 0xFBE7B5;
-// The colour of the living room's hotspot in the sample area list (&H40B0E0).
-constexpr QRgb LivingRoomHotspot = 0xE0B040;
-
-QString propertyText(const StudioWindow& window, const QString& key)
-{
-    return window.properties()->ItemText(window.properties()->ItemIndex(key));
+    QImage picture(width, height, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    return picture;
 }
 
 } // namespace
@@ -64,147 +132,534 @@ class TestStudio : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void screenshotShowsTheSample()
-    {
-        QTemporaryDir dir;
-        const QString out = dir.filePath(QStringLiteral("out.png"));
-        const Run run = runStudio({ QStringLiteral("--screenshot"), out });
-        QCOMPARE(run.exitCode, 0);
-        const QImage shot(out);
-        QVERIFY(!shot.isNull());
-        QVERIFY(shot.width() >= 640 && shot.height() >= 480);
-        // The living room is 320 x 200 pixels; its hotspot's hatch lets most
-        // of the floor show through, in the hotspot's colour.
-        const int floor = countColour(shot, SampleFloor);
-        const int hatch = countColour(shot, LivingRoomHotspot);
-        QVERIFY2(floor > 25000 && hatch > 4000,
-            qPrintable(QStringLiteral("%1 %2").arg(floor).arg(hatch)));
-    }
+    void initTestCase();
+    void init();
 
-    void screenshotShowsAGivenPicture()
-    {
-        QTemporaryDir dir;
-        const QString picture = dir.filePath(QStringLiteral("magenta.png"));
-        QImage image(120, 90, QImage::Format_RGB32);
-        image.fill(QColor(0xFF, 0x00, 0xFF));
-        QVERIFY(image.save(picture));
-        const QString out = dir.filePath(QStringLiteral("out.png"));
-        const Run run = runStudio({ picture, QStringLiteral("--screenshot"), out });
-        QCOMPARE(run.exitCode, 0);
-        const QImage shot(out);
-        QCOMPARE(countColour(shot, 0xFF00FF), 120 * 90);
-        QCOMPARE(countColour(shot, SampleFloor), 0);
-    }
+    void menusHoldEveryAction();
+    void startsOnTheSample();
+    void newOnAPicture();
+    void openSaveAndSaveAs();
+    void openRecentAndDrop();
+    void failedOpenKeepsWhatWasOpen();
+    void unsavedChangesAsk();
+    void importAndExportAreaList();
+    void deleteUndoKeepsOrder();
+    void clipboardAndOrder();
+    void attributeEditsUndoRedo();
+    void warningsShow();
+    void codeBoxShowsThePageAsSaved();
+    void toolsAndPreview();
+    void drawingWithTheMouse();
+    void aboutNamesTheLibraries();
 
-    void sampleShowsItsHotspotsInAllThreeControls()
-    {
-        StudioWindow window;
-        window.openSample();
-        QCOMPARE(window.map()->CountFigures(), 8);
-        const QString page = window.htmlPage();
-        QCOMPARE(page.count(QStringLiteral("<Area Shape=")), 8);
-        QVERIFY(page.contains(QStringLiteral(
-            "<Area Shape=RECT COORDS=42,42,358,238 href=\"#living-room\" alt=\"Living room\">")));
-        QVERIFY(page.contains(QStringLiteral("usemap=\"#map\"")));
-        // Every page line is a code row, each section under a header row.
-        QCOMPARE(window.code()->Count().toInt() + 1, page.count(QLatin1Char('\n')) + 4);
-        QCOMPARE(propertyText(window, QStringLiteral("map.count")), QStringLiteral("8"));
-        QCOMPARE(propertyText(window, QStringLiteral("picture.width")), QStringLiteral("640"));
-    }
+    void headlessExport();
+    void openAndScreenshotFromTheCommandLine();
 
-    void selectionFollowsAcrossTheControls()
-    {
-        StudioWindow window;
-        window.openSample();
-        const qint32 bath = window.map()->FigureAt(100, 300);
-        QVERIFY(bath > 0);
-        window.map()->ActivateHotspot(bath);
-        QCOMPARE(propertyText(window, QStringLiteral("hotspot.name")), QStringLiteral("Bath"));
-        QCOMPARE(propertyText(window, QStringLiteral("hotspot.kind")), QStringLiteral("Rectangle"));
-        const qint32 bathRow = window.code()->ReturnKey(QStringLiteral("area:%1").arg(bath));
-        QVERIFY(bathRow > 0);
-        QCOMPARE(window.code()->ListIndex(), bathRow);
-
-        // Choosing the pond's tag in the code box selects the pond on the map.
-        const qint32 pond = window.map()->FigureAt(480, 424);
-        QVERIFY(pond > 0 && pond != bath);
-        window.code()->SelectItem(QStringLiteral("area:%1").arg(pond), true);
-        QCOMPARE(window.map()->SelectedIndex(), pond);
-        QCOMPARE(propertyText(window, QStringLiteral("hotspot.name")), QStringLiteral("Pond"));
-    }
-
-    void deletingAHotspotUpdatesThePage()
-    {
-        StudioWindow window;
-        window.openSample();
-        const qint32 table = window.map()->FigureAt(480, 115);
-        window.map()->ActivateHotspot(table);
-        window.map()->DeleteFigure();
-        QCOMPARE(window.htmlPage().count(QStringLiteral("<Area Shape=")), 7);
-        QTRY_COMPARE(propertyText(window, QStringLiteral("map.count")), QStringLiteral("7"));
-        QCOMPARE(window.code()->ReturnKey(QStringLiteral("area:%1").arg(table)), -1);
-        window.map()->Undo();
-        QCOMPARE(window.htmlPage().count(QStringLiteral("<Area Shape=")), 8);
-        QTRY_COMPARE(propertyText(window, QStringLiteral("map.count")), QStringLiteral("8"));
-    }
-
-    void badAreaListIsReported()
-    {
-        StudioWindow window;
-        window.openSample();
-        QString error;
-        QVERIFY(!window.loadAreaList(QStringLiteral("10,10|Rectangle|1|&H0|False\r\n"), &error));
-        QVERIFY(!error.isEmpty());
-        // An area list with other line ends still reads.
-        QVERIFY(window.loadAreaList(QStringLiteral("1,1,50,50|Rectangle|1||False|Box\n"), &error));
-        QCOMPARE(window.map()->CountFigures(), 1);
-    }
-
-    void exportWritesTheWholePage()
-    {
-        QTemporaryDir dir;
-        const QString out = dir.filePath(QStringLiteral("map.html"));
-        const Run run = runStudio({ QStringLiteral("--export-html"), out });
-        QCOMPARE(run.exitCode, 0);
-        QFile file(out);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QString page = QString::fromUtf8(file.readAll());
-        QVERIFY(page.startsWith(QStringLiteral("<!DOCTYPE html>")));
-        QVERIFY(
-            page.contains(QStringLiteral("<img src=\"sample.png\" width=\"640\" height=\"480\"")));
-        QCOMPARE(page.count(QStringLiteral("<Area Shape=")), 8);
-        QVERIFY(page.indexOf(QStringLiteral("<map name=\"map\">"))
-            < page.indexOf(QStringLiteral("<Area")));
-        QVERIFY(page.trimmed().endsWith(QStringLiteral("</html>")));
-    }
-
-    void badPictureFails_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QByteArray>("content");
-        QTest::newRow("missing") << QStringLiteral("missing.png") << QByteArray();
-        QTest::newRow("not an image")
-            << QStringLiteral("notes.png") << QByteArray("just some text\n");
-    }
-
-    void badPictureFails()
-    {
-        QFETCH(QString, name);
-        QFETCH(QByteArray, content);
-        QTemporaryDir dir;
-        const QString path = dir.filePath(name);
-        if (!content.isEmpty()) {
-            QFile file(path);
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write(content);
-        }
-        const QString out = dir.filePath(QStringLiteral("out.png"));
-        const Run run = runStudio({ path, QStringLiteral("--screenshot"), out });
-        QCOMPARE(run.exitCode, 1);
-        QVERIFY2(run.errors.contains(name), qPrintable(run.errors));
-        QVERIFY(!QFile::exists(out));
-    }
+private:
+    QTemporaryDir m_dir;
 };
+
+void TestStudio::initTestCase()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    QCoreApplication::setOrganizationName(QStringLiteral("ZelTest"));
+    QCoreApplication::setApplicationName(QStringLiteral("tst_studio"));
+    QVERIFY(m_dir.isValid());
+}
+
+void TestStudio::init()
+{
+    QSettings().clear();
+}
+
+void TestStudio::menusHoldEveryAction()
+{
+    Studio studio;
+    QStringList inMenus;
+    for (QAction* menu : studio.window.menuBar()->actions()) {
+        for (QAction* a : menu->menu()->actions()) {
+            if (!a->isSeparator() && !a->objectName().isEmpty())
+                inMenus << a->objectName();
+        }
+    }
+    for (const char* name : { "actionNew", "actionOpen", "actionSave", "actionSaveAs",
+             "actionResponsive", "actionImportAreaList", "actionExportAreaList", "actionQuit",
+             "actionUndo", "actionRedo", "actionCut", "actionCopy", "actionCopyPage", "actionPaste",
+             "actionDuplicate", "actionDelete", "actionBringToFront", "actionSendToBack",
+             "actionPointer", "actionRectangle", "actionCircle", "actionPolygon", "actionRotate",
+             "actionZoomIn", "actionZoomOut", "actionPreview", "actionAbout" })
+        QVERIFY2(inMenus.contains(QLatin1String(name)), name);
+    QVERIFY(studio.window.findChild<QMenu*>(QStringLiteral("recentMenu")));
+}
+
+void TestStudio::startsOnTheSample()
+{
+    Studio studio;
+    QCOMPARE(studio.document().count(), 8);
+    QCOMPARE(figureCount(studio.window.map()), 8);
+    QVERIFY(!studio.window.isWindowModified());
+    QVERIFY(studio.window.windowTitle().startsWith(QStringLiteral("sample.png[*]")));
+    // The sample's overlapping hotspots are in an order every browser can reach.
+    QVERIFY(studio.window.problems().isEmpty());
+    // Dark handles, which show on a light picture.
+    QVERIFY(studio.window.map()->HandleColor() != Zel::rgb(255, 255, 255));
+}
+
+void TestStudio::newOnAPicture()
+{
+    Studio studio;
+    const QString file = m_dir.filePath(QStringLiteral("Garden plan.png"));
+    QVERIFY(testPicture(300, 200).save(file));
+    studio.nextOpen = file;
+    studio.action("actionNew")->trigger();
+    QCOMPARE(studio.document().count(), 0);
+    QCOMPARE(studio.document().picture().Width(), 300);
+    QCOMPARE(studio.document().title(), QStringLiteral("Garden plan"));
+    QVERIFY(studio.window.htmlPage().contains(QStringLiteral("alt=\"Garden plan\"")));
+    QVERIFY(studio.window.problemList()->count() == 1); // the empty map
+    QVERIFY(studio.told.isEmpty());
+}
+
+void TestStudio::openSaveAndSaveAs()
+{
+    Studio studio;
+    const QString first = m_dir.filePath(QStringLiteral("save/first.html"));
+    studio.nextSave = first;
+    studio.action("actionSave")->trigger(); // no file yet: asks where
+    QCOMPARE(studio.window.fileName(), first);
+    QVERIFY(QFile::exists(m_dir.filePath(QStringLiteral("save/sample.png"))));
+    QVERIFY(readText(first).contains(QStringLiteral("<img src=\"sample.png\"")));
+    QVERIFY(!studio.window.isWindowModified());
+
+    studio.window.selectArea(studio.idOf(QStringLiteral("Bath")));
+    studio.edit(
+        HotspotProperties::AttributePrefix + QStringLiteral("title"), QStringLiteral("Bathroom"));
+    QVERIFY(studio.window.isWindowModified());
+    QVERIFY(studio.window.windowTitle().startsWith(QStringLiteral("first.html[*]")));
+    studio.action("actionSave")->trigger();
+    QVERIFY(readText(first).contains(QStringLiteral("title=\"Bathroom\"")));
+    QCOMPARE(readText(first), studio.window.htmlPage());
+
+    const QString second = m_dir.filePath(QStringLiteral("save/second.html"));
+    studio.nextSave = second;
+    studio.action("actionSaveAs")->trigger();
+    QCOMPARE(studio.window.fileName(), second);
+
+    Studio other;
+    studio.nextOpen.clear();
+    other.nextOpen = second;
+    other.action("actionOpen")->trigger();
+    QVERIFY(other.told.isEmpty());
+    QCOMPARE(other.window.fileName(), second);
+    QCOMPARE(labels(other.document()), labels(studio.document()));
+    QCOMPARE(other.window.htmlPage(), readText(second));
+}
+
+void TestStudio::openRecentAndDrop()
+{
+    Studio studio;
+    const QString page = m_dir.filePath(QStringLiteral("recent.html"));
+    QVERIFY(studio.window.saveAs(page));
+    const QString picture = m_dir.filePath(QStringLiteral("dropped.png"));
+    QVERIFY(testPicture(50, 40).save(picture));
+
+    // A picture dropped on the window opens once the drop is over.
+    auto* data = new QMimeData;
+    data->setUrls({ QUrl::fromLocalFile(picture) });
+    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&studio.window, &enter);
+    QVERIFY(enter.isAccepted());
+    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&studio.window, &drop);
+    QVERIFY(drop.isAccepted());
+    delete data;
+    QTRY_VERIFY(studio.document().picture().Width() == 50 || !studio.told.isEmpty());
+    QCOMPARE(studio.told, QStringList());
+
+    QMenu* recent = studio.window.findChild<QMenu*>(QStringLiteral("recentMenu"));
+    QCOMPARE(studio.window.recentFiles(), (QStringList { picture, page }));
+    QCOMPARE(recent->actions().size(), 2);
+    recent->actions().at(1)->trigger();
+    QCOMPARE(studio.window.fileName(), page);
+    QCOMPARE(studio.document().count(), 8);
+    QCOMPARE(QSettings().value(QStringLiteral("files/lastFolder")).toString(), m_dir.path());
+}
+
+void TestStudio::failedOpenKeepsWhatWasOpen()
+{
+    Studio studio;
+    const QString broken = m_dir.filePath(QStringLiteral("nomap.html"));
+    QVERIFY(
+        writeText(broken, QStringLiteral("<html>\n<body>\n<area shape=rect coords=1,2,3,4>\n")));
+    studio.nextOpen = broken;
+    studio.action("actionOpen")->trigger();
+    QCOMPARE(studio.told.size(), 1);
+    QVERIFY2(
+        studio.told.first().contains(QStringLiteral("line 3")), qPrintable(studio.told.first()));
+    QCOMPARE(studio.document().count(), 8);
+    QCOMPARE(studio.document().title(), QStringLiteral("Sample floor plan"));
+}
+
+void TestStudio::unsavedChangesAsk()
+{
+    Studio studio;
+    studio.window.show();
+    studio.window.selectArea(studio.idOf(QStringLiteral("Hall")));
+    studio.action("actionDelete")->trigger();
+    QVERIFY(studio.window.isWindowModified());
+
+    // Cancel keeps the window and the change.
+    studio.answer = StudioPrompts::SaveChoice::Cancel;
+    QVERIFY(!studio.window.close());
+    QCOMPARE(studio.asked, 1);
+    QVERIFY(studio.window.isVisible());
+    const QString picture = m_dir.filePath(QStringLiteral("other.png"));
+    QVERIFY(testPicture(20, 20).save(picture));
+    QVERIFY(!studio.window.openFile(picture));
+    QCOMPARE(studio.asked, 2);
+    QCOMPARE(studio.document().count(), 7);
+
+    // Save writes the change first, then the window closes.
+    studio.answer = StudioPrompts::SaveChoice::Save;
+    const QString saved = m_dir.filePath(QStringLiteral("asked.html"));
+    studio.nextSave = saved;
+    QVERIFY(studio.window.close());
+    QCOMPARE(studio.asked, 3);
+    QVERIFY(!readText(saved).contains(QStringLiteral("Hall")));
+
+    // Discard throws it away without asking where.
+    Studio other;
+    other.window.selectArea(other.idOf(QStringLiteral("Pond")));
+    other.action("actionDelete")->trigger();
+    other.answer = StudioPrompts::SaveChoice::Discard;
+    QVERIFY(other.window.openFile(picture));
+    QCOMPARE(other.asked, 1);
+    QCOMPARE(other.document().picture().Width(), 20);
+    // Nothing to lose: nothing is asked.
+    QVERIFY(other.window.close());
+    QCOMPARE(other.asked, 1);
+}
+
+void TestStudio::importAndExportAreaList()
+{
+    Studio studio;
+    const QString list = m_dir.filePath(QStringLiteral("areas.txt"));
+    QVERIFY(writeText(list,
+        QStringLiteral("1,1,50,50|rectangle|1||False|One|one.html\n"
+                       "1,1,50|Circle|2|&HXYZ|False|Two\n"
+                       "60,60,20|circ|3||False|Three\n")));
+    studio.nextOpen = list;
+    studio.action("actionImportAreaList")->trigger();
+    QCOMPARE(labels(studio.document()),
+        (QStringList { QStringLiteral("One"), QStringLiteral("Three") }));
+    QCOMPARE(studio.told.size(), 1);
+    QVERIFY2(studio.told.first().contains(QStringLiteral("line 2, colour")),
+        qPrintable(studio.told.first()));
+    // One step brings the old hotspots back.
+    studio.action("actionUndo")->trigger();
+    QCOMPARE(studio.document().count(), 8);
+    studio.action("actionRedo")->trigger();
+
+    const QString out = m_dir.filePath(QStringLiteral("exported.txt"));
+    studio.nextSave = out;
+    studio.action("actionExportAreaList")->trigger();
+    QCOMPARE(readText(out),
+        QStringLiteral("1,1,50,50|Rectangle|1||False|One|one.html\r\n60,60,20|Circle|2||False|"
+                       "Three|#three\r\n"));
+}
+
+void TestStudio::deleteUndoKeepsOrder()
+{
+    Studio studio;
+    const QStringList before = labels(studio.document());
+    const QString page = studio.window.htmlPage();
+    studio.window.selectArea(studio.idOf(QStringLiteral("Bath")));
+    studio.action("actionDelete")->trigger();
+    QCOMPARE(studio.document().count(), 7);
+    QCOMPARE(figureCount(studio.window.map()), 7);
+    QCOMPARE(studio.window.selectedArea(), 0);
+    studio.action("actionUndo")->trigger();
+    QCOMPARE(labels(studio.document()), before);
+    QCOMPARE(studio.window.htmlPage(), page);
+    QCOMPARE(figureCount(studio.window.map()), 8);
+    QVERIFY(!studio.window.isWindowModified());
+}
+
+void TestStudio::clipboardAndOrder()
+{
+    Studio studio;
+    const int bath = studio.idOf(QStringLiteral("Bath"));
+    studio.window.selectArea(bath);
+    studio.action("actionDuplicate")->trigger();
+    QCOMPARE(studio.document().count(), 9);
+    const int copy = studio.window.selectedArea();
+    QVERIFY(copy != bath);
+    QCOMPARE(studio.document().indexOf(copy), studio.document().indexOf(bath) + 1);
+    // Set off from its original, so both can be reached.
+    QCOMPARE(studio.document().find(copy)->geometry().numbers.first(),
+        studio.document().find(bath)->geometry().numbers.first() + 10);
+
+    studio.action("actionCut")->trigger();
+    QCOMPARE(studio.document().count(), 8);
+    QVERIFY(QApplication::clipboard()->text().startsWith(QStringLiteral("<area shape=\"rect\"")));
+    studio.window.selectArea(studio.idOf(QStringLiteral("Living room")));
+    studio.action("actionPaste")->trigger();
+    QCOMPARE(studio.document().count(), 9);
+    QCOMPARE(studio.document().indexOf(studio.window.selectedArea()), 1);
+    QCOMPARE(studio.document().find(studio.window.selectedArea())->value(QStringLiteral("alt")),
+        QStringLiteral("Bath"));
+
+    // A tag copied from another page pastes too.
+    QApplication::clipboard()->setText(
+        QStringLiteral("<AREA SHAPE=circle COORDS='5,5,4' HREF=x.html ALT=Pasted data-x=1>"));
+    studio.action("actionPaste")->trigger();
+    QCOMPARE(studio.document().find(studio.window.selectedArea())->value(QStringLiteral("data-x")),
+        QStringLiteral("1"));
+
+    const int pond = studio.idOf(QStringLiteral("Pond"));
+    studio.window.selectArea(pond);
+    studio.action("actionSendToBack")->trigger();
+    QCOMPARE(studio.document().indexOf(pond), studio.document().count() - 1);
+    QVERIFY(!studio.window.problems().isEmpty()); // the garden now hides the pond
+    studio.action("actionBringToFront")->trigger();
+    QCOMPARE(studio.document().indexOf(pond), 0);
+    studio.action("actionUndo")->trigger();
+    studio.action("actionUndo")->trigger();
+    QCOMPARE(labels(studio.document()).at(studio.document().indexOf(pond)), QStringLiteral("Pond"));
+    QCOMPARE(studio.document().at(studio.document().indexOf(pond) + 1).label(),
+        QStringLiteral("Garden"));
+}
+
+void TestStudio::attributeEditsUndoRedo()
+{
+    Studio studio;
+    const int hall = studio.idOf(QStringLiteral("Hall"));
+    studio.window.selectArea(hall);
+    const auto hallArea = [&studio, hall] { return *studio.document().find(hall); };
+
+    studio.edit(
+        HotspotProperties::AttributePrefix + QStringLiteral("href"), QStringLiteral("hall.html"));
+    studio.edit(HotspotProperties::AttributePrefix + QStringLiteral("alt"),
+        QStringLiteral("Entrance hall"));
+    QCOMPARE(hallArea().value(QStringLiteral("href")), QStringLiteral("hall.html"));
+    QVERIFY(studio.window.htmlPage().contains(
+        QStringLiteral("href=\"hall.html\" alt=\"Entrance hall\"")));
+
+    // The target combo offers the four names and a free one.
+    QStringList entries;
+    QString key = HotspotProperties::AttributePrefix + QStringLiteral("target");
+    Q_EMIT studio.window.properties()->ComboAddItem(entries, key);
+    QCOMPARE(entries.size(), 5);
+    studio.edit(key, QStringLiteral("1"));
+    QCOMPARE(hallArea().value(QStringLiteral("target")), QStringLiteral("_blank"));
+    studio.edit(key, QStringLiteral("4"));
+    QCOMPARE(hallArea().value(QStringLiteral("target")), QStringLiteral("content"));
+
+    studio.edit(HotspotProperties::NewAttribute, QStringLiteral("data-floor='ground'"));
+    QCOMPARE(hallArea().value(QStringLiteral("data-floor")), QStringLiteral("ground"));
+    studio.edit(HotspotProperties::Coords, QStringLiteral("10 10 60 10 35 50"));
+    QCOMPARE(figureCount(studio.window.map()), 8);
+    QCOMPARE(hallArea().geometry().numbers.size(), 6);
+    studio.edit(HotspotProperties::Shape, QStringLiteral("1")); // Circle from the combo
+    QCOMPARE(hallArea().geometry().kind, AreaKind::Circle);
+    studio.edit(HotspotProperties::PageTitle, QStringLiteral("Our flat"));
+    QVERIFY(studio.window.htmlPage().contains(QStringLiteral("<title>Our flat</title>")));
+
+    // Each edit is one step back.
+    for (int i = 0; i < 7; ++i)
+        studio.action("actionUndo")->trigger();
+    QVERIFY(!studio.window.htmlPage().contains(QStringLiteral("Our flat")));
+    QCOMPARE(hallArea().geometry().kind, AreaKind::Polygon);
+    QCOMPARE(hallArea().value(QStringLiteral("target")), QString());
+    QCOMPARE(hallArea().value(QStringLiteral("href")), QStringLiteral("hall.html"));
+    studio.action("actionUndo")->trigger();
+    QCOMPARE(hallArea().value(QStringLiteral("alt")), QStringLiteral("Hall"));
+    studio.action("actionUndo")->trigger();
+    QVERIFY(!studio.window.isWindowModified());
+    while (studio.window.undoStack()->canRedo())
+        studio.action("actionRedo")->trigger();
+    QCOMPARE(hallArea().value(QStringLiteral("data-floor")), QStringLiteral("ground"));
+    QCOMPARE(hallArea().geometry().kind, AreaKind::Circle);
+    QCOMPARE(studio.document().title(), QStringLiteral("Our flat"));
+
+    // The responsive option is a step of its own too.
+    studio.action("actionResponsive")->trigger();
+    QVERIFY(studio.window.htmlPage().contains(PageWriter::responsiveScript()));
+    studio.action("actionUndo")->trigger();
+    QVERIFY(!studio.document().responsive());
+    QVERIFY(!studio.action("actionResponsive")->isChecked());
+}
+
+void TestStudio::warningsShow()
+{
+    Studio studio;
+    const int bath = studio.idOf(QStringLiteral("Bath"));
+    studio.window.selectArea(bath);
+    studio.edit(HotspotProperties::AttributePrefix + QStringLiteral("alt"), QString());
+    QVERIFY(studio.itemCaption(HotspotProperties::AttributePrefix + QStringLiteral("alt"))
+                .startsWith(HotspotProperties::warningMark()));
+    QCOMPARE(studio.window.problemList()->count(), 1);
+
+    studio.edit(HotspotProperties::AttributePrefix + QStringLiteral("href"), QString());
+    QVERIFY(!studio.document().find(bath)->has(QStringLiteral("href")));
+    // alt="" stays (it marks a decorative area): an alt without a link is reported.
+    QCOMPARE(studio.window.problemList()->count(), 1);
+    QVERIFY(studio.window.problemList()->item(0)->text().contains(QStringLiteral("no href")));
+
+    // Choosing a problem selects its hotspot.
+    studio.window.selectArea(0);
+    studio.window.problemList()->setCurrentRow(0);
+    QCOMPARE(studio.window.selectedArea(), bath);
+}
+
+void TestStudio::codeBoxShowsThePageAsSaved()
+{
+    Studio studio;
+    const int living = studio.idOf(QStringLiteral("Living room"));
+    studio.window.selectArea(living);
+    studio.edit(HotspotProperties::AttributePrefix + QStringLiteral("alt"),
+        QStringLiteral("Living & dining"));
+    Zel_CodeBox* code = studio.window.code();
+    QVERIFY(!code->NormalizeEntities());
+
+    QStringList rows;
+    for (qint32 i = 0; i <= code->Count().toInt(); ++i) { // Count is the highest index
+        if (!code->ItemKey(i).toString().startsWith(QStringLiteral("section:")))
+            rows << code->ItemValue(i).toString();
+    }
+    QStringList saved = studio.window.htmlPage().split(QLatin1Char('\n'));
+    saved.removeLast(); // the page ends in a line break
+    for (int i = 0; i < std::min(rows.size(), saved.size()); ++i)
+        QCOMPARE(rows.at(i), saved.at(i));
+    QCOMPARE(rows.size(), saved.size());
+    QVERIFY(studio.window.htmlPage().contains(QStringLiteral("alt=\"Living &amp; dining\"")));
+
+    // Choosing a row selects its hotspot; the selected hotspot's row is current.
+    const int pond = studio.idOf(QStringLiteral("Pond"));
+    code->SelectItem(PageWriter::areaKey(pond), true);
+    QCOMPARE(studio.window.selectedArea(), pond);
+    studio.window.selectArea(living);
+    QCOMPARE(code->ItemKey(code->ListIndex()).toString(), PageWriter::areaKey(living));
+
+    // Ctrl+C in the box copies its line; Copy Page Source the whole page.
+    code->setFocus();
+    code->Copy();
+    QVERIFY(QApplication::clipboard()->text().contains(QStringLiteral("Living &amp; dining")));
+    studio.action("actionCopyPage")->trigger();
+    QCOMPARE(QApplication::clipboard()->text(), studio.window.htmlPage());
+}
+
+void TestStudio::toolsAndPreview()
+{
+    Studio studio;
+    studio.action("actionRectangle")->trigger();
+    QCOMPARE(studio.window.map()->FigureToDraw(), Zonecraft::DrawingRectangle);
+    studio.action("actionPolygon")->trigger();
+    QCOMPARE(studio.window.map()->FigureToDraw(), Zonecraft::DrawingPolygn);
+    QVERIFY(!studio.action("actionRectangle")->isChecked());
+    studio.action("actionPointer")->trigger();
+    QCOMPARE(studio.window.map()->FigureToDraw(), Zonecraft::Pointer);
+    QCOMPARE(studio.action("actionRectangle")->shortcut(), QKeySequence(QStringLiteral("R")));
+
+    studio.action("actionPreview")->trigger();
+    QCOMPARE(studio.window.map()->ImagemapMode(), Zonecraft::PreviewMode);
+    studio.action("actionPreview")->trigger();
+    QCOMPARE(studio.window.map()->ImagemapMode(), Zonecraft::DesignMode);
+
+    const qint32 zoom = studio.window.map()->ZoomLevel();
+    studio.action("actionZoomIn")->trigger();
+    QVERIFY(studio.window.map()->ZoomLevel() > zoom);
+    studio.action("actionZoomOut")->trigger();
+    QCOMPARE(studio.window.map()->ZoomLevel(), zoom);
+}
+
+void TestStudio::drawingWithTheMouse()
+{
+    Studio studio;
+    const QString file = m_dir.filePath(QStringLiteral("blank.png"));
+    QVERIFY(testPicture(200, 150).save(file));
+    QVERIFY(studio.window.newDocument(file));
+    studio.window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&studio.window));
+    studio.action("actionRectangle")->trigger();
+    QWidget* surface = studio.window.map()->WorkPicture();
+    QTest::mousePress(surface, Qt::LeftButton, {}, QPoint(20, 20));
+    QTest::mouseMove(surface, QPoint(60, 50));
+    QTest::mouseMove(surface, QPoint(100, 80));
+    QTest::mouseRelease(surface, Qt::LeftButton, {}, QPoint(100, 80));
+    if (figureCount(studio.window.map()) == 0)
+        QSKIP("the map control draws no figure with the mouse yet");
+    QTRY_COMPARE(studio.document().count(), 1);
+    const MapArea& drawn = studio.document().at(0);
+    QCOMPARE(drawn.geometry().kind, AreaKind::Rectangle);
+    QVERIFY(drawn.has(QStringLiteral("href")) && drawn.has(QStringLiteral("alt")));
+    QCOMPARE(studio.window.selectedArea(), drawn.id);
+    QVERIFY(studio.window.htmlPage().contains(QStringLiteral("<area shape=\"rect\"")));
+    studio.action("actionUndo")->trigger();
+    QCOMPARE(studio.document().count(), 0);
+    QCOMPARE(figureCount(studio.window.map()), 0);
+}
+
+void TestStudio::aboutNamesTheLibraries()
+{
+    const QString about = StudioWindow::aboutText();
+    for (const char* name : { "Zonecraft", "Tabulon", "Glyphon", "Qt " })
+        QVERIFY2(about.contains(QLatin1String(name)), name);
+}
+
+void TestStudio::headlessExport()
+{
+    // No display at all, and no platform chosen: the export still works.
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : { "QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY" })
+        environment.remove(QLatin1String(name));
+    const QString page = m_dir.filePath(QStringLiteral("headless/out.html"));
+    QProcess studio;
+    studio.setProcessEnvironment(environment);
+    studio.start(QStringLiteral(ZELSTUDIO_PATH), { QStringLiteral("--export-html"), page });
+    QVERIFY(studio.waitForFinished(60000));
+    QCOMPARE(studio.exitStatus(), QProcess::NormalExit);
+    QVERIFY2(studio.exitCode() == 0, studio.readAllStandardError().constData());
+    QVERIFY(!QImage(m_dir.filePath(QStringLiteral("headless/sample.png"))).isNull());
+    const QString text = readText(page);
+    QVERIFY(text.contains(QStringLiteral("<img src=\"sample.png\"")));
+    QCOMPARE(text.count(QStringLiteral("<area ")), 8);
+
+    // A bad area list fails with its line and field, and writes nothing.
+    const QString list = m_dir.filePath(QStringLiteral("headless/bad.txt"));
+    QVERIFY(writeText(list, QStringLiteral("1,2,3|Rectangle|1||False|Short\n")));
+    studio.start(QStringLiteral(ZELSTUDIO_PATH),
+        { QStringLiteral("--areas"), list, QStringLiteral("--export-html"),
+            m_dir.filePath(QStringLiteral("headless/no.html")) });
+    QVERIFY(studio.waitForFinished(60000));
+    QCOMPARE(studio.exitCode(), 1);
+    QVERIFY(QString::fromUtf8(studio.readAllStandardError())
+                .contains(QStringLiteral("line 1, coordinates")));
+    QVERIFY(!QFile::exists(m_dir.filePath(QStringLiteral("headless/no.html"))));
+}
+
+void TestStudio::openAndScreenshotFromTheCommandLine()
+{
+    Studio saver;
+    const QString page = m_dir.filePath(QStringLiteral("cli/page.html"));
+    QVERIFY(saver.window.saveAs(page));
+
+    const QString shot = m_dir.filePath(QStringLiteral("cli/shot.png"));
+    QProcess studio;
+    studio.start(QStringLiteral(ZELSTUDIO_PATH),
+        { QStringLiteral("--open"), page, QStringLiteral("--screenshot"), shot });
+    QVERIFY(studio.waitForFinished(60000));
+    QVERIFY2(studio.exitCode() == 0, studio.readAllStandardError().constData());
+    QVERIFY(QImage(shot).width() > 600);
+
+    // The page read from the command line is written back as it was.
+    const QString again = m_dir.filePath(QStringLiteral("cli/again/page.html"));
+    studio.start(QStringLiteral(ZELSTUDIO_PATH), { page, QStringLiteral("--export-html"), again });
+    QVERIFY(studio.waitForFinished(60000));
+    QCOMPARE(studio.exitCode(), 0);
+    QCOMPARE(readText(again), readText(page));
+    QVERIFY(QFile::exists(m_dir.filePath(QStringLiteral("cli/again/sample.png"))));
+}
 
 QTEST_MAIN(TestStudio)
 #include "tst_studio.moc"

@@ -266,7 +266,10 @@ void TestAreaCode::sampleAreaList()
 {
     QFile file(QStringLiteral(ZONECRAFT_SAMPLE_AREAS));
     QVERIFY(file.open(QIODevice::ReadOnly));
-    const QString text = QString::fromUtf8(file.readAll());
+    // The sample is kept with plain line ends; the list's lines end in CR LF.
+    QString text = QString::fromUtf8(file.readAll());
+    if (!text.contains(QLatin1Char('\r')))
+        text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
     ZonecraftFixture fx;
     Zonecraft& z = fx.z();
     z.ImportCode(Zonecraft::customcode, text);

@@ -615,6 +615,10 @@ void TestEditing::pointers()
     QCOMPARE(p->MousePointer(), qint16(99));
     drag(p, { { 300, 300 }, { 320, 320 } });
     QCOMPARE(p->MousePointer(), qint16(0));
+    z.setFigureToDraw(Zonecraft::DrawingRectangle);
+    QCOMPARE(p->MousePointer(), qint16(99));
+    z.setFigureToDraw(Zonecraft::Pointer);
+    QCOMPARE(p->MousePointer(), qint16(0));
 }
 
 void TestEditing::marksLeaveNoTrace()
@@ -645,6 +649,27 @@ void TestEditing::marksLeaveNoTrace()
     QTest::keyClick(p, Qt::Key_Escape);
     QVERIFY(screenMatchesPicture(p));
     QTest::mouseRelease(p, Qt::LeftButton, {}, QPoint(0, 0));
+
+    // A host repainting part of the picture in the middle of a band wipes
+    // the band there; it is not drawn back when the band moves on.
+    z.setFigureToDraw(Zonecraft::DrawingRectangle);
+    QObject::connect(&z, &Zonecraft::MoveHotspot, &z, [&z] { z.FigureColor(0xFF, 1); });
+    QTest::mousePress(p, Qt::LeftButton, {}, QPoint(150, 150));
+    QTest::mouseMove(p, QPoint(260, 260));
+    QTest::mouseMove(p, QPoint(270, 250));
+    QTest::keyClick(p, Qt::Key_Escape);
+    QVERIFY(screenMatchesPicture(p));
+    QTest::mouseRelease(p, Qt::LeftButton, {}, QPoint(0, 0));
+    // Likewise for the edges of a polygon placed before and after the repaint.
+    z.setFigureToDraw(Zonecraft::DrawingPolygn);
+    QObject::connect(&z, &Zonecraft::PointAddStart, &z, [&z] { z.FigureColor(0xFF00, 1); });
+    for (const QPoint& at : { QPoint(150, 150), QPoint(260, 170), QPoint(200, 260) })
+        QTest::mouseClick(p, Qt::LeftButton, {}, at);
+    hover(p, QPoint(180, 250));
+    z.FigureColor(0xFF0000, 1);
+    QTest::mouseClick(p, Qt::LeftButton, {}, QPoint(170, 230));
+    QTest::keyClick(p, Qt::Key_Escape);
+    QVERIFY(screenMatchesPicture(p));
     z.setFigureSize(1);
 }
 

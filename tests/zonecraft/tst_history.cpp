@@ -28,6 +28,7 @@ private Q_SLOTS:
     void convertUndoesWithoutARedo();
     void emptyListsOnlyReportStatus();
     void failureShowsTheMessage();
+    void aFailedRecordIsDroppedAfterOneMessage();
     void clearAndUpdate();
 };
 
@@ -201,6 +202,46 @@ void TestHistory::failureShowsTheMessage()
     QCOMPARE(fx.messages.size(), 1);
     QVERIFY(fx.messages.first().endsWith(QStringLiteral("--REDO.ERR")));
     QCOMPARE(z.ExtractCordinates(1), QStringLiteral("0,0,3,3"));
+}
+
+void TestHistory::aFailedRecordIsDroppedAfterOneMessage()
+{
+    ZonecraftFixture fx;
+    Zonecraft& z = fx.z();
+    // Undo: the deleted figure's number was taken by a creation that records nothing.
+    z.DrawNewRectangle(10, 10, 60, 40, {}, {}, false, false, false, 0, true);
+    z.DeleteFigure(1);
+    z.ImportFigure(QStringLiteral("0,0,5,5"), Zonecraft::zelrectangle, {}, {}, false, 1, false);
+    QSignalSpy status(&z, &Zonecraft::HistoryStatus);
+    z.Undo();
+    QCOMPARE(fx.messages, QStringList { QStringLiteral("ERROR HAVE APPEAR---457ERR.UNDO") });
+    QVERIFY(!status.isEmpty());
+    QCOMPARE(statuses(status).last(), (QList<bool> { true, false }));
+    // The step below is reachable: the add of figure 1 takes it away.
+    z.Undo();
+    QCOMPARE(fx.messages.size(), 1);
+    QCOMPARE(z.CountFigures(), 0);
+    QCOMPARE(statuses(status).last(), (QList<bool> { false, true }));
+
+    // Redo: a cut and a paste reuse number 1; after undoing both adds, the
+    // paste's redo finds its number taken once, and only once.
+    z.Clear();
+    z.ClearHistory();
+    fx.messages.clear();
+    z.DrawNewRectangle(10, 10, 60, 40, {}, {}, false, false, false, 0, true);
+    z.FigureCut(1);
+    z.FigurePaste(200, 200);
+    z.Undo();
+    z.Undo();
+    z.Redo();
+    QCOMPARE(z.ExtractCordinates(1), QStringLiteral("10,10,60,40"));
+    z.Redo();
+    QCOMPARE(fx.messages.size(), 1);
+    QVERIFY(fx.messages.first().endsWith(QStringLiteral("--REDO.ERR")));
+    z.Redo();
+    QCOMPARE(fx.messages.size(), 1);
+    QCOMPARE(statuses(status).last(), (QList<bool> { true, false }));
+    QCOMPARE(z.ExtractCordinates(1), QStringLiteral("10,10,60,40"));
 }
 
 void TestHistory::clearAndUpdate()

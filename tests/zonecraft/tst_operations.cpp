@@ -4,6 +4,7 @@
 
 #include <QTest>
 #include <common/PropertyBag.h>
+#include <common/RuntimeError.h>
 
 class TestOperations : public QObject
 {
@@ -13,6 +14,8 @@ private Q_SLOTS:
     void adjustSizeRules();
     void adjustSizeRefusals_data();
     void adjustSizeRefusals();
+    void refusesWhatWouldNotReadBack();
+    void edgesAtTheTopOfTheRangeReadBack();
     void unknownNumbers();
     void cutAndPaste();
     void convertKinds();
@@ -119,6 +122,91 @@ void TestOperations::adjustSizeRefusals()
     QCOMPARE(error.at(0).at(0).toInt(), 1005);
     QCOMPARE(z.SupportCoordinates(1), before);
     QCOMPARE(log.take(), (QStringList { "ErrorTracer", "HotspotMoved" }));
+}
+
+namespace {
+
+/// Runs \a call, which must fail with the reader's overflow error and leave
+/// every figure as it was.
+template<typename Call> void expectOverflowAndNoChange(Zonecraft& z, const char* what, Call call)
+{
+    const QString before = z.ExportCode(Zonecraft::customcode);
+    int number = 0;
+    try {
+        call();
+    } catch (const RuntimeError& e) {
+        number = e.number();
+    }
+    QVERIFY2(number == 6, what);
+    QVERIFY2(z.ExportCode(Zonecraft::customcode) == before, what);
+}
+
+/// The separated export of \a z imported into a fresh control and exported again.
+QString exportReadBack(const Zonecraft& z)
+{
+    QString list;
+    for (const QString& line : z.ExportCode(Zonecraft::customcode).split(QStringLiteral("\r\n")))
+        if (!line.isEmpty())
+            list += line + QStringLiteral("||0\r\n");
+    Zonecraft fresh;
+    fresh.ImportCode(Zonecraft::customcode, list);
+    return fresh.ExportCode(Zonecraft::customcode);
+}
+
+} // namespace
+
+void TestOperations::refusesWhatWouldNotReadBack()
+{
+    ZonecraftFixture fx;
+    Zonecraft& z = fx.z();
+    z.DrawNewCircle(100, 100, 50);
+    // Moving or growing a circle past what a single-precision box holds exactly.
+    expectOverflowAndNoChange(
+        z, "circle grown", [&] { z.FigureAdjustSize(Zonecraft::fig_X2, 40000000, 1); });
+    expectOverflowAndNoChange(
+        z, "circle moved down", [&] { z.FigureAdjustSize(Zonecraft::fig_Y1, 16777200, 1); });
+
+    // A rectangle too wide to become a circle stays a rectangle.
+    z.DrawNewRectangle(0, 0, 40000000, 10);
+    expectOverflowAndNoChange(
+        z, "wide rectangle to circle", [&] { z.FigureConvert(Zonecraft::ZELCIRCLE, 2); });
+    // A rectangle moved so far right that its right edge leaves the range.
+    expectOverflowAndNoChange(
+        z, "rectangle moved right", [&] { z.FigureAdjustSize(Zonecraft::fig_X1, 2147483000, 2); });
+
+    // A polygon whose vertex would round to 2^31.
+    z.DrawNewPolygon(QStringLiteral("0,0,10,0,10,10"));
+    expectOverflowAndNoChange(
+        z, "polygon moved right", [&] { z.FigureAdjustSize(Zonecraft::fig_X1, 2147483600, 3); });
+    // Turned by 45 degrees, a square that spans the range would reach past it.
+    z.DrawNewPolygon(QStringLiteral("-2000000000,-2000000000,2000000000,-2000000000,2000000000,"
+                                    "2000000000,-2000000000,2000000000"));
+    expectOverflowAndNoChange(z, "polygon turned", [&] { z.FigureRotate(45, 4, true); });
+    QCOMPARE(z.ExtractFigure(4), QStringLiteral("Polygon"));
+    // Each vertex in range, but the second one's offset from the first
+    // rounds up in single precision: the reader refuses it at the door.
+    expectOverflowAndNoChange(z, "polygon imported", [&] {
+        z.ImportCode(
+            Zonecraft::customcode, QStringLiteral("-2147483648,0,2147483520,0|Polygon|1||0\r\n"));
+    });
+    QCOMPARE(z.CountFigures(), 4);
+    QCOMPARE(exportReadBack(z), z.ExportCode(Zonecraft::customcode));
+}
+
+void TestOperations::edgesAtTheTopOfTheRangeReadBack()
+{
+    // 2147483647 is stored as the single 2^31; the texts the control gives
+    // out must still read back, the history's included.
+    ZonecraftFixture fx;
+    Zonecraft& z = fx.z();
+    z.DrawNewRectangle(0, 0, 2147483647, 10, {}, {}, false, false, false, 0, true);
+    const QString stored = z.ExportCode(Zonecraft::customcode);
+    QCOMPARE(exportReadBack(z), stored);
+    z.Undo();
+    QCOMPARE(z.CountFigures(), 0);
+    z.Redo();
+    QVERIFY(fx.messages.isEmpty());
+    QCOMPARE(z.ExportCode(Zonecraft::customcode), stored);
 }
 
 void TestOperations::unknownNumbers()

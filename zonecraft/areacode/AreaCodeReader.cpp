@@ -64,6 +64,14 @@ qint32 readLong(QStringView text)
     return Zel::toLong(text.toString());
 }
 
+bool vertexInRange(float value)
+{
+    // The box takes the extremes as 32-bit integers; a vertex beyond that
+    // range would leave it garbage, so it is refused as the host's
+    // conversion would refuse it.
+    return value >= -2147483648.5 && value < 2147483647.5;
+}
+
 float readSingle(QStringView text)
 {
     qint64 v = 0;
@@ -167,14 +175,10 @@ std::vector<QPointF> readVertices(QStringView text)
             RuntimeError::SubscriptOutOfRange, QStringLiteral("\"%1\" holds no vertex").arg(text));
     std::vector<QPointF> vertices;
     vertices.reserve(pieces.size() / 2);
-    // The box takes the extremes as 32-bit integers; a vertex beyond that
-    // range would leave it garbage, so it is refused as the host's
-    // conversion would refuse it.
-    const auto inRange = [](float v) { return v >= -2147483648.5 && v < 2147483647.5; };
     for (qsizetype k = 0; k + 1 < pieces.size(); k += 2) {
         const float x = readSingle(pieces[k]);
         const float y = readSingle(pieces[k + 1]);
-        if (!inRange(x) || !inRange(y))
+        if (!vertexInRange(x) || !vertexInRange(y))
             throw RuntimeError(RuntimeError::Overflow,
                 QStringLiteral("The vertex %1,%2 lies outside the 32-bit range")
                     .arg(pieces[k])

@@ -42,6 +42,10 @@ QVarLengthArray<qint32, 4> readIntegers(QStringView text, int count);
 /// to a 32-bit integer.
 std::vector<QPointF> readVertices(QStringView text);
 
+/// Whether a vertex coordinate rounds to a 32-bit integer, the range
+/// readVertices accepts.
+bool vertexInRange(float value);
+
 /// Text to a Long with the host's rules; plain decimal integers take a fast path.
 qint32 readLong(QStringView text);
 /// Text to a Single with the host's rules.

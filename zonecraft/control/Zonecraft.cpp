@@ -76,10 +76,10 @@ qint32 ZonecraftPrivate::numberFor(const FigureRequest& request) const
 ShapeFigure ZonecraftPrivate::shapeOf(const Figure& f) const
 {
     ShapeFigure shape;
-    shape.X1 = qint32(zc::roundEven(f.X1()));
-    shape.Y1 = qint32(zc::roundEven(f.Y1()));
-    shape.X2 = qint32(zc::roundEven(f.X2()));
-    shape.y2 = qint32(zc::roundEven(f.y2()));
+    shape.X1 = zc::roundToLong(f.X1());
+    shape.Y1 = zc::roundToLong(f.Y1());
+    shape.X2 = zc::roundToLong(f.X2());
+    shape.y2 = zc::roundToLong(f.y2());
     shape.Key = f.Key;
     shape.Color = qint32(f.Color);
     shape.Figure = Zonecraft::FigureMode(f.ClassFigure);
@@ -265,6 +265,7 @@ Zonecraft::Zonecraft(QWidget* parent)
     d->view = std::make_unique<zc::ZonecraftView>(*d);
     // Start-up applies zoom 100, which shows nothing until a picture exists.
     d->view->applyZoom(100);
+    d->preview = std::make_unique<zc::PreviewController>(*d);
     d->connectEditing();
 }
 
@@ -292,6 +293,8 @@ void Zonecraft::setImagemapMode(AppMode New_ImagemapMode)
 {
     if (d->imagemapMode == New_ImagemapMode)
         return;
+    if (d->imagemapMode == PreviewMode)
+        d->preview->leavePreview();
     d->imagemapMode = New_ImagemapMode;
     PropertyChanged(QStringLiteral("ImagemapMode"));
     Redraw(true);

@@ -121,6 +121,10 @@ class Zonecraft : public UserControl, public ZonecraftFigureKinds
     Q_PROPERTY(qint32 m_SelectedObject READ m_SelectedObject)
     /// Number of the figure under the mouse in preview mode, 0 when none (read-only).
     Q_PROPERTY(qint32 m_MouseObject READ m_MouseObject)
+    /// Preview: False finds the hotspot under the pointer by the editor's rules (the figure
+    /// created last wins), True by a browser's rules for map areas (the first in document
+    /// order wins; rectangle edges, circle rims and polygon outlines inside).
+    Q_PROPERTY(bool BrowserHitRules READ BrowserHitRules WRITE setBrowserHitRules)
 
 public:
     // DrawFigure (zelrectangle, ZELCIRCLE, zelpolygon) and FigureMode
@@ -277,6 +281,8 @@ public:
     qint32 hdc() const;
     qint32 m_SelectedObject() const;
     qint32 m_MouseObject() const;
+    bool BrowserHitRules() const;
+    void setBrowserHitRules(bool New_BrowserHitRules);
 
     // Persistence (through UserControl::saveProperties and loadProperties)
 
@@ -414,6 +420,23 @@ public:
     /// Reads a polygon's vertex offsets; changes nothing.
     Q_INVOKABLE void ChangePolygonValue(qint32 Index, QObject* Obj = nullptr);
 
+    // Preview
+
+    /// Reports the hotspot under the pointer in preview mode. \a Obj is the figure there (an
+    /// object offering Selected and ControlIndex) or null over the bare picture; \a ClickEvent
+    /// with \a Button reports a released button. Entering a hotspot from the picture shows
+    /// PreviewMousePointer (or PreviewMouseIcon), raises PreviewStatus(area_figure, index)
+    /// and then builds the tooltip with the caption in force; moving to another hotspot
+    /// raises PreviewStatus and rebuilds the tooltip; leaving restores the default pointer,
+    /// raises PreviewStatus(Area_Picture, 0) and removes the tooltip. A click raises
+    /// PreviewClick and changes neither pointer nor tooltip.
+    Q_INVOKABLE void PreviewObject(QObject* Obj, bool ClickEvent = false, qint16 Button = 0);
+    /// The caption of the next tooltip; a tip already shown keeps its own. Give it while
+    /// handling PreviewStatus for one caption per hotspot.
+    Q_INVOKABLE void Tooltip_Caption(const QString& Text);
+    /// Removes the preview tooltip (the work picture's toolTip() becomes empty).
+    Q_INVOKABLE void Delete_Tooltip();
+
     // History
 
     /// Undoes the last recorded action.
@@ -435,9 +458,10 @@ Q_SIGNALS:
     void FigureXY(qint32 X1, qint32 Y1, qint32 X2, qint32 y2);
     /// An add, delete or conversion was undone or redone.
     void HistoryAction(HistoryActions Action, qint32 Index, const ShapeFigure& ShapeInfo);
-    /// Preview mode: the mouse is over a figure or the picture. Not raised yet.
+    /// Preview mode: the pointer entered a hotspot (area_figure, its number) or left the
+    /// hotspots for the picture (Area_Picture, 0).
     void PreviewStatus(MouseArea MouseStatus, qint32 Index);
-    /// Preview mode: a button was released over a figure or the picture. Not raised yet.
+    /// Preview mode: a button was released over a hotspot or the picture.
     void PreviewClick(MouseArea MouseStatus, qint32 Index, qint16 Button);
     /// A figure was locked or unlocked, or selected by ActivateHotspot; tells whether it is
     /// locked.

@@ -290,11 +290,10 @@ void ZonecraftPrivate::confineMouse(bool confine)
 
 void ZonecraftPrivate::previewPointer(QPointF screenPoint, bool click, qint16 button)
 {
-    Q_UNUSED(click)
-    Q_UNUSED(button)
-    // The hotspot under the pointer; the preview's hover and click
-    // behaviour builds on it.
-    mouseObject = figureAt(QPointF(screenPoint.x() / zoomFactor(), screenPoint.y() / zoomFactor()));
+    if (click)
+        preview->mouseReleased(screenPoint, button);
+    else
+        preview->mouseMoved(screenPoint);
 }
 
 void ZonecraftPrivate::notify(Notice notice)

@@ -51,10 +51,10 @@ void Zonecraft::FigureCut(qint32 Index)
 {
     const Figure* f = d->figureOrThrow(Index < 1 ? 0 : Index);
     auto& clip = d->clipboard;
-    clip.x1 = qint32(zc::roundEven(f->X1()));
-    clip.y1 = qint32(zc::roundEven(f->Y1()));
-    clip.x2 = qint32(zc::roundEven(f->X2()));
-    clip.y2 = qint32(zc::roundEven(f->y2()));
+    clip.x1 = zc::roundToLong(f->X1());
+    clip.y1 = zc::roundToLong(f->Y1());
+    clip.x2 = zc::roundToLong(f->X2());
+    clip.y2 = zc::roundToLong(f->y2());
     clip.coordinates = f->coordinatesText();
     clip.kind = f->ClassFigure;
     RemoveFigure(f->ControlIndex);
@@ -101,18 +101,24 @@ void Zonecraft::FigureRotate(float Degrees, qint32 Index, bool UseRedraw)
         throw RuntimeError(RuntimeError::InvalidProcedureCall,
             QStringLiteral("%1 degrees is no angle").arg(double(Degrees)));
     // A rectangle turns as the polygon of its corners, under the same number.
+    std::unique_ptr<Figure> corners;
     if (f->ClassFigure == zc::RectangleKind)
-        f = d->replaceFigure(FigureFactory::polygonFromRectangle(*f));
-    const float w = f->X2() - f->X1();
-    const float h = f->y2() - f->Y1();
-    std::vector<float> dx = f->DataX();
-    std::vector<float> dy = f->DataY();
+        corners = FigureFactory::polygonFromRectangle(*f);
+    const Figure& shape = corners ? *corners : *f;
+    const float w = shape.X2() - shape.X1();
+    const float h = shape.y2() - shape.Y1();
+    std::vector<float> dx = shape.DataX();
+    std::vector<float> dy = shape.DataY();
     zc::rotateOffsets(dx, dy, Degrees, w / 2.0, h / 2.0);
     std::vector<QPointF> vertices;
     vertices.reserve(dx.size());
     for (size_t i = 1; i < dx.size(); ++i)
-        vertices.emplace_back(f->X1() + dx[i], f->Y1() + dy[i]);
+        vertices.emplace_back(shape.X1() + dx[i], shape.Y1() + dy[i]);
     const zc::NormalPolygon turned = zc::normalisePolygon(vertices);
+    // Turned corners may reach past the range the reader accepts; the figure stays as it was.
+    FigureFactory::checkPolygon(turned.x1, turned.y1, turned.dataX, turned.dataY);
+    if (corners)
+        f = d->replaceFigure(std::move(corners));
     f->setBox(turned.x1, turned.y1, turned.x2, turned.y2);
     f->setData(turned.dataX, turned.dataY);
     f->Coordinates = f->coordinatesText();
@@ -165,6 +171,9 @@ void Zonecraft::FigureConvert(DrawFigure NewFigure, qint32 Index)
     }
     }
     f->Coordinates = f->coordinatesText();
+    // A box wider than a circle can hold exactly is refused as DrawNewCircle
+    // refuses it, before the old figure goes.
+    FigureFactory::checkExportable(*f);
     Figure* converted = d->replaceFigure(std::move(f));
     d->repaintChanges();
     d->collectShapeInfo(converted);
@@ -180,6 +189,7 @@ void Zonecraft::FigureAdjustSize(FigureCord CoordinatePoint, qint32 Value, qint3
     const float v = float(Value);
     const float x1 = f->X1(), y1 = f->Y1(), x2 = f->X2(), y2 = f->y2();
     const float w = x2 - x1, h = y2 - y1;
+    float nx1 = x1, ny1 = y1, nx2 = x2, ny2 = y2;
     bool refused = false;
     switch (f->ClassFigure) {
     case zc::RectangleKind:
@@ -187,22 +197,22 @@ void Zonecraft::FigureAdjustSize(FigureCord CoordinatePoint, qint32 Value, qint3
         const bool circle = f->ClassFigure == zc::CircleKind;
         switch (CoordinatePoint) {
         case fig_X1:
-            f->setBox(v, y1, v + w, y2);
+            nx1 = v;
+            nx2 = v + w;
             break;
         case fig_Y1:
-            f->setBox(x1, v, x2, v + h);
+            ny1 = v;
+            ny2 = v + h;
             break;
         case fig_X2:
-            if (v < x1)
-                refused = true;
-            else
-                f->setBox(x1, y1, v, circle ? y1 + (v - x1) : y2);
+            refused = v < x1;
+            nx2 = refused ? x2 : v;
+            ny2 = refused || !circle ? y2 : y1 + (v - x1);
             break;
         case fig_Y2:
-            if (v < y1)
-                refused = true;
-            else
-                f->setBox(x1, y1, circle ? x1 + (v - y1) : x2, v);
+            refused = v < y1;
+            ny2 = refused ? y2 : v;
+            nx2 = refused || !circle ? x2 : x1 + (v - y1);
             break;
         }
         break;
@@ -210,12 +220,21 @@ void Zonecraft::FigureAdjustSize(FigureCord CoordinatePoint, qint32 Value, qint3
     case zc::PolygonKind:
         // The vertices move with the corner; X2 and y2 keep the old edges.
         if (CoordinatePoint == fig_X1)
-            f->setBox(v, y1, x2, y2);
+            nx1 = v;
         else if (CoordinatePoint == fig_Y1)
-            f->setBox(x1, v, x2, y2);
+            ny1 = v;
         break;
     default:
         break;
+    }
+    f->setBox(nx1, ny1, nx2, ny2);
+    // A box the reader would refuse never reaches the figure: the host
+    // gets the reader's error and the figure keeps its place.
+    try {
+        zc::FigureFactory::checkExportable(*f);
+    } catch (const RuntimeError&) {
+        f->setBox(x1, y1, x2, y2);
+        throw;
     }
     d->figures.geometryChanged(f);
     if (refused) {

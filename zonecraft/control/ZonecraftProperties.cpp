@@ -534,7 +534,9 @@ void ZonecraftPrivate::applyToolPointer()
         custom = &s.rotateCursor;
         break;
     default:
-        return; // the pointer tools show the default pointer or a handle's
+        // The pointer tool starts from the default; hovering shows a handle's pointer.
+        workPicture->setMousePointer(0);
+        return;
     }
     if (s.coolCursor) {
         workPicture->setMouseIcon(*custom);

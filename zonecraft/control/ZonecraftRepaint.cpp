@@ -31,6 +31,7 @@ void ZonecraftPrivate::repaintPictureRect(const QRectF& pictureRect)
     repainter.paint(*p, area);
     picture->endPaint(std::move(p), area);
     picture->setAutoRedraw(autoRedraw);
+    ++screenRestores; // the screen's marks in the area are gone
 }
 
 void ZonecraftPrivate::damageArea(const QRectF& pictureRect)

@@ -9,6 +9,7 @@
 #include "../figures/FigurePainter.h"
 #include "../figures/Geometry.h"
 #include "../figures/PictureRepainter.h"
+#include "PreviewController.h"
 #include "Zonecraft.h"
 
 #include <array>
@@ -218,6 +219,8 @@ public:
 
     /// Layout, zoom and scrolling, and the work picture's visible window.
     std::unique_ptr<zc::ZonecraftView> view;
+    /// Preview mode: hover, click, tooltip, keyboard and the mode switch.
+    std::unique_ptr<zc::PreviewController> preview;
     // Mouse and keyboard editing of the work picture (ZonecraftEditing.cpp)
     zc::EditingEngine engine { *this };
     quint64 screenRestores = 0; // the work picture's screen layer was wiped this often

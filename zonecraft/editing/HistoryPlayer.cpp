@@ -53,18 +53,11 @@ void HistoryPlayer::restoreConversion(const HistoryRecord& record)
         m_target.restoreFigure(std::move(figure));
 }
 
-bool HistoryPlayer::step(int list)
+bool HistoryPlayer::apply(HistoryRecord& record, bool undo)
 {
-    const bool undo = list == FigureHistory::UndoList;
-    const int other = undo ? FigureHistory::RedoList : FigureHistory::UndoList;
-    const int position = m_history.size(list);
-    if (position == 0)
-        return false;
-    HistoryRecord record = m_history.at(list, position);
     // Texts swap places each time a record changes lists: undo reads the
     // text before the action from PreviousCoordinates, redo the text after.
     const QString& restoreText = undo ? record.Coordinates : record.PreviousCoordinates;
-    bool moveRecord = true;
     const auto bringBack = [&] {
         FigureFactory::validateCoordinates(restoreText, record.FigureKind);
         if (m_target.hasFigure(record.Index))
@@ -82,24 +75,44 @@ bool HistoryPlayer::step(int list)
             takeAway();
         else
             bringBack();
-        break;
+        return true;
     case MoveAction:
         recreateFromText(record, record.PreviousCoordinates);
-        break;
+        return true;
     case DeleteAction:
         if (undo)
             bringBack();
         else
             takeAway();
-        break;
+        return true;
     case ConvertAction:
         restoreConversion(record);
         m_target.historyAction(ConvertAction, record.Index, record.Shape);
-        moveRecord = false;
-        break;
+        return false;
     default:
-        moveRecord = false;
-        break;
+        return false;
+    }
+}
+
+bool HistoryPlayer::step(int list)
+{
+    const bool undo = list == FigureHistory::UndoList;
+    const int other = undo ? FigureHistory::RedoList : FigureHistory::UndoList;
+    const int position = m_history.size(list);
+    if (position == 0)
+        return false;
+    HistoryRecord record = m_history.at(list, position);
+    bool moveRecord = false;
+    try {
+        moveRecord = apply(record, undo);
+    } catch (const RuntimeError&) {
+        // A record that cannot be played now never can be: what it names
+        // was taken or changed by steps that made no record. It is dropped,
+        // so the steps below it stay reachable, and the caller reports the
+        // error once.
+        m_history.removeAt(list, position);
+        m_target.historyStatus();
+        throw;
     }
     if (moveRecord) {
         HistoryRecord moved = record;

@@ -36,11 +36,13 @@ public:
     HistoryPlayer(FigureHistory& history, HistoryTarget& target);
 
     /// Applies the top record of \a list; false when the list is empty.
-    /// Throws the RuntimeError of a failed re-creation; the lists keep the
-    /// state they had reached.
+    /// Throws the RuntimeError of a failed re-creation after dropping the
+    /// record, so one bad record never blocks the records below it.
     bool step(int list);
 
 private:
+    /// Plays \a record on the target; true when it is to change lists.
+    bool apply(HistoryRecord& record, bool undo);
     /// Re-creates figure \a record.Index from \a text (move undo and redo);
     /// the number of values tells the kind.
     void recreateFromText(HistoryRecord& record, const QString& text);

@@ -3,6 +3,7 @@
 #include "EditingHost.h"
 
 #include <common/PictureBox.h>
+#include <cstring>
 
 namespace zc {
 
@@ -37,8 +38,12 @@ void ScreenMarks::add(const Mark& mark)
         return;
     PictureBox& surface = m_host.surface();
     const quint64 generation = m_host.surfaceGeneration();
-    if (m_marks.empty() || generation != m_generation) {
-        m_marks.clear();
+    if (generation != m_generation) {
+        // What a repaint left of the older marks goes; they are drawn afresh.
+        for (const Mark& old : m_marks)
+            restore(surface, reach(old));
+        for (const Mark& old : m_marks)
+            draw(surface, old);
         m_generation = generation;
     }
     draw(surface, mark);
@@ -53,8 +58,41 @@ void ScreenMarks::eraseAll()
     if (m_host.surfaceGeneration() == m_generation) {
         for (const Mark& mark : m_marks)
             draw(surface, mark);
+    } else {
+        // Part of the screen was restored meanwhile: drawing the marks again
+        // would bring back what it wiped. The picture under them is restored instead.
+        for (const Mark& mark : m_marks)
+            restore(surface, reach(mark));
     }
     m_marks.clear();
+}
+
+QRect ScreenMarks::reach(const Mark& mark)
+{
+    const int pen = mark.width / 2 + 2;
+    QRect r = mark.points.boundingRect();
+    if (mark.kind == Kind::Circle)
+        r = QRect(r.center(), r.center())
+                .adjusted(-mark.radius, -mark.radius, mark.radius, mark.radius);
+    return r.adjusted(-pen, -pen, pen, pen);
+}
+
+void ScreenMarks::restore(PictureBox& surface, const QRect& area)
+{
+    const bool autoRedraw = surface.AutoRedraw();
+    surface.setAutoRedraw(false);
+    QImage& screen = surface.drawingLayer();
+    const QImage& picture = surface.persistentLayer();
+    const QRect r = area.intersected(screen.rect()).intersected(picture.rect());
+    if (!r.isEmpty() && screen.format() == picture.format()) {
+        const qsizetype bytes = qsizetype(r.width()) * picture.depth() / 8;
+        const qsizetype offset = qsizetype(r.left()) * picture.depth() / 8;
+        for (int y = r.top(); y <= r.bottom(); ++y)
+            std::memcpy(
+                screen.scanLine(y) + offset, picture.constScanLine(y) + offset, size_t(bytes));
+        surface.update(r);
+    }
+    surface.setAutoRedraw(autoRedraw);
 }
 
 void ScreenMarks::draw(PictureBox& surface, const Mark& mark)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPolygon>
+#include <QRect>
 #include <QtGlobal>
 #include <vector>
 
@@ -15,8 +16,9 @@ class EditingHost;
 /// drawing each again erases it exactly and the figures' picture is never
 /// touched.
 ///
-/// A repaint of the work picture wipes the screen layer; marks drawn before
-/// it are then forgotten rather than drawn a second time.
+/// A repaint of the work picture wipes the screen layer, or part of it;
+/// marks drawn before it are then erased by restoring the picture under
+/// them rather than by drawing them a second time.
 class ScreenMarks
 {
 public:
@@ -47,6 +49,9 @@ public:
 
 private:
     void draw(PictureBox& surface, const Mark& mark);
+    static QRect reach(const Mark& mark);
+    /// Copies \a area of the persistent layer onto the screen layer.
+    static void restore(PictureBox& surface, const QRect& area);
 
     EditingHost& m_host;
     std::vector<Mark> m_marks;

@@ -104,13 +104,13 @@ QString Figure::coordinatesText() const
     QString text;
     switch (ClassFigure) {
     case RectangleKind:
-        appendInteger(text, roundEven(m_x1));
+        appendInteger(text, roundToLong(m_x1));
         text += QLatin1Char(',');
-        appendInteger(text, roundEven(m_y1));
+        appendInteger(text, roundToLong(m_y1));
         text += QLatin1Char(',');
-        appendInteger(text, roundEven(m_x2));
+        appendInteger(text, roundToLong(m_x2));
         text += QLatin1Char(',');
-        appendInteger(text, roundEven(m_y2));
+        appendInteger(text, roundToLong(m_y2));
         break;
     case CircleKind: {
         const double x1 = m_x1, y1 = m_y1, x2 = m_x2, y2 = m_y2;

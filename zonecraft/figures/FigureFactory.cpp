@@ -1,6 +1,7 @@
 #include "FigureFactory.h"
 
 #include "../areacode/AreaCodeReader.h"
+#include "../areacode/AreaCodeWriter.h"
 #include "Geometry.h"
 #include "NumberFormat.h"
 
@@ -66,6 +67,9 @@ std::unique_ptr<Figure> FigureFactory::makePolygon(
 {
     const NormalPolygon shape = normalisePolygon(AreaCodeReader::readVertices(polygonString));
     const OLE_COLOR color = colorFromHex(traits.hexColor, traits.defaultColor);
+    // Each vertex was in range as read, but the offsets are single
+    // precision too: far from the origin a vertex may come back rounded out.
+    checkPolygon(shape.x1, shape.y1, shape.dataX, shape.dataY);
     auto f = blankFigure(number, PolygonKind, traits, color);
     f->setBox(shape.x1, shape.y1, shape.x2, shape.y2);
     f->setData(shape.dataX, shape.dataY);
@@ -118,6 +122,34 @@ void FigureFactory::checkCircle(qint32 cx, qint32 cy, qint32 radius)
     if (!fits(cx - r) || !fits(cx + r) || !fits(cy - r) || !fits(cy + r))
         throw RuntimeError(RuntimeError::Overflow,
             QStringLiteral("The circle %1,%2,%3 is too large").arg(cx).arg(cy).arg(radius));
+}
+
+void FigureFactory::checkPolygon(
+    float x1, float y1, const std::vector<float>& dataX, const std::vector<float>& dataY)
+{
+    // Summed in single precision, as Figure::vertex and the writer do.
+    for (size_t i = 1; i < dataX.size() && i < dataY.size(); ++i) {
+        const float x = x1 + dataX[i];
+        const float y = y1 + dataY[i];
+        if (!AreaCodeReader::vertexInRange(x) || !AreaCodeReader::vertexInRange(y))
+            throw RuntimeError(RuntimeError::Overflow,
+                QStringLiteral("The vertex %1,%2 would lie outside the 32-bit range")
+                    .arg(double(x), 0, 'f', 0)
+                    .arg(double(y), 0, 'f', 0));
+    }
+}
+
+void FigureFactory::checkExportable(const Figure& figure)
+{
+    if (figure.ClassFigure == PolygonKind) {
+        checkPolygon(figure.X1(), figure.Y1(), figure.DataX(), figure.DataY());
+        return;
+    }
+    // A box or a circle is a few numbers: the writer's own text through the
+    // reader's own checks says it exactly.
+    QString text;
+    AreaCodeWriter::appendExportCoordinates(text, figure);
+    validateCoordinates(text, figure.ClassFigure);
 }
 
 void FigureFactory::validateCoordinates(QStringView coordinates, qint32 kind)

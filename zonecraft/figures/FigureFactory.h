@@ -45,6 +45,14 @@ public:
 
     /// Throws RuntimeError 6 for a circle whose box a float cannot hold exactly.
     static void checkCircle(qint32 cx, qint32 cy, qint32 radius);
+    /// Throws RuntimeError 6 when a vertex of the polygon at (\a x1, \a y1)
+    /// with these offsets leaves the range the area reader accepts, so the
+    /// polygon could not be read back from its own text.
+    static void checkPolygon(
+        float x1, float y1, const std::vector<float>& dataX, const std::vector<float>& dataY);
+    /// Throws RuntimeError 6 when the exported text of \a figure would not
+    /// read back: what the control holds must survive export and import.
+    static void checkExportable(const Figure& figure);
     /// Checks that \a coordinates can make a figure of \a kind; throws otherwise.
     static void validateCoordinates(QStringView coordinates, qint32 kind);
     /// The colour of \a hexColor, \a defaultColor when it is empty; throws

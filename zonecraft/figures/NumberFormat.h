@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <algorithm>
 #include <cmath>
 #include <common/HostConvert.h>
 
@@ -38,6 +39,14 @@ inline void appendNumber(QString& out, float value)
 inline qint64 roundEven(double value)
 {
     return qint64(Zel::roundHalfEven(value));
+}
+
+/// Rounds halves to even into the 32-bit range. A box edge of 2^31 is the
+/// single-precision value nearest INT32_MAX, so it comes back as INT32_MAX,
+/// which reads back as that same edge.
+inline qint32 roundToLong(double value)
+{
+    return qint32(std::clamp<qint64>(roundEven(value), INT32_MIN, INT32_MAX));
 }
 
 } // namespace zc

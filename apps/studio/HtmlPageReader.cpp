@@ -1,0 +1,260 @@
+#include "HtmlPageReader.h"
+
+#include <QStringDecoder>
+#include <gumbo.h>
+#include <memory>
+
+namespace {
+
+struct GumboDeleter
+{
+    void operator()(GumboOutput* output) const
+    {
+        gumbo_destroy_output(&kGumboDefaultOptions, output);
+    }
+};
+using GumboTree = std::unique_ptr<GumboOutput, GumboDeleter>;
+
+QString text(const GumboStringPiece& piece)
+{
+    return QString::fromUtf8(piece.data, qsizetype(piece.length));
+}
+
+QString attributeValue(const GumboElement& element, const char* name)
+{
+    const GumboAttribute* attribute = gumbo_get_attribute(&element.attributes, name);
+    return attribute ? QString::fromUtf8(attribute->value) : QString();
+}
+
+int lineOfOffset(const QByteArray& bytes, qsizetype offset)
+{
+    return int(bytes.left(offset).count('\n')) + 1;
+}
+
+// Where a start tag's text ends in the page.
+size_t tagEnd(const GumboElement& element)
+{
+    return element.start_pos.offset + element.original_tag.length;
+}
+
+struct FoundArea
+{
+    const GumboElement* element;
+    const GumboElement* map; // nullptr outside any map
+};
+
+struct Scan
+{
+    QList<const GumboElement*> maps;
+    QList<FoundArea> areas;
+    QList<const GumboElement*> images;
+    QString title;
+};
+
+void scan(const GumboNode* root, Scan& found)
+{
+    struct Pending
+    {
+        const GumboNode* node;
+        const GumboElement* map;
+    };
+    QList<Pending> stack { { root, nullptr } };
+    while (!stack.isEmpty()) {
+        const Pending p = stack.takeLast();
+        if (p.node->type != GUMBO_NODE_ELEMENT && p.node->type != GUMBO_NODE_TEMPLATE)
+            continue;
+        const GumboElement& element = p.node->v.element;
+        const GumboElement* map = p.map;
+        switch (element.tag) {
+        case GUMBO_TAG_MAP:
+            found.maps << &element;
+            map = &element;
+            break;
+        case GUMBO_TAG_AREA:
+            found.areas << FoundArea { &element, map };
+            break;
+        case GUMBO_TAG_IMG:
+            if (gumbo_get_attribute(&element.attributes, "usemap"))
+                found.images << &element;
+            break;
+        case GUMBO_TAG_TITLE:
+            if (found.title.isEmpty() && element.children.length > 0) {
+                const auto* child = static_cast<const GumboNode*>(element.children.data[0]);
+                if (child->type == GUMBO_NODE_TEXT)
+                    found.title = QString::fromUtf8(child->v.text.text).simplified();
+            }
+            break;
+        default:
+            break;
+        }
+        // Children pushed last-first, so they come off the stack in page order.
+        for (unsigned i = element.children.length; i > 0; --i)
+            stack.append({ static_cast<const GumboNode*>(element.children.data[i - 1]), map });
+    }
+}
+
+MapArea areaOf(const GumboElement& element)
+{
+    MapArea area;
+    for (unsigned i = 0; i < element.attributes.length; ++i) {
+        const auto* a = static_cast<const GumboAttribute*>(element.attributes.data[i]);
+        const QString originalName = text(a->original_name);
+        // The parser points the value of an attribute written without "=" at its name.
+        const bool hasValue
+            = a->original_value.length > 0 && a->original_value.data != a->original_name.data;
+        area.attributes.append({ originalName.isEmpty() ? QString::fromUtf8(a->name) : originalName,
+            QString::fromUtf8(a->value), hasValue });
+    }
+    area.sourceTag = text(element.original_tag);
+    area.line = int(element.start_pos.line);
+    return area;
+}
+
+QString mapNameOf(const GumboElement& map)
+{
+    const QString name = attributeValue(map, "name");
+    return name.isEmpty() ? attributeValue(map, "id") : name;
+}
+
+PageMap pageMapOf(const QByteArray& page, const GumboElement& map, const QList<FoundArea>& areas)
+{
+    const auto slice = [&page](size_t from, size_t to) {
+        return to > from ? QString::fromUtf8(page.mid(qsizetype(from), qsizetype(to - from)))
+                         : QString();
+    };
+    PageMap result;
+    result.name = mapNameOf(map);
+    result.line = int(map.start_pos.line);
+
+    QList<const GumboElement*> own;
+    for (const FoundArea& found : areas) {
+        // Only areas whose tags are written in the page can be written back in place.
+        if (found.map == &map && found.element->original_tag.length > 0)
+            own << found.element;
+    }
+    const bool closed = map.original_end_tag.length > 0;
+    const size_t start = map.start_pos.offset;
+    const size_t contentStart = tagEnd(map);
+    const size_t contentEnd = closed ? map.end_pos.offset
+        : own.isEmpty()              ? contentStart
+                                     : tagEnd(*own.last());
+    const size_t end = closed ? map.end_pos.offset + map.original_end_tag.length : contentEnd;
+
+    PageFrame& frame = result.frame;
+    frame.before = slice(0, start);
+    frame.mapStartTag = text(map.original_tag);
+    frame.mapEndTag = text(map.original_end_tag);
+    frame.after = slice(end, size_t(page.size()));
+    frame.leading = slice(contentStart, own.isEmpty() ? contentEnd : own.first()->start_pos.offset);
+    for (int i = 0; i < own.size(); ++i) {
+        MapArea area = areaOf(*own.at(i));
+        if (i + 1 < own.size())
+            area.trailing = slice(tagEnd(*own.at(i)), own.at(i + 1)->start_pos.offset);
+        result.areas << area;
+    }
+    if (!own.isEmpty())
+        frame.closing = slice(tagEnd(*own.last()), contentEnd);
+    return result;
+}
+
+// The page as UTF-8 that the parser's offsets index; a page that is not
+// UTF-8 is read as Latin-1, as browsers read a page without a charset.
+bool decodePage(QByteArray& page, PageError* error, QStringList& notes)
+{
+    const qsizetype nul = page.indexOf('\0');
+    if (nul >= 0) {
+        *error = { lineOfOffset(page, nul),
+            QStringLiteral("the file holds binary data (a NUL byte); it is not an HTML page") };
+        return false;
+    }
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString decoded = utf8.decode(page);
+    if (utf8.hasError()) {
+        page = QString::fromLatin1(page).toUtf8();
+        notes << QStringLiteral(
+            "the page is not UTF-8; it was read as Latin-1 and is saved as UTF-8");
+    }
+    return true;
+}
+
+} // namespace
+
+QString PageError::text() const
+{
+    return line > 0 ? QStringLiteral("line %1: %2").arg(line).arg(message) : message;
+}
+
+QString HtmlPageReader::responsiveMarker()
+{
+    return QStringLiteral("data-zelstudio-rescale");
+}
+
+bool HtmlPageReader::read(const QByteArray& source, HtmlPage* result, PageError* error)
+{
+    QByteArray page = source;
+    HtmlPage found;
+    PageError failure;
+    if (!decodePage(page, &failure, found.notes)) {
+        if (error)
+            *error = failure;
+        return false;
+    }
+
+    const GumboTree tree(
+        gumbo_parse_with_options(&kGumboDefaultOptions, page.constData(), size_t(page.size())));
+    Scan scanned;
+    scan(tree->root, scanned);
+
+    if (scanned.maps.isEmpty()) {
+        const int line
+            = scanned.areas.isEmpty() ? 0 : int(scanned.areas.first().element->start_pos.line);
+        if (error) {
+            *error = { line,
+                scanned.areas.isEmpty()
+                    ? QStringLiteral("the page holds no image map (no <map> element)")
+                    : QStringLiteral("the <area> tags are in no <map> element") };
+        }
+        return false;
+    }
+
+    found.title = scanned.title;
+    found.responsive = page.contains(responsiveMarker().toUtf8());
+    for (const FoundArea& area : std::as_const(scanned.areas)) {
+        if (!area.map)
+            found.areasOutsideMaps << int(area.element->start_pos.line);
+    }
+    for (const int line : std::as_const(found.areasOutsideMaps))
+        found.notes
+            << QStringLiteral("line %1: an <area> outside any map is kept as it is").arg(line);
+
+    for (const GumboElement* map : std::as_const(scanned.maps)) {
+        PageMap pageMap = pageMapOf(page, *map, scanned.areas);
+        if (map->original_end_tag.length == 0) {
+            found.notes << QStringLiteral("line %1: the map \"%2\" is never closed")
+                               .arg(pageMap.line)
+                               .arg(pageMap.name);
+        }
+        for (const GumboElement* image : std::as_const(scanned.images)) {
+            QString target = attributeValue(*image, "usemap").trimmed();
+            if (target.startsWith(QLatin1Char('#')))
+                target.remove(0, 1);
+            if (target.compare(pageMap.name, Qt::CaseInsensitive) == 0) {
+                pageMap.pictureSource = attributeValue(*image, "src");
+                pageMap.pictureAlt = attributeValue(*image, "alt");
+                break;
+            }
+        }
+        for (const MapArea& area : std::as_const(pageMap.areas)) {
+            const AreaGeometry g = area.geometry();
+            if (!g.isShown()) {
+                found.notes << QStringLiteral("line %1: kept and written back, not shown: %2")
+                                   .arg(area.line)
+                                   .arg(g.problem);
+            }
+        }
+        found.maps << pageMap;
+    }
+    if (result)
+        *result = found;
+    return true;
+}
