@@ -178,6 +178,13 @@ public:
     bool pressedInside = false;
     bool suppressClick = false;
     bool notifyingPaint = false;
+    // A layer window: the layers hold only `window` (clipped to the widget)
+    // and their pixel (0, 0) is the widget point `origin`.
+    bool windowed = false;
+    QRect window;
+    QPoint origin;
+    PictureBox::AreaPainter backgroundPainter;
+    PictureBox::AreaPainter contentPainter;
 
     // Raises Paint. A receiver that clears or refreshes from its Paint
     // handler would otherwise raise Paint again without end.
@@ -191,21 +198,93 @@ public:
     }
 
     QImage& target() { return autoRedraw ? persistent : screen; }
+    QRect layerRect() const { return QRect(origin, persistent.size()); }
 
-    // The back colour with the picture on top, over \a area of the persistent layer.
-    void clearPersistent(const QRect& area)
+    // What Cls leaves over \a area (widget coordinates) of \a image, whose
+    // pixel (0, 0) is the widget point \a at.
+    void paintBackground(QImage& image, QPoint at, const QRect& area) const
     {
-        QPainter p(&persistent);
+        QPainter p(&image);
+        p.translate(-at);
         p.setClipRect(area);
+        if (backgroundPainter) {
+            backgroundPainter(p, area);
+            return;
+        }
         p.fillRect(area, Zel::toQColor(backColor, Qt::black));
         if (picture.isNull())
             return;
         // Only the part under the area: a small clear of a large picture
         // stays small.
-        const QImage image = picture.image();
-        const QRect source = area.intersected(image.rect());
+        const QImage shown = picture.image();
+        const QRect source = area.intersected(shown.rect());
         if (!source.isEmpty())
-            p.drawImage(source.topLeft(), image, source);
+            p.drawImage(source.topLeft(), shown, source);
+    }
+
+    // The back colour with the picture on top, over \a area (widget
+    // coordinates) of the persistent layer.
+    void clearPersistent(const QRect& area) { paintBackground(persistent, origin, area); }
+
+    // Background and persistent drawing of \a area, as the layers would
+    // hold it there.
+    void paintExposed(QImage& image, QPoint at, const QRect& area) const
+    {
+        paintBackground(image, at, area);
+        if (!contentPainter)
+            return;
+        QPainter p(&image);
+        p.setRenderHint(QPainter::Antialiasing, false);
+        p.translate(-at);
+        p.setClipRect(area);
+        contentPainter(p, area);
+    }
+
+    QRect wantedWindow() const
+    {
+        // Layers of at least one pixel, as for a surface of no size.
+        const QRect inside = window.intersected(q->rect());
+        return inside.isEmpty() ? QRect(0, 0, 1, 1) : inside;
+    }
+
+    // Moves the layers to \a want. What both windows share is kept (with
+    // Keep); the rest is produced afresh.
+    void moveWindow(const QRect& want, PictureBox::WindowChange change)
+    {
+        const QRect old = layerRect();
+        const QImage oldPersistent = persistent;
+        const QImage oldScreen = screen;
+        persistent = QImage(want.size(), QImage::Format_RGB32);
+        screen = QImage(want.size(), QImage::Format_RGB32);
+        origin = want.topLeft();
+        const bool keep = change == PictureBox::WindowChange::Keep
+            && oldPersistent.format() == QImage::Format_RGB32
+            && oldScreen.size() == oldPersistent.size();
+        const QRect shared = keep ? want.intersected(old) : QRect();
+        if (shared.isEmpty()) {
+            if (keep)
+                paintExposed(persistent, origin, want);
+            else
+                clearPersistent(want);
+            copyRect(screen, persistent, screen.rect());
+            return;
+        }
+        copyShifted(persistent, oldPersistent, shared, old.topLeft());
+        copyShifted(screen, oldScreen, shared, old.topLeft());
+        for (const QRect& r : QRegion(want).subtracted(QRegion(shared))) {
+            paintExposed(persistent, origin, r);
+            copyRect(screen, persistent, r.translated(-origin));
+        }
+    }
+
+    // Copies the widget rectangle \a area from \a from (whose pixel (0, 0)
+    // is the widget point \a fromOrigin) into the same place of \a to.
+    void copyShifted(QImage& to, const QImage& from, const QRect& area, QPoint fromOrigin) const
+    {
+        const size_t bytes = size_t(area.width()) * 4;
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            std::memcpy(to.scanLine(y - origin.y()) + (area.left() - origin.x()) * 4,
+                from.constScanLine(y - fromOrigin.y()) + (area.left() - fromOrigin.x()) * 4, bytes);
     }
 
     // A caller may have assigned another image through drawingLayer().
@@ -223,6 +302,13 @@ public:
     {
         normalize(persistent);
         normalize(screen);
+        if (windowed) {
+            const QRect want = wantedWindow();
+            if (want != layerRect() || screen.size() != persistent.size())
+                moveWindow(want, PictureBox::WindowChange::Keep);
+            return;
+        }
+        origin = QPoint(0, 0);
         const QSize want = q->size().expandedTo(QSize(1, 1));
         const QSize have = persistent.size().boundedTo(screen.size());
         if (have.width() >= want.width() && have.height() >= want.height())
@@ -241,9 +327,9 @@ public:
     // After drawing: a persistent drawing shows on the screen too.
     void shown(const QRect& dirty)
     {
-        const QRect area = dirty.isNull() ? persistent.rect() : dirty;
+        const QRect area = dirty.isNull() ? layerRect() : dirty;
         if (autoRedraw)
-            copyRect(screen, persistent, area);
+            copyRect(screen, persistent, area.translated(-origin));
         q->update(area.intersected(q->rect()));
     }
 
@@ -293,8 +379,8 @@ public:
 
     // A raster-operation line or box outline of one-pixel solid strips (no
     // fill), drawn straight into the layer; false when it is no such figure.
-    bool drawStraightStrips(QPoint a, QPoint b, const QRect& box, std::optional<OLE_COLOR> color,
-        PictureBox::LineKind kind)
+    bool drawStraightStrips(
+        QPoint a, QPoint b, QRect box, std::optional<OLE_COLOR> color, PictureBox::LineKind kind)
     {
         const bool solidThin = drawWidth == 1
             && (drawStyle == PictureBox::Solid || drawStyle == PictureBox::InsideSolid);
@@ -308,6 +394,7 @@ public:
         ensureSize();
         QImage& layer = target();
         const QRgb pen = Zel::toQColor(color.value_or(foreColor), Qt::black).rgb();
+        box.translate(-origin);
         if (straight) {
             rasterOpFill(layer, box, drawMode, pen);
             return true;
@@ -328,6 +415,7 @@ public:
     {
         ensureSize();
         auto p = std::make_unique<QPainter>(&target());
+        p->translate(-origin);
         p->setRenderHint(QPainter::Antialiasing, false);
         p->setCompositionMode(compositionFor(drawMode));
         p->setPen(pen(color));
@@ -406,7 +494,7 @@ void PictureBox::setBackColor(OLE_COLOR New_BackColor)
     // Even the same colour clears, as the host does on every assignment.
     d->backColor = New_BackColor;
     d->ensureSize();
-    d->clearPersistent(d->persistent.rect());
+    d->clearPersistent(d->layerRect());
     d->restoreScreen();
     d->notifyPaint();
 }
@@ -514,7 +602,7 @@ void PictureBox::setPicture(const StdPicture& New_Picture)
 {
     d->picture = New_Picture;
     d->ensureSize();
-    d->clearPersistent(d->persistent.rect());
+    d->clearPersistent(d->layerRect());
     d->restoreScreen();
     d->notifyPaint();
 }
@@ -553,7 +641,7 @@ void PictureBox::Cls()
     d->currentX = 0;
     d->currentY = 0;
     if (d->autoRedraw) {
-        d->clearPersistent(d->persistent.rect());
+        d->clearPersistent(d->layerRect());
         d->restoreScreen();
         return;
     }
@@ -564,11 +652,11 @@ void PictureBox::Cls()
 void PictureBox::clearArea(const QRect& area)
 {
     d->ensureSize();
-    const QRect r = area.intersected(d->persistent.rect());
+    const QRect r = area.intersected(d->layerRect());
     if (r.isEmpty())
         return;
     d->clearPersistent(r);
-    copyRect(d->screen, d->persistent, r);
+    copyRect(d->screen, d->persistent, r.translated(-d->origin));
     update(r.intersected(rect()));
 }
 
@@ -652,7 +740,7 @@ void PictureBox::Circle(float x, float y, float radius, std::optional<OLE_COLOR>
     const QRect dirty = box.adjusted(-reach, -reach, reach + 1, reach + 1);
     QPainterPath path;
     path.addEllipse(box);
-    d->fillAndStroke(*p, path, dirty.intersected(d->target().rect()));
+    d->fillAndStroke(*p, path, dirty.intersected(d->layerRect()));
     p->end();
     d->shown(dirty);
 }
@@ -668,7 +756,7 @@ void PictureBox::Polygon(const QPolygon& points)
     path.setFillRule(Qt::WindingFill);
     path.addPolygon(QPolygonF(points));
     path.closeSubpath();
-    d->fillAndStroke(*p, path, dirty.intersected(d->target().rect()));
+    d->fillAndStroke(*p, path, dirty.intersected(d->layerRect()));
     p->end();
     d->shown(dirty);
 }
@@ -694,9 +782,16 @@ void PictureBox::PSet(float x, float y, std::optional<OLE_COLOR> color)
 qint32 PictureBox::Point(float x, float y) const
 {
     const QPoint at(px(x), px(y));
-    if (!rect().contains(at) || !d->screen.rect().contains(at))
+    if (!rect().contains(at))
         return -1;
-    return qint32(Zel::fromQColor(QColor(d->screen.pixel(at))));
+    if (d->layerRect().contains(at) && d->screen.size() == d->persistent.size())
+        return qint32(Zel::fromQColor(QColor(d->screen.pixel(at - d->origin))));
+    if (!d->windowed)
+        return -1;
+    // Outside the window the surface holds what its painters give there.
+    QImage one(1, 1, QImage::Format_RGB32);
+    d->paintExposed(one, at, QRect(at, QSize(1, 1)));
+    return qint32(Zel::fromQColor(QColor(one.pixel(0, 0))));
 }
 
 void PictureBox::Print(const QString& text)
@@ -790,6 +885,52 @@ void PictureBox::endPaint(std::unique_ptr<QPainter> painter, const QRect& dirty)
     d->shown(dirty);
 }
 
+void PictureBox::setLayerWindow(const QRect& window, WindowChange change)
+{
+    d->normalize(d->persistent);
+    d->normalize(d->screen);
+    d->windowed = true;
+    d->window = window;
+    const QRect want = d->wantedWindow();
+    if (change == WindowChange::Keep && want == d->layerRect()
+        && d->screen.size() == d->persistent.size())
+        return;
+    d->moveWindow(want, change);
+    update();
+}
+
+void PictureBox::clearLayerWindow()
+{
+    if (!d->windowed)
+        return;
+    d->windowed = false;
+    d->persistent = QImage();
+    d->screen = QImage();
+    d->origin = QPoint(0, 0);
+    d->ensureSize();
+    update();
+}
+
+bool PictureBox::hasLayerWindow() const
+{
+    return d->windowed;
+}
+
+QRect PictureBox::layerRect() const
+{
+    return d->layerRect();
+}
+
+void PictureBox::setBackgroundPainter(AreaPainter painter)
+{
+    d->backgroundPainter = std::move(painter);
+}
+
+void PictureBox::setContentPainter(AreaPainter painter)
+{
+    d->contentPainter = std::move(painter);
+}
+
 QPen PictureBox::currentPen(std::optional<OLE_COLOR> color) const
 {
     return d->pen(color);
@@ -807,9 +948,10 @@ void PictureBox::paintEvent(QPaintEvent* event)
     // A layer replaced through drawingLayer() is taken in by the next drawing
     // call; until then only a proper one is shown.
     const bool showable = d->screen.format() == QImage::Format_RGB32;
-    const QRect fromLayer = showable ? area.intersected(d->screen.rect()) : QRect();
+    const QRect layer(d->origin, d->screen.size());
+    const QRect fromLayer = showable ? area.intersected(layer) : QRect();
     if (!fromLayer.isEmpty())
-        p.drawImage(fromLayer, d->screen, fromLayer);
+        p.drawImage(fromLayer, d->screen, fromLayer.translated(-d->origin));
     // The layers lag behind a pending resize for a moment; fill the rest.
     const QRegion rest = QRegion(area).subtracted(QRegion(fromLayer));
     for (const QRect& r : rest)
@@ -819,7 +961,9 @@ void PictureBox::paintEvent(QPaintEvent* event)
 void PictureBox::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    d->ensureSize();
+    // A windowed surface follows its window, which the owner sets next.
+    if (!d->windowed)
+        d->ensureSize();
     Zel::guardEvent("PictureBox", [this] { Q_EMIT Resize(); });
 }
 

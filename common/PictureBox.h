@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QPolygon>
 #include <QWidget>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -21,6 +22,12 @@ class PictureBoxPrivate;
 /// persistent layer (Refresh, or Cls with AutoRedraw off) wipes it.
 /// Coordinates are pixels. The layers follow the widget's size; content is
 /// kept when it grows.
+///
+/// A surface far larger than any screen can hold only a window of itself
+/// (setLayerWindow): the layers then cover that rectangle alone, drawing
+/// and reading still use the widget's coordinates, and what scrolls into
+/// the window is produced by the background and content painters. Marks
+/// drawn with AutoRedraw off are kept only while they stay in the window.
 class PictureBox : public QWidget
 {
     Q_OBJECT
@@ -72,6 +79,13 @@ public:
     };
     /// How Line draws: a line, a box outline, or a filled box (in the line colour).
     enum class LineKind { Line, Box, FilledBox };
+    /// What a moved layer window does with the part it still shares with
+    /// the old one: keep it, or discard everything because the owner is
+    /// about to redraw the whole window anyway.
+    enum class WindowChange { Keep, Discard };
+    /// Paints \a area (widget coordinates; the painter is set up for them
+    /// and clipped to \a area) of the surface.
+    using AreaPainter = std::function<void(QPainter& painter, const QRect& area)>;
 
     explicit PictureBox(QWidget* parent = nullptr);
     ~PictureBox() override;
@@ -142,18 +156,37 @@ public:
         const StdPicture& picture, float x, float y, float width = -1, float height = -1);
 
     /// The layer drawing goes to now (persistent with AutoRedraw on, else the
-    /// screen). Use beginPaint/endPaint to draw with a QPainter.
+    /// screen). Use beginPaint/endPaint to draw with a QPainter. The layers
+    /// cover layerRect(), which starts at (0, 0) unless a layer window is set.
     QImage& drawingLayer();
     const QImage& persistentLayer() const;
     const QImage& screenLayer() const;
     /// A painter on the current drawing layer set up with the draw mode, pen
-    /// and brush; endPaint shows what was drawn.
+    /// and brush, in widget coordinates; endPaint shows what was drawn.
     std::unique_ptr<QPainter> beginPaint();
     void endPaint(std::unique_ptr<QPainter> painter, const QRect& dirty = {});
 
     /// The pen and brush that the current settings give (for own drawing).
     QPen currentPen(std::optional<OLE_COLOR> color = {}) const;
     QBrush currentBrush() const;
+
+    /// Holds the layers for \a window only (widget coordinates, clipped to
+    /// the widget; at least one pixel). Newly covered parts get the
+    /// background and then the content painter; with Discard the whole
+    /// window gets the background alone.
+    void setLayerWindow(const QRect& window, WindowChange change = WindowChange::Keep);
+    /// Back to layers that cover the whole widget.
+    void clearLayerWindow();
+    bool hasLayerWindow() const;
+    /// The widget rectangle the layers cover: the layer pixel (0, 0) is the
+    /// widget point layerRect().topLeft().
+    QRect layerRect() const;
+    /// What Cls returns the persistent layer to; by default the back colour
+    /// with the picture at (0, 0).
+    void setBackgroundPainter(AreaPainter painter);
+    /// The persistent drawing of an area that enters the layer window (or is
+    /// read by Point outside it), painted over the background.
+    void setContentPainter(AreaPainter painter);
 
 Q_SIGNALS:
     /// Host-style notifications: Button is 1 left, 2 right, 4 middle;

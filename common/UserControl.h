@@ -2,6 +2,7 @@
 
 #include "PropertyBag.h"
 #include "StdFont.h"
+#include "StdPicture.h"
 
 #include <QWidget>
 
@@ -58,6 +59,28 @@ Q_SIGNALS:
 protected:
     /// Marks the property stored under \a key changed and notifies the host.
     void PropertyChanged(const QString& key);
+
+    /// A setter's common start: stores \a value in \a field and marks the
+    /// property of \a key changed; false, changing nothing, when the field
+    /// held that value already.
+    template<typename T, typename U> bool setIfChanged(T& field, const U& value, const QString& key)
+    {
+        if (field == value)
+            return false;
+        field = value;
+        PropertyChanged(key);
+        return true;
+    }
+    /// Pictures are held by reference: the same object is no change, another
+    /// one with equal pixels is.
+    bool setIfChanged(StdPicture& field, const StdPicture& value, const QString& key)
+    {
+        if (field.isSameObject(value))
+            return false;
+        field = value;
+        PropertyChanged(key);
+        return true;
+    }
 
 private:
     bool m_userMode = true;

@@ -578,8 +578,10 @@ void StudioWindow::documentReplaced(const QString& fileName)
     m_figureToArea.clear();
     m_areaToFigure.clear();
     m_map->setPicture(m_document->picture());
-    m_map->resize(
-        std::max(1, m_document->picture().Width()), std::max(1, m_document->picture().Height()));
+    // Room for the whole picture beside the control's own scroll bars.
+    constexpr int ScrollBarRoom = 21;
+    m_map->resize(std::max(1, m_document->picture().Width()) + ScrollBarRoom,
+        std::max(1, m_document->picture().Height()) + ScrollBarRoom);
     refresh();
 }
 

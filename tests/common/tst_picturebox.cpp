@@ -535,6 +535,48 @@ private Q_SLOTS:
         second->setFocus();
         QTRY_COMPARE(lost.count(), 1);
     }
+    void layerWindowHoldsOnlyItsPart()
+    {
+        // A 1000 x 800 surface that holds 200 x 150 of itself; a content
+        // painter stands for the owner's persistent drawing (a blue row).
+        auto box = makeBox();
+        box->resize(1000, 800);
+        box->setContentPainter([](QPainter& p, const QRect&) {
+            p.fillRect(QRect(0, 130, 1000, 1), QColor(Qt::blue));
+        });
+        box->setLayerWindow(QRect(100, 100, 200, 150), PictureBox::WindowChange::Discard);
+        QCOMPARE(box->layerRect(), QRect(100, 100, 200, 150));
+        QCOMPARE(box->persistentLayer().size(), QSize(200, 150));
+        QCOMPARE(box->Point(150, 130), qint32(White)); // discarded: background only
+
+        // Drawing keeps widget coordinates.
+        box->setAutoRedraw(true);
+        box->Line(0, 120, 999, 120, Red);
+        box->Line(0, 130, 999, 130, Blue);
+        box->setAutoRedraw(false);
+        box->Line(0, 140, 999, 140, Red); // a mark on the screen layer only
+        QCOMPARE(box->persistentLayer().pixelColor(50, 20), QColor(Qt::red));
+        QCOMPARE(box->Point(150, 120), qint32(Red));
+        QCOMPARE(box->Point(150, 140), qint32(Red));
+        // Outside the window the surface shows its background and content.
+        QCOMPARE(box->Point(50, 120), qint32(White));
+        QCOMPARE(box->Point(50, 130), qint32(Blue));
+
+        // Moved: the shared part keeps everything, the new part is produced.
+        box->setLayerWindow(QRect(150, 110, 200, 150));
+        QCOMPARE(box->Point(200, 120), qint32(Red));
+        QCOMPARE(box->Point(200, 140), qint32(Red));
+        QCOMPARE(box->Point(320, 120), qint32(White));
+        QCOMPARE(box->Point(320, 140), qint32(White));
+        QCOMPARE(box->Point(320, 130), qint32(Blue));
+        // Clipped to the widget, at least one pixel.
+        box->setLayerWindow(QRect(900, 700, 500, 500));
+        QCOMPARE(box->layerRect(), QRect(900, 700, 100, 100));
+        box->setLayerWindow(QRect(2000, 2000, 10, 10));
+        QCOMPARE(box->persistentLayer().size(), QSize(1, 1));
+        box->clearLayerWindow();
+        QCOMPARE(box->layerRect(), QRect(0, 0, 1000, 800));
+    }
 };
 
 QTEST_MAIN(TestPictureBox)

@@ -331,7 +331,7 @@ void TestDamageRepaint::zoomAppliesToEveryArea()
 {
     FigureCollection c;
     Figure* f = c.add(rectangle(1, 10, 10, 20, 30));
-    zc::PictureScene scene { c, f, zc::selectionBoxOf(*f, 2.0), {} };
+    zc::PictureScene scene { c, f, zc::selectionBoxOf(*f, 2.0), {}, {} };
     scene.settings.zoom = 2.0;
     scene.settings.figureSize = 3;
     const PictureRepainter r(scene);

@@ -3,6 +3,7 @@
 #include "../areacode/AreaCodeReader.h"
 #include "../areacode/AreaCodeWriter.h"
 #include "../figures/NumberFormat.h"
+#include "../view/ZonecraftView.h"
 #include "Zonecraft_p.h"
 
 #include <QEvent>
@@ -261,6 +262,9 @@ Zonecraft::Zonecraft(QWidget* parent)
     d->workPicture->resize(0, 0);
     d->paintWatch = std::make_unique<PaintWatch>(d.get());
     d->workPicture->installEventFilter(d->paintWatch.get());
+    d->view = std::make_unique<zc::ZonecraftView>(*d);
+    // Start-up applies zoom 100, which shows nothing until a picture exists.
+    d->view->applyZoom(100);
     d->preview = std::make_unique<zc::PreviewController>(*d);
     d->connectEditing();
     d->tabs = std::make_unique<zc::TabStrip>(this);
@@ -271,7 +275,7 @@ Zonecraft::~Zonecraft() = default;
 void Zonecraft::resizeEvent(QResizeEvent* event)
 {
     UserControl::resizeEvent(event);
-    d->picture3->setGeometry(rect());
+    d->view->layout();
     // The tabs and the contained controls follow every layout.
     d->tabs->redrawTabs();
     d->tabs->resizeContainedControls();
@@ -482,14 +486,10 @@ StdPicture Zonecraft::Picture() const
 
 void Zonecraft::setPicture(const StdPicture& New_Picture)
 {
-    if (d->picture.isSameObject(New_Picture))
-        return;
-    d->picture = New_Picture;
-    d->workPicture->setPicture(New_Picture);
-    d->workPicture->resize(
-        int(New_Picture.Width() * d->zoomFactor()), int(New_Picture.Height() * d->zoomFactor()));
-    PropertyChanged(QStringLiteral("Picture"));
-    Redraw(true);
+    d->setIfChanged(d->picture, New_Picture, QStringLiteral("Picture"));
+    // Assigning a picture, even the same one again, shows it at 100 %.
+    if (!New_Picture.isNull())
+        d->view->assignPicture(New_Picture);
 }
 
 float Zonecraft::StartRotate() const
@@ -526,10 +526,8 @@ void Zonecraft::Redraw(bool Repaint)
     if (painter.settings().designMode && !picture->drawingLayer().isNull()) {
         std::unique_ptr<QPainter> p = picture->beginPaint();
         p->setRenderHint(QPainter::Antialiasing, false);
-        // Figures wholly outside the layer are not handed to the painter.
-        painter.paintFigures(*p, d->figures.figures(), picture->drawingLayer().rect());
-        if (d->selected)
-            painter.paintHandles(*p, *d->selected, d->selectionBox);
+        // The layer may hold only the part of the work picture that shows.
+        d->view->paintFigures(*p, picture->layerRect());
         picture->endPaint(std::move(p));
     }
     if (Repaint) {

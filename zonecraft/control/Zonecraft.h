@@ -51,7 +51,9 @@ class Zonecraft : public UserControl, public ZonecraftFigureKinds
     Q_PROPERTY(OLE_COLOR ShapeBorderColor READ ShapeBorderColor WRITE setShapeBorderColor)
     /// The control's lock-all flag (read-only).
     Q_PROPERTY(bool LockAll READ LockAll)
-    /// The picture under the figures, shown at its own size.
+    /// The picture under the figures. Assigning one (even the same again)
+    /// shows it at 100 % and raises ZoomLevelSet(100), leaving ZoomLevel as
+    /// it was; assigning the empty picture changes what is shown not at all.
     Q_PROPERTY(StdPicture Picture READ Picture WRITE setPicture)
     /// Start angle of an interactive rotation, in degrees.
     Q_PROPERTY(float StartRotate READ StartRotate WRITE setStartRotate)
@@ -60,13 +62,14 @@ class Zonecraft : public UserControl, public ZonecraftFigureKinds
     /// Stored flag only.
     Q_PROPERTY(bool PictureAutoSize READ PictureAutoSize WRITE setPictureAutoSize)
     /// Look of the rulers (st_Standard, st_CoolXP); any value is stored.
+    /// Setting it restyles both rulers.
     Q_PROPERTY(Zel_Style VisualStyle READ VisualStyle WRITE setVisualStyle)
     /// The control's own border (Border_None, Border_FixedSingle).
     Q_PROPERTY(BorderStil BorderStyle READ BorderStyle WRITE setBorderStyle)
     /// Pointer number over the work picture while a drawing tool is chosen
     /// and CoolCursor is False.
     Q_PROPERTY(qint16 DrawMousePointer READ DrawMousePointer WRITE setDrawMousePointer)
-    /// Whether the scroll bars show.
+    /// Whether the scroll bars show; hiding them gives the viewport the whole control.
     Q_PROPERTY(bool ShowScrollbars READ ShowScrollbars WRITE setShowScrollbars)
     /// Pointer number over the work picture in preview mode.
     Q_PROPERTY(qint16 PreviewMousePointer READ PreviewMousePointer WRITE setPreviewMousePointer)
@@ -86,9 +89,12 @@ class Zonecraft : public UserControl, public ZonecraftFigureKinds
     Q_PROPERTY(OLE_COLOR TabBackColor READ TabBackColor WRITE setTabBackColor)
     Q_PROPERTY(OLE_COLOR TabBorderColor READ TabBorderColor WRITE setTabBorderColor)
     Q_PROPERTY(OLE_COLOR TabMouseOver READ TabMouseOver WRITE setTabMouseOver)
-    /// Zoom level in percent (see Zoom); any value is stored.
+    /// Zoom level in percent (see Zoom); any value is stored and applied,
+    /// also the stored one again. The picture shows at ZoomLevel / 100 of
+    /// its size, the rulers return to 0 and ZoomLevelSet reports the listed
+    /// levels (25 reports 20; 20 itself and unlisted levels report nothing).
     Q_PROPERTY(qint32 ZoomLevel READ ZoomLevel WRITE setZoomLevel)
-    /// Back colour of the rulers.
+    /// Base colour of the rulers' shaded look (VisualStyle st_CoolXP).
     Q_PROPERTY(OLE_COLOR RulerBackColor READ RulerBackColor WRITE setRulerBackColor)
     /// Whether preview shows the picture at 100 %; stored only, not marked changed.
     Q_PROPERTY(bool ZoomToNormal READ ZoomToNormal WRITE setZoomToNormal)
@@ -101,9 +107,12 @@ class Zonecraft : public UserControl, public ZonecraftFigureKinds
     Q_PROPERTY(StdPicture DrawRectCursor READ DrawRectCursor WRITE setDrawRectCursor)
     /// Whether the rulers show; not persisted (False for a new control, True after loading).
     Q_PROPERTY(bool ShowRulers READ ShowRulers WRITE setShowRulers)
-    /// Whether the horizontal scroll bar may show; not persisted.
+    /// Whether the horizontal scroll bar may be enabled when the picture is
+    /// wider than the viewport; False disables it at once. Not persisted.
     Q_PROPERTY(bool EnabledVerticalBar READ EnabledVerticalBar WRITE setEnabledVerticalBar)
-    /// Standard image size of the zoom surface; not persisted.
+    /// The size zoom 100 shows the picture at (the picture's own size after
+    /// an assignment); setting it re-applies the last assigned ZoomLevel
+    /// unless RepaintArea(False) holds. Not persisted.
     Q_PROPERTY(qint32 PictureWidth READ PictureWidth WRITE setPictureWidth)
     Q_PROPERTY(qint32 PictureHeight READ PictureHeight WRITE setPictureHeight)
     /// There is no device context under Qt: always 0.
@@ -309,6 +318,17 @@ public:
     Q_INVOKABLE qint32 GetFigureIndex() const;
     /// The selected figure's number, 0 when none.
     Q_INVOKABLE qint32 SelectedIndex() const;
+
+    // View
+
+    /// False holds zooms (ZoomLevel, PictureWidth, PictureHeight) and
+    /// ShowRulers back from the screen until True; the values are stored
+    /// and ZoomLevelSet is still raised.
+    Q_INVOKABLE void RepaintArea(bool Repaint);
+    /// Does nothing; kept for hosts that call it.
+    Q_INVOKABLE void ResizeWorkArea();
+    /// Recomputes the scroll bars and edge marks for the current sizes.
+    Q_INVOKABLE void RefreshControl();
     /// The figure under a work-picture point (screen pixels; the figure
     /// created last wins), 0 when none.
     Q_INVOKABLE qint32 FigureAt(float X, float Y) const;
@@ -458,7 +478,8 @@ public:
 Q_SIGNALS:
     /// Undo or redo availability may have changed.
     void HistoryStatus(bool UndoReady, bool RedoReady);
-    /// The zoom level was applied. Not raised yet (zooming is still to come).
+    /// A zoom was applied (ZoomLevel, a new picture, PictureWidth or
+    /// PictureHeight): the listed level it shows, 20 for a level of 25.
     void ZoomLevelSet(Zoom Level);
     /// A selected figure is being moved or resized; its box before this step (screen pixels).
     void FigureXY(qint32 X1, qint32 Y1, qint32 X2, qint32 y2);

@@ -1,6 +1,7 @@
 // The control's stored settings and their persistence.
 
 #include "../goldbutton/TabColors.h"
+#include "../view/ZonecraftView.h"
 #include "Zonecraft.h"
 #include "Zonecraft_p.h"
 
@@ -38,7 +39,8 @@ Zonecraft::Zel_Style Zonecraft::VisualStyle() const
 
 void Zonecraft::setVisualStyle(Zel_Style New_VisualStyle)
 {
-    d->setIfChanged(d->shell.visualStyle, New_VisualStyle, QStringLiteral("VisualStyle"));
+    if (d->setIfChanged(d->shell.visualStyle, New_VisualStyle, QStringLiteral("VisualStyle")))
+        d->view->applyRulerStyle();
 }
 
 Zonecraft::BorderStil Zonecraft::BorderStyle() const
@@ -71,7 +73,9 @@ bool Zonecraft::ShowScrollbars() const
 
 void Zonecraft::setShowScrollbars(bool New_ShowScrollbars)
 {
-    d->setIfChanged(d->shell.showScrollbars, New_ShowScrollbars, QStringLiteral("ShowScrollbars"));
+    if (d->setIfChanged(
+            d->shell.showScrollbars, New_ShowScrollbars, QStringLiteral("ShowScrollbars")))
+        d->view->layout();
 }
 
 qint16 Zonecraft::PreviewMousePointer() const
@@ -199,6 +203,9 @@ qint32 Zonecraft::ZoomLevel() const
 void Zonecraft::setZoomLevel(qint32 New_ZoomLevel)
 {
     d->setIfChanged(d->shell.zoomLevel, New_ZoomLevel, QStringLiteral("ZoomLevel"));
+    // Applied even when the level is the stored one: a new picture shows at
+    // 100 % while the stored level stays what it was.
+    d->view->setZoomLevel(New_ZoomLevel);
 }
 
 OLE_COLOR Zonecraft::RulerBackColor() const
@@ -208,7 +215,9 @@ OLE_COLOR Zonecraft::RulerBackColor() const
 
 void Zonecraft::setRulerBackColor(OLE_COLOR New_RulerBackColor)
 {
-    d->setIfChanged(d->shell.rulerBackColor, New_RulerBackColor, QStringLiteral("RulerBackColor"));
+    if (d->setIfChanged(
+            d->shell.rulerBackColor, New_RulerBackColor, QStringLiteral("RulerBackColor")))
+        d->view->applyRulerStyle();
 }
 
 bool Zonecraft::ZoomToNormal() const
@@ -291,7 +300,9 @@ bool Zonecraft::ShowRulers() const
 
 void Zonecraft::setShowRulers(bool New_ShowRulers)
 {
-    d->setIfChanged(d->shell.showRulers, New_ShowRulers, QStringLiteral("ShowRulers"));
+    if (d->setIfChanged(d->shell.showRulers, New_ShowRulers, QStringLiteral("ShowRulers"))
+        && !d->view->repaintSuppressed())
+        d->view->layout();
 }
 
 bool Zonecraft::EnabledVerticalBar() const
@@ -302,26 +313,41 @@ bool Zonecraft::EnabledVerticalBar() const
 void Zonecraft::setEnabledVerticalBar(bool New_EnabledVerticalBar)
 {
     d->shell.enabledVerticalBar = New_EnabledVerticalBar;
+    if (!New_EnabledVerticalBar)
+        d->view->disableHorizontalBar();
 }
 
 qint32 Zonecraft::PictureWidth() const
 {
-    return d->shell.pictureWidth;
+    return d->view->pictureWidth();
 }
 
 void Zonecraft::setPictureWidth(qint32 New_PictureWidth)
 {
-    d->shell.pictureWidth = New_PictureWidth;
+    d->view->setPictureWidth(New_PictureWidth);
 }
 
 qint32 Zonecraft::PictureHeight() const
 {
-    return d->shell.pictureHeight;
+    return d->view->pictureHeight();
 }
 
 void Zonecraft::setPictureHeight(qint32 New_PictureHeight)
 {
-    d->shell.pictureHeight = New_PictureHeight;
+    d->view->setPictureHeight(New_PictureHeight);
+}
+
+void Zonecraft::RepaintArea(bool Repaint)
+{
+    d->view->setRepaintSuppressed(!Repaint);
+}
+
+void Zonecraft::ResizeWorkArea() { }
+
+void Zonecraft::RefreshControl()
+{
+    ResizeWorkArea();
+    d->view->updateScrollRanges();
 }
 
 qint32 Zonecraft::hdc() const
@@ -347,7 +373,7 @@ void Zonecraft::InitProperties()
     // ImagemapMode, ZoomToNormal and ShapeBorderColor keep what they have.
     d->alignToGrid = true;
     d->picture = StdPicture();
-    d->workPicture->setPicture(d->picture);
+    d->view->clearPicture();
     d->lockAll = false;
     d->figureToDraw = Pointer;
     auto& shared = ZonecraftSharedSettings::instance();
@@ -447,9 +473,9 @@ void Zonecraft::ReadProperties(const PropertyBag& bag)
     d->shell = s;
     d->handlePointers = { 8, 7, 6, 9, 8, 7, 6, 9, 5, 1 };
     Q_EMIT VisibleObject(!d->figures.isEmpty());
-    // The stored picture shows at once; zoom and layout follow at the next resize.
-    d->workPicture->setPicture(picture);
-    d->workPicture->resize(picture.Width(), picture.Height());
+    // The stored picture shows at once, at 100 % and without events; the
+    // layout follows at the next resize.
+    d->view->loadPicture(picture);
     d->applyToolPointer();
     Redraw(true);
 }

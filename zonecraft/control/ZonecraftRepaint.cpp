@@ -8,14 +8,17 @@
 
 zc::PictureScene ZonecraftPrivate::pictureScene() const
 {
-    return { figures, selected, selectionBox, paintSettings() };
+    // The layers may hold only the part of the work picture that shows.
+    const QRect surface
+        = workPicture->hasLayerWindow() ? QRect(QPoint(0, 0), workPicture->size()) : QRect();
+    return { figures, selected, selectionBox, paintSettings(), surface };
 }
 
 void ZonecraftPrivate::repaintPictureRect(const QRectF& pictureRect)
 {
     const zc::PictureRepainter repainter(pictureScene());
     PictureBox* picture = workPicture;
-    const QRect layer = picture->drawingLayer().rect();
+    const QRect layer = picture->layerRect();
     const QRect area = repainter.screenArea(pictureRect).intersected(layer);
     if (area.isEmpty())
         return;

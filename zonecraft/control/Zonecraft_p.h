@@ -16,9 +16,11 @@
 #include <array>
 #include <common/StdPicture.h>
 #include <memory>
-#include <type_traits>
 
 class PictureBox;
+namespace zc {
+class ZonecraftView;
+}
 
 /// The figure outline width, hotspot visibility and fill style are one
 /// setting for every Zonecraft in the process (the tab colours are too, in
@@ -59,8 +61,6 @@ struct ShellSettings
     StdPicture drawRectCursor;
     bool showRulers = false;
     bool enabledVerticalBar = true;
-    qint32 pictureWidth = 0;
-    qint32 pictureHeight = 0;
 };
 
 /// What a created figure should be, before it joins the collection.
@@ -84,6 +84,9 @@ public:
     Zonecraft* const q;
     PictureBox* picture3 = nullptr; // the viewport
     PictureBox* workPicture = nullptr;
+    /// Width of the tab strip left of the horizontal scroll bar; 0 while
+    /// there is no tab. The layout reads it.
+    qint32 tabStripWidth = 0;
 
     zc::FigureCollection figures;
     zc::FigureHistory history;
@@ -117,7 +120,7 @@ public:
     /// Screen pixels per picture pixel. Mouse editing, hit testing and
     /// painting all read it here.
     double zoomFactor() const { return zoom; }
-    double zoom = 1.0; // 1 until zooming exists
+    double zoom = 1.0; // the factor of the zoom last applied
     bool loading = false; // FigActivate_Loading
     // The work picture's persistent content no longer shows the figures; a
     // paint pass is due before the picture is next shown or drawn on.
@@ -137,15 +140,7 @@ public:
     /// false when it held that value already. Pictures compare by object.
     template<typename T> bool setIfChanged(T& field, const T& value, const QString& key)
     {
-        if constexpr (std::is_same_v<T, StdPicture>) {
-            if (field.isSameObject(value))
-                return false;
-        } else if (field == value) {
-            return false;
-        }
-        field = value;
-        q->PropertyChanged(key);
-        return true;
+        return q->setIfChanged(field, value, key);
     }
 
     // Figures
@@ -221,6 +216,8 @@ public:
     void historyStatus() override;
     void stepFinished() override;
 
+    /// Layout, zoom and scrolling, and the work picture's visible window.
+    std::unique_ptr<zc::ZonecraftView> view;
     /// Preview mode: hover, click, tooltip, keyboard and the mode switch.
     std::unique_ptr<zc::PreviewController> preview;
     /// The tab strip and the contained controls; made last, so every child

@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 namespace zc {
 
@@ -88,10 +89,52 @@ void PictureRepainter::paint(QPainter& painter, const QRect& screenRect) const
     // collection's grid instead of asking each figure.
     const std::vector<Figure*> reaching
         = m_scene.figures.figuresIn(figureArea(pictureArea(screenRect)));
-    for (const Figure* figure : reaching)
+    // Where the painter's image lies on the surface, when it holds a part.
+    const auto* image = dynamic_cast<const QImage*>(painter.device());
+    const QPoint origin(
+        -qRound(painter.deviceTransform().dx()), -qRound(painter.deviceTransform().dy()));
+    const bool partial = image && !m_scene.surface.isEmpty();
+    const QRect held = partial ? QRect(origin, image->size()) : QRect();
+    for (const Figure* figure : reaching) {
+        if (partial) {
+            const QRect reach = figurePainter.figureReach(*figure).intersected(m_scene.surface);
+            if (!held.contains(reach) && qint64(reach.width()) * reach.height() <= ScratchLimit) {
+                paintWhole(painter, *figure, reach, screenRect, *image, origin);
+                continue;
+            }
+        }
         figurePainter.paintFigure(painter, *figure);
+    }
     if (m_scene.selected)
         figurePainter.paintHandles(painter, *m_scene.selected, m_scene.selectionBox);
+    painter.restore();
+}
+
+void PictureRepainter::paintWhole(QPainter& painter, const Figure& figure, const QRect& reach,
+    const QRect& screenRect, const QImage& image, QPoint origin) const
+{
+    const QRect shared = reach.intersected(screenRect).intersected(QRect(origin, image.size()));
+    if (shared.isEmpty())
+        return;
+    // The scratch image starts with what the image holds, so fills that
+    // leave pixels alone (transparent, hatches) show what lies beneath.
+    QImage scratch(reach.size(), QImage::Format_RGB32);
+    const QRect from = shared.translated(-origin);
+    for (int y = 0; y < shared.height(); ++y)
+        std::memcpy(
+            scratch.scanLine(shared.top() - reach.top() + y) + (shared.left() - reach.left()) * 4,
+            image.constScanLine(from.top() + y) + from.left() * 4, size_t(shared.width()) * 4);
+    {
+        QPainter p(&scratch);
+        p.setRenderHint(QPainter::Antialiasing, false);
+        p.translate(-reach.topLeft());
+        // A painter of its own: the shared one tracks the pen and brush it
+        // set on the other painter.
+        FigurePainter(settings()).paintFigure(p, figure);
+    }
+    painter.save();
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.drawImage(shared.topLeft(), scratch, shared.translated(-reach.topLeft()));
     painter.restore();
 }
 

@@ -22,6 +22,9 @@ struct PictureScene
     const Figure* selected = nullptr;
     SelectionBox selectionBox;
     PaintSettings settings;
+    /// The whole painted surface (the zoomed work picture) when the painter's
+    /// image holds only a part of it; empty when it holds all of it.
+    QRect surface;
 };
 
 /// Repaints one rectangle of the work picture from the figure state, so a
@@ -54,13 +57,26 @@ public:
     /// Paints, clipped to \a screenRect of the painter's surface, the
     /// figures that reach it in collection order, then the handles. The
     /// caller has cleared the rectangle to the background before.
+    ///
+    /// The painter may draw on an image that holds only a part of the
+    /// surface (translated to surface coordinates). Qt rasterises a line it
+    /// has to cut at the image's edge differently from the same line drawn
+    /// whole, so a figure that crosses that edge is drawn whole in a
+    /// scratch image and copied in: the pixels stay those of a pass over
+    /// the whole surface. (A figure whose scratch image would exceed
+    /// ScratchLimit pixels is drawn cut; its outline may then be a pixel
+    /// off where it crosses the edge.)
     void paint(QPainter& painter, const QRect& screenRect) const;
+    static constexpr qint64 ScratchLimit = 4 * 1024 * 1024;
 
     /// Joins the rectangles that overlap or touch until none do, so no
     /// pixel is painted twice and each figure is painted once per piece.
     static std::vector<QRectF> mergeOverlapping(std::vector<QRectF> rects);
 
 private:
+    void paintWhole(QPainter& painter, const Figure& figure, const QRect& reach,
+        const QRect& screenRect, const QImage& image, QPoint origin) const;
+
     const PictureScene m_scene;
 };
 

@@ -19,6 +19,7 @@ const QString MouseTrackingKey = QStringLiteral("MouseTrackingOn");
 const QString ForeColorKey = QStringLiteral("ForeColor");
 const QString BackColorKey = QStringLiteral("BackColor");
 const QString VisualStyleKey = QStringLiteral("VisualStyle");
+const QString VisualColorKey = QStringLiteral("VisualColor"); // marked, never persisted
 constexpr OLE_COLOR DefaultForeColor = Zel::ButtonTextColor;
 constexpr OLE_COLOR DefaultBackColor = Zel::WindowBackgroundColor;
 
@@ -41,29 +42,19 @@ Zel_AreaScroller::Zel_AreaScroller(QWidget* parent)
 
 Zel_AreaScroller::~Zel_AreaScroller() = default;
 
-void Zel_AreaScroller::markChanged(const char* key)
-{
-    PropertyChanged(QString::fromLatin1(key));
-}
-
 void Zel_AreaScroller::setOrientation(qint32 New_Orientation)
 {
-    if (m_state.orientation == New_Orientation)
+    if (!setIfChanged(m_state.orientation, New_Orientation, OrientationKey))
         return;
-    m_state.orientation = New_Orientation;
     // The shaded background runs across the ruler, which has turned.
     buildBackground();
     update();
-    markChanged("Orientation");
 }
 
 void Zel_AreaScroller::setStartValue(qint32 New_StartValue)
 {
-    if (m_state.startValue == New_StartValue)
-        return;
-    m_state.startValue = New_StartValue;
-    update();
-    markChanged("StartValue");
+    if (setIfChanged(m_state.startValue, New_StartValue, StartValueKey))
+        update();
 }
 
 void Zel_AreaScroller::setZoomValue(double New_ZoomValue)
@@ -76,54 +67,41 @@ void Zel_AreaScroller::setZoomValue(double New_ZoomValue)
 
 void Zel_AreaScroller::setVisualStyle(qint32 New_VisualStyle)
 {
-    if (m_visualStyle == New_VisualStyle)
-        return;
-    m_visualStyle = New_VisualStyle;
-    markChanged("VisualStyle");
+    // Takes effect at the next Refresh.
+    setIfChanged(m_visualStyle, New_VisualStyle, VisualStyleKey);
 }
 
 void Zel_AreaScroller::setVisualColor(OLE_COLOR New_VisualColor)
 {
     m_visualColor = New_VisualColor;
-    markChanged("VisualColor");
+    PropertyChanged(VisualColorKey);
     Refresh();
 }
 
 void Zel_AreaScroller::setMouseTrackingOn(bool New_MouseTrackingOn)
 {
-    if (m_mouseTracking == New_MouseTrackingOn)
-        return;
-    m_mouseTracking = New_MouseTrackingOn;
-    markChanged("MouseTrackingOn");
+    setIfChanged(m_mouseTracking, New_MouseTrackingOn, MouseTrackingKey);
 }
 
 void Zel_AreaScroller::setBorderStyle(qint32 New_BorderStyle)
 {
-    if (m_borderStyle == New_BorderStyle)
+    if (!setIfChanged(m_borderStyle, New_BorderStyle, BorderStyleKey))
         return;
-    m_borderStyle = New_BorderStyle;
     // The shaded background fills the inner surface, which the frame changes.
     buildBackground();
     update();
-    markChanged("BorderStyle");
 }
 
 void Zel_AreaScroller::setForeColor(OLE_COLOR New_ForeColor)
 {
-    if (m_foreColor == New_ForeColor)
-        return;
-    m_foreColor = New_ForeColor;
-    update();
-    markChanged("ForeColor");
+    if (setIfChanged(m_foreColor, New_ForeColor, ForeColorKey))
+        update();
 }
 
 void Zel_AreaScroller::setBackColor(OLE_COLOR New_BackColor)
 {
-    if (m_backColor == New_BackColor)
-        return;
-    m_backColor = New_BackColor;
-    update();
-    markChanged("BackColor");
+    if (setIfChanged(m_backColor, New_BackColor, BackColorKey))
+        update();
 }
 
 zc::RulerState Zel_AreaScroller::paintState() const

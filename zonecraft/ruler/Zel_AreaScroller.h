@@ -112,7 +112,6 @@ protected:
 
 private:
     void buildBackground();
-    void markChanged(const char* key);
 
     zc::RulerState m_state;
     qint32 m_areaWidth = 0;
