@@ -119,7 +119,8 @@ case "$cmd" in
     fi
     failed=()
     for program in build-fuzz/fuzz/fuzz_*; do
-      [ -x "$program" ] || continue
+      # Only the programs: moc leaves fuzz_*_autogen folders beside them.
+      [ -f "$program" ] && [ -x "$program" ] || continue
       name=${program##*/fuzz_}
       run_fuzzer build-fuzz "$name" "$seconds" || failed+=("$name")
     done

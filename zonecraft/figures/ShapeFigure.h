@@ -11,11 +11,13 @@ class ZonecraftFigureKinds
     Q_GADGET
 
 public:
-    /// Figure kinds for ImportFigure, FigureConvert and ShapeInformation.
-    enum DrawFigure { zelrectangle = 1, ZELCIRCLE = 2, zelpolygon = 3 };
+    /// Figure kinds for ImportFigure, FigureConvert and ShapeInformation. Hosts
+    /// pass plain numbers; the fixed underlying type keeps an unknown kind a
+    /// valid value, which the control then refuses with its error.
+    enum DrawFigure : qint32 { zelrectangle = 1, ZELCIRCLE = 2, zelpolygon = 3 };
     Q_ENUM(DrawFigure)
     /// Figure kinds of ShapeFigure.Figure.
-    enum FigureMode { Nofigure = 0, figrectangle = 1, figcircles = 2, figpolygon = 3 };
+    enum FigureMode : qint32 { Nofigure = 0, figrectangle = 1, figcircles = 2, figpolygon = 3 };
     Q_ENUM(FigureMode)
 };
 
