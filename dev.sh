@@ -56,9 +56,13 @@ run_fuzzer() {
   local options=(-max_total_time="$seconds" -timeout=30 -rss_limit_mb=2048 -print_final_stats=1
                  -artifact_prefix="$findings/")
   [ -f "fuzz/dict/$name.dict" ] && options+=(-dict="fuzz/dict/$name.dict")
+  # ZEL_FUZZ_SEED makes a run repeatable; ZEL_FUZZ_LEAKS=0 leaves the leak
+  # check to the sanitizer tests.
+  [ -n "${ZEL_FUZZ_SEED:-}" ] && options+=(-seed="$ZEL_FUZZ_SEED")
+  local leaks=${ZEL_FUZZ_LEAKS:-1}
   echo "== fuzz_$name, $seconds s"
   QT_QPA_PLATFORM=offscreen LC_ALL=C.UTF-8 QT_LOGGING_RULES='qt.qpa.*=false' \
-    ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=fuzz/lsan.supp \
+    ASAN_OPTIONS=detect_leaks=$leaks LSAN_OPTIONS=suppressions=fuzz/lsan.supp \
     UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     "$dir/fuzz/fuzz_$name" "${options[@]}" "$corpus" "${inputs[@]}"
 }
