@@ -54,7 +54,13 @@ void UserControl::loadProperties(const PropertyBag& bag)
     try {
         ReadProperties(bag);
     } catch (const RuntimeError&) {
-        ReadProperties(before);
+        // A control that reads everything before it changes anything is
+        // already as it was; reading the old bag again would apply its
+        // load-time rules a second time.
+        PropertyBag now;
+        WriteProperties(now);
+        if (now.toJson() != before.toJson())
+            ReadProperties(before);
         m_dirty = wasDirty;
         throw;
     }

@@ -1,5 +1,6 @@
 // The tab strip members of Zonecraft; zc::TabStrip does the work.
 
+#include "../view/ZonecraftView.h"
 #include "Zonecraft.h"
 #include "Zonecraft_p.h"
 
@@ -7,6 +8,9 @@ void Zonecraft::AddControlTab(
     const QString& Name, const QString& Caption, QWidget* FormName, const StdPicture& Picture)
 {
     d->tabs->addTab(Name, Caption, FormName, Picture);
+    // The horizontal bar starts where the tabs end.
+    d->tabStripWidth = d->tabs->totalWidth();
+    d->view->layout();
 }
 
 void Zonecraft::RedrawTabs()
