@@ -136,10 +136,10 @@ public:
     // (Nofigure, figrectangle, figcircles, figpolygon) come from
     // ZonecraftFigureKinds, shared with the records.
     /// Area code formats.
-    enum UsingCode { Serverside = 0, ClientSide = 1, customcode = 2 };
+    enum UsingCode : qint32 { Serverside = 0, ClientSide = 1, customcode = 2 };
     Q_ENUM(UsingCode)
     /// Drawing tools (FigureToDraw).
-    enum OperatingMode {
+    enum OperatingMode : qint32 {
         Pointer = 0,
         DrawingRectangle = 1,
         DrawingCircle = 2,
@@ -149,22 +149,27 @@ public:
     };
     Q_ENUM(OperatingMode)
     /// Kinds of history records.
-    enum HistoryActions { Figure_Add = 1, Figure_Move = 2, Figure_Delete = 3, Figure_Convert = 4 };
+    enum HistoryActions : qint32 {
+        Figure_Add = 1,
+        Figure_Move = 2,
+        Figure_Delete = 3,
+        Figure_Convert = 4
+    };
     Q_ENUM(HistoryActions)
     /// Which history list to erase.
-    enum EraseHistory_Style { EraseUndo = 1, EraseRedo = 2, EraseBoth = 3 };
+    enum EraseHistory_Style : qint32 { EraseUndo = 1, EraseRedo = 2, EraseBoth = 3 };
     Q_ENUM(EraseHistory_Style)
     /// FigureHide's choice.
-    enum FigureVisible { Hide = 0, Show = 1 };
+    enum FigureVisible : qint32 { Hide = 0, Show = 1 };
     Q_ENUM(FigureVisible)
     /// The coordinate FigureAdjustSize sets.
-    enum FigureCord { fig_X1 = 1, fig_Y1 = 2, fig_X2 = 3, fig_Y2 = 4 };
+    enum FigureCord : qint32 { fig_X1 = 1, fig_Y1 = 2, fig_X2 = 3, fig_Y2 = 4 };
     Q_ENUM(FigureCord)
     /// Editing or preview.
-    enum AppMode { DesignMode = 1, PreviewMode = 2 };
+    enum AppMode : qint32 { DesignMode = 1, PreviewMode = 2 };
     Q_ENUM(AppMode)
     /// Zoom levels in percent (Factor025 is 20).
-    enum Zoom {
+    enum Zoom : qint32 {
         Factor025 = 20,
         Factor050 = 50,
         Factor075 = 75,
@@ -176,22 +181,22 @@ public:
     };
     Q_ENUM(Zoom)
     /// Preview tooltip look.
-    enum Tool_Style { UseStandard = 0, UseBalloon = 1 };
+    enum Tool_Style : qint32 { UseStandard = 0, UseBalloon = 1 };
     Q_ENUM(Tool_Style)
     /// Ruler look.
-    enum Zel_Style { st_Standard = 1, st_CoolXP = 2 };
+    enum Zel_Style : qint32 { st_Standard = 1, st_CoolXP = 2 };
     Q_ENUM(Zel_Style)
     /// The control's own border.
-    enum BorderStil { Border_None = 0, Border_FixedSingle = 1 };
+    enum BorderStil : qint32 { Border_None = 0, Border_FixedSingle = 1 };
     Q_ENUM(BorderStil)
     /// What the mouse is over in preview mode.
-    enum MouseArea { Area_Picture = 0, area_figure = 1 };
+    enum MouseArea : qint32 { Area_Picture = 0, area_figure = 1 };
     Q_ENUM(MouseArea)
     /// LoadingStatus's argument.
-    enum lstatus { Status_Loading = 1, Status_Finished = 2, Status_Error = 3 };
+    enum lstatus : qint32 { Status_Loading = 1, Status_Finished = 2, Status_Error = 3 };
     Q_ENUM(lstatus)
     /// The loading flag.
-    enum UpdateFigActivate { Ready = 0, NotReady = 1 };
+    enum UpdateFigActivate : qint32 { Ready = 0, NotReady = 1 };
     Q_ENUM(UpdateFigActivate)
 
     explicit Zonecraft(QWidget* parent = nullptr);
