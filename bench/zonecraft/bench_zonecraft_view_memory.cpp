@@ -15,20 +15,6 @@
 
 namespace {
 
-// A field of /proc/self/status in MiB ("VmHWM" is the peak resident size).
-double statusMiB(const char* field)
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    const QByteArray prefix = QByteArray(field) + ':';
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith(prefix))
-            return line.mid(prefix.size()).trimmed().split(' ').value(0).toDouble() / 1024.0;
-    }
-    return -1;
-}
-
 void BM_PeakMemory(benchmark::State& state)
 {
     const int level = int(state.range(0));
