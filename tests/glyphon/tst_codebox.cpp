@@ -617,13 +617,23 @@ private Q_SLOTS:
         QImage lock(8, 8, QImage::Format_ARGB32);
         lock.fill(Qt::blue);
         options.values.insert("LockPicture", QVariant::fromValue(StdPicture(lock)));
-        // The current and the first row need rows; the row tests cover them.
-        options.skipped = { "ListIndex", "TopIndex" };
-        // The look and the layout of a running box, set by its host each time.
-        options.notPersisted = { "SelectBGColor", "CodeStyle", "AutoRender", "BorderStyle",
-            "Show_Number", "Line_Y", "List_AreaHeight", "RenderControl", "Count_TotalLines" };
-        const QString faults
-            = checkPropertyRoundTrip([] { return std::make_unique<Zel_CodeBox>(); }, options);
+        // The look and the layout of a running box, set by its host each time, and the rows
+        // it shows.
+        options.notPersisted
+            = { "SelectBGColor", "CodeStyle", "AutoRender", "BorderStyle", "Show_Number", "Line_Y",
+                  "List_AreaHeight", "RenderControl", "Count_TotalLines", "ListIndex", "TopIndex" };
+        options.notifyRequired = true;
+        const QString faults = checkPropertyRoundTrip(
+            [] {
+                auto box = std::make_unique<Zel_CodeBox>();
+                box->resize(300, 100);
+                // Enough rows to scroll, so ListIndex and TopIndex have somewhere to go.
+                for (int i = 0; i < 40; ++i)
+                    box->AddText(QStringLiteral("<p>row %1</p>").arg(i),
+                        QStringLiteral("k%1").arg(i), QString());
+                return box;
+            },
+            options);
         QVERIFY2(faults.isEmpty(), qPrintable(faults));
     }
 };

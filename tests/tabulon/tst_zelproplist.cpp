@@ -747,9 +747,9 @@ private Q_SLOTS:
         image.fill(Qt::red);
         for (const char* picture : { "SelectionPicture", "MouseIcon", "HeaderBackPicture" })
             options.values.insert(picture, QVariant::fromValue(StdPicture(image)));
-        // The current and the first row need items; the item tests cover them.
-        options.skipped = { "ListIndex", "TopIndex" };
-        options.notPersisted = { "Tmp_Text" };
+        // The current and the first row belong to the running list, not to its stored form.
+        options.notPersisted = { "Tmp_Text", "ListIndex", "TopIndex" };
+        options.notifyRequired = true;
         // Inside the ranges the list clamps to: 9 .. half the width, and the text height.
         options.values.insert("ScrollBarWidth", QVariant::fromValue(qint16(20)));
         options.values.insert("ItemHeight", QVariant::fromValue(qint16(25)));
@@ -757,6 +757,10 @@ private Q_SLOTS:
             [] {
                 auto list = std::make_unique<ZelPropList>();
                 list->resize(300, 200);
+                // Enough rows to scroll, so ListIndex and TopIndex have somewhere to go.
+                for (int i = 0; i < 30; ++i)
+                    list->AddItem(QStringLiteral("k%1").arg(i), QStringLiteral("Row %1").arg(i),
+                        propString, QString(), QString());
                 return list;
             },
             options);

@@ -106,6 +106,26 @@ void ZonecraftPrivate::clearSelection()
         selected->Selected = false;
     selected = nullptr;
     selectedIndex = 0;
+    reportSelection();
+}
+
+void ZonecraftPrivate::setMouseObject(qint32 number)
+{
+    if (mouseObject == number)
+        return;
+    mouseObject = number;
+    Q_EMIT q->m_MouseObjectChanged(number);
+}
+
+void ZonecraftPrivate::reportSelection()
+{
+    if (selectionNoticeHeld)
+        return;
+    const qint32 number = selected ? selected->ControlIndex : 0;
+    if (number == reportedSelection)
+        return;
+    reportedSelection = number;
+    Q_EMIT q->m_SelectedObjectChanged(number);
 }
 
 void ZonecraftPrivate::select(Figure* figure)
@@ -120,6 +140,7 @@ void ZonecraftPrivate::select(Figure* figure)
     selected = figure;
     selectedIndex = figure->ControlIndex;
     setFigureFocus(figure);
+    reportSelection();
     const qint32 number = figure->ControlIndex;
     Q_EMIT q->GetKey(figure->Key, number);
     // The host may have changed the figures from inside the event.
@@ -152,7 +173,10 @@ Figure* ZonecraftPrivate::replaceFigure(std::unique_ptr<Figure> replacement)
 {
     const qint32 number = replacement->ControlIndex;
     const bool wasSelected = selected && selected->ControlIndex == number;
+    // The same number stays selected: bindings hear of no change.
+    selectionNoticeHeld = true;
     takeFigure(number);
+    selectionNoticeHeld = false;
     Figure* figure = figures.add(std::move(replacement));
     if (wasSelected) {
         figure->Selected = true;
@@ -160,6 +184,7 @@ Figure* ZonecraftPrivate::replaceFigure(std::unique_ptr<Figure> replacement)
         selectedIndex = number;
         setFigureFocus(figure);
     }
+    reportSelection();
     return figure;
 }
 
@@ -302,6 +327,7 @@ void Zonecraft::setImagemapMode(AppMode New_ImagemapMode)
     d->imagemapMode = New_ImagemapMode;
     PropertyChanged(QStringLiteral("ImagemapMode"));
     Redraw(true);
+    Q_EMIT ImagemapModeChanged(ImagemapMode());
 }
 
 bool Zonecraft::AlignToGrid() const
@@ -315,6 +341,7 @@ void Zonecraft::setAlignToGrid(bool New_AlignToGrid)
         return;
     d->alignToGrid = New_AlignToGrid;
     PropertyChanged(QStringLiteral("AlignToGrid"));
+    Q_EMIT AlignToGridChanged(AlignToGrid());
 }
 
 Zonecraft::OperatingMode Zonecraft::FigureToDraw() const
@@ -326,9 +353,14 @@ void Zonecraft::setFigureToDraw(OperatingMode New_FigureToDraw)
 {
     // Another tool drops what the old one had under way.
     d->engine.cancel();
+    // Choosing the tool in use again still starts it afresh, but changes no stored value.
+    const bool changed = d->figureToDraw != New_FigureToDraw;
     d->figureToDraw = New_FigureToDraw;
-    PropertyChanged(QStringLiteral("FigureToDraw"));
+    if (changed)
+        PropertyChanged(QStringLiteral("FigureToDraw"));
     d->applyToolPointer();
+    if (changed)
+        Q_EMIT FigureToDrawChanged(New_FigureToDraw);
     if (New_FigureToDraw != RotatingFigure || !d->selected)
         return;
     // Turning works on vertices: a rectangle becomes the polygon of its corners.
@@ -348,6 +380,7 @@ void Zonecraft::setFigureSize(qint32 New_FigureSize)
     shared.figureSize = New_FigureSize;
     PropertyChanged(QStringLiteral("FigureSize"));
     Redraw(true);
+    Q_EMIT FigureSizeChanged(FigureSize());
 }
 
 bool Zonecraft::ShowHotspot() const
@@ -363,6 +396,7 @@ void Zonecraft::setShowHotspot(bool New_ShowHotspot)
     shared.showHotspot = New_ShowHotspot;
     PropertyChanged(QStringLiteral("ShowHotspot"));
     Redraw(true);
+    Q_EMIT ShowHotspotChanged(ShowHotspot());
 }
 
 qint16 Zonecraft::FillStyle() const
@@ -378,6 +412,7 @@ void Zonecraft::setFillStyle(qint16 New_FillStyle)
     shared.fillStyle = New_FillStyle;
     PropertyChanged(QStringLiteral("FillStyle"));
     Redraw(true);
+    Q_EMIT FillStyleChanged(FillStyle());
 }
 
 bool Zonecraft::ShowHandles() const
@@ -392,6 +427,7 @@ void Zonecraft::setShowHandles(bool New_ShowHandles)
     d->showHandles = New_ShowHandles;
     PropertyChanged(QStringLiteral("ShowHandles"));
     Redraw(true);
+    Q_EMIT ShowHandlesChanged(ShowHandles());
 }
 
 OLE_COLOR Zonecraft::HandleColor() const
@@ -406,6 +442,7 @@ void Zonecraft::setHandleColor(OLE_COLOR New_HandleColor)
     d->handleColor = New_HandleColor;
     PropertyChanged(QStringLiteral("HandleColor"));
     Redraw(true);
+    Q_EMIT HandleColorChanged(HandleColor());
 }
 
 OLE_COLOR Zonecraft::HandleColorLocked() const
@@ -420,6 +457,7 @@ void Zonecraft::setHandleColorLocked(OLE_COLOR New_HandleColorLocked)
     d->handleColorLocked = New_HandleColorLocked;
     PropertyChanged(QStringLiteral("HandleColorLocked"));
     Redraw(true);
+    Q_EMIT HandleColorLockedChanged(HandleColorLocked());
 }
 
 bool Zonecraft::ShowSupport() const
@@ -433,6 +471,7 @@ void Zonecraft::setShowSupport(bool New_ShowSupport)
         return;
     d->showSupport = New_ShowSupport;
     PropertyChanged(QStringLiteral("ShowSupport"));
+    Q_EMIT ShowSupportChanged(ShowSupport());
 }
 
 QString Zonecraft::ExtractSeperator() const
@@ -446,6 +485,7 @@ void Zonecraft::setExtractSeperator(const QString& New_ExtractSeperator)
         return;
     d->extractSeperator = New_ExtractSeperator;
     PropertyChanged(QStringLiteral("ExtractSeperator"));
+    Q_EMIT ExtractSeperatorChanged(ExtractSeperator());
 }
 
 OLE_COLOR Zonecraft::DrawFigureColor() const
@@ -459,6 +499,7 @@ void Zonecraft::setDrawFigureColor(OLE_COLOR New_DrawFigureColor)
         return;
     d->drawFigureColor = New_DrawFigureColor;
     PropertyChanged(QStringLiteral("DrawFigureColor"));
+    Q_EMIT DrawFigureColorChanged(DrawFigureColor());
 }
 
 OLE_COLOR Zonecraft::ShapeBorderColor() const
@@ -472,6 +513,7 @@ void Zonecraft::setShapeBorderColor(OLE_COLOR New_ShapeBorderColor)
         return;
     d->shapeBorderColor = New_ShapeBorderColor;
     Redraw(true);
+    Q_EMIT ShapeBorderColorChanged(ShapeBorderColor());
 }
 
 bool Zonecraft::LockAll() const
@@ -486,10 +528,12 @@ StdPicture Zonecraft::Picture() const
 
 void Zonecraft::setPicture(const StdPicture& New_Picture)
 {
-    d->setIfChanged(d->picture, New_Picture, QStringLiteral("Picture"));
+    const bool changed = d->setIfChanged(d->picture, New_Picture, QStringLiteral("Picture"));
     // Assigning a picture, even the same one again, shows it at 100 %.
     if (!New_Picture.isNull())
         d->view->assignPicture(New_Picture);
+    if (changed)
+        Q_EMIT PictureChanged(New_Picture);
 }
 
 float Zonecraft::StartRotate() const
@@ -499,7 +543,10 @@ float Zonecraft::StartRotate() const
 
 void Zonecraft::setStartRotate(float New_StartRotate)
 {
+    if (d->startRotate == New_StartRotate)
+        return;
     d->startRotate = New_StartRotate;
+    Q_EMIT StartRotateChanged(New_StartRotate);
 }
 
 Zonecraft::UpdateFigActivate Zonecraft::FigActivate_Loading() const
