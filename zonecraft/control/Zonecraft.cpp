@@ -12,8 +12,8 @@
 #include <QScopeGuard>
 #include <algorithm>
 #include <common/Dialogs.h>
-#include <common/MousePointer.h>
 #include <common/HostConvert.h>
+#include <common/MousePointer.h>
 #include <common/PictureBox.h>
 #include <common/RuntimeError.h>
 
