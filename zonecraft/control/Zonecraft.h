@@ -555,6 +555,9 @@ Q_SIGNALS:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    /// A new palette repaints the work picture, whose handle frames use a
+    /// system colour kept on its persistent layer.
+    void changeEvent(QEvent* event) override;
 
 private:
     friend class ZonecraftPrivate;
