@@ -1,5 +1,6 @@
 #include "Zel_CodeBox.h"
 
+#include "CodeBoxAccessible_p.h"
 #include "CodeTokenizer_p.h"
 #include "Zel_CodeBox_p.h"
 
@@ -422,6 +423,7 @@ Zel_CodeBox::Zel_CodeBox(QWidget* parent)
     d->surface->setFont(d->fonts.font(CodeFonts::Regular));
     d->scrollBar = new QScrollBar(Qt::Vertical, this);
     d->scrollBar->setObjectName(QStringLiteral("VScroll1"));
+    watchCodeBoxAccessibility(this);
     d->scrollBar->setFocusPolicy(Qt::NoFocus);
     d->scrollBar->hide();
     d->scrollBar->setSingleStep(1);

@@ -1,6 +1,7 @@
 #include "ZelPropList.h"
 
 #include "DescriptionPane.h"
+#include "PropListAccessible.h"
 #include "PropListEditors.h"
 #include "PropListLayout.h"
 #include "PropListSurface.h"
@@ -701,6 +702,7 @@ ZelPropList::ZelPropList(QWidget* parent)
     d->editors = std::make_unique<PropListEditors>(d.get(), d->surface);
     d->scrollBar = new QScrollBar(Qt::Vertical, this);
     d->scrollBar->setObjectName(QStringLiteral("sbUC"));
+    watchAccessibility(this);
     d->scrollBar->setMinimum(0);
     d->scrollBar->setMaximum(0);
     d->scrollBar->hide();
@@ -749,6 +751,8 @@ void ZelPropList::AddItem(const QString& Key, const QString& Caption, PropertySt
     d->queueRangeSync();
     if (position < d->topIndex + d->visibleRows)
         d->updateRow(position);
+    if (position >= 0)
+        announceRows(this, QAccessibleTableModelChangeEvent::RowsInserted, position, position);
 }
 
 void ZelPropList::InsertItem(qint32 Index, const QVariant& Text, qint16 Icon, qint16 IconSelected)
@@ -773,6 +777,7 @@ void ZelPropList::InsertItem(qint32 Index, const QVariant& Text, qint16 Icon, qi
     d->syncScrollBar();
     d->updateVisibleRows();
     d->reportIndexes();
+    announceRows(this, QAccessibleTableModelChangeEvent::RowsInserted, Index, Index);
 }
 
 bool ZelPropList::ModifyItem(const QString& Key, const QVariant& Value)
@@ -804,6 +809,7 @@ bool ZelPropList::ModifyItem(const QString& Key, const QVariant& Value)
         d->store.at(position).Value = text;
         if (!d->props.lockRedraw)
             d->updateRow(position);
+        announceValue(this, position);
     }
     return true;
 }
@@ -817,6 +823,8 @@ void ZelPropList::RemoveItem(const QString& Key)
     d->syncScrollBar();
     d->fullRepaint();
     d->reportIndexes();
+    if (position >= 0)
+        announceRows(this, QAccessibleTableModelChangeEvent::RowsRemoved, position, position);
 }
 
 void ZelPropList::Clear()
@@ -839,6 +847,7 @@ void ZelPropList::Clear()
     d->topIndex = d->scrollBar->value();
     d->fullRepaint();
     d->reportIndexes();
+    announceRows(this, QAccessibleTableModelChangeEvent::ModelReset);
 }
 
 qint32 ZelPropList::ListCount() const
@@ -863,6 +872,7 @@ void ZelPropList::setItemText(qint32 Index, const QString& New_ItemText)
     d->store.at(Index).Value = New_ItemText;
     if (!d->props.lockRedraw)
         d->updateRow(Index);
+    announceValue(this, Index);
 }
 
 qint16 ZelPropList::ItemIcon(qint32 Index) const

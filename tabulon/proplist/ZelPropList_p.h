@@ -70,6 +70,7 @@ class ZelPropListPrivate
 public:
     explicit ZelPropListPrivate(ZelPropList* q);
     ~ZelPropListPrivate();
+    static ZelPropListPrivate* get(ZelPropList* list) { return list->d.get(); }
 
     ZelPropList* const q;
     Tabulon::ItemStore store;

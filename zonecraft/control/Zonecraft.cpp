@@ -4,6 +4,7 @@
 #include "../areacode/AreaCodeWriter.h"
 #include "../figures/NumberFormat.h"
 #include "../view/ZonecraftView.h"
+#include "ZonecraftAccessible_p.h"
 #include "Zonecraft_p.h"
 
 #include <QEvent>
@@ -283,6 +284,7 @@ Zonecraft::Zonecraft(QWidget* parent)
     d->picture3->setBackColor(0xC0C0C0);
     d->workPicture = new PictureBox(d->picture3);
     d->workPicture->setObjectName(QStringLiteral("WorkPicture"));
+    zc::watchAccessibility(this);
     d->workPicture->setBackColor(0xE0E0E0);
     d->workPicture->move(0, 0);
     d->workPicture->resize(0, 0);
