@@ -7,10 +7,12 @@
 #include <tabulon/ZelPropList.h>
 
 const QString HotspotProperties::PageTitle = QStringLiteral("page.title");
+const QString HotspotProperties::PageDate = QStringLiteral("page.date");
 const QString HotspotProperties::PictureFile = QStringLiteral("picture.file");
 const QString HotspotProperties::MapName = QStringLiteral("map.name");
 const QString HotspotProperties::MapCount = QStringLiteral("map.count");
 const QString HotspotProperties::Responsive = QStringLiteral("map.responsive");
+const QString HotspotProperties::Order = QStringLiteral("hotspot.order");
 const QString HotspotProperties::Shape = QStringLiteral("hotspot.shape");
 const QString HotspotProperties::Coords = QStringLiteral("hotspot.coords");
 const QString HotspotProperties::Colour = QStringLiteral("hotspot.colour");
@@ -119,6 +121,9 @@ void HotspotProperties::fill(ZelPropList& list, const MapDocument& document,
     list.AddItem(QStringLiteral("page"), QStringLiteral("Page"), propHeader, {}, {});
     list.AddItem(PageTitle, QStringLiteral("Title"), propString, document.title(),
         QStringLiteral("The page's title, and the picture's alt text on a new page."));
+    list.AddItem(PageDate, QStringLiteral("Date"), propcalendar,
+        document.date().isValid() ? Zel::shortDate(document.date()) : QString(),
+        QStringLiteral("The page's date, written in its head for search engines and archives."));
     list.AddItem(PictureFile, QStringLiteral("Picture"), propBrowse, document.pictureName(),
         QStringLiteral("The picture the hotspots lie on (%1 x %2 pixels).")
             .arg(document.picture().Width())
@@ -136,8 +141,14 @@ void HotspotProperties::fill(ZelPropList& list, const MapDocument& document,
             "Adds a script that fits the coordinates to the shown size of the picture."));
 
     list.AddItem(QStringLiteral("hotspot"), QStringLiteral("Selected hotspot"), propHeader, {}, {});
+    // The only number row is the hotspot's place, so the spin box stops at the last one.
+    list.setSpinMaxValue(std::max(1, document.count()));
     if (selected) {
         const QList<MapProblems::Problem> own = MapProblems::ofArea(problems, selected->id);
+        list.AddItem(Order, QStringLiteral("Place in the page"), propNumber,
+            QString::number(document.indexOf(selected->id) + 1),
+            QStringLiteral("Its position among the areas, from 1: where areas overlap, browsers "
+                           "pick the one that comes first."));
         addItem(list, Shape, QStringLiteral("Shape"), propcombo,
             AreaShape::kindName(AreaShape::kindOf(selected->value(QStringLiteral("shape")))),
             QStringLiteral("Rectangle, circle, polygon, or default (the whole picture)."), own,

@@ -17,10 +17,12 @@ class HotspotProperties
 public:
     /// Item keys; an attribute of the hotspot is AttributePrefix + its name.
     static const QString PageTitle;
+    static const QString PageDate;
     static const QString PictureFile;
     static const QString MapName;
     static const QString MapCount;
     static const QString Responsive;
+    static const QString Order;
     static const QString Shape;
     static const QString Coords;
     static const QString Colour;
