@@ -101,6 +101,7 @@ class TABULON_EXPORT ZelPropList : public UserControl
     Q_PROPERTY(QString Tmp_Text READ Tmp_Text WRITE setTmp_Text)
 
 public:
+    /// An empty list; the host calls InitProperties or ReadProperties next.
     explicit ZelPropList(QWidget* parent = nullptr);
     ~ZelPropList() override;
 
@@ -183,6 +184,10 @@ public:
 
     // --- properties ---
 
+    /// \name Property accessors
+    ///@{
+
+    /// The getter or setter of the property of that name, documented with the property.
     bool Enabled() const;
     void setEnabled(bool New_Enabled);
     using QWidget::setFont;
@@ -260,9 +265,11 @@ public:
     void setTopIndex(qint32 New_TopIndex);
     QString Tmp_Text() const;
     void setTmp_Text(const QString& New_Tmp_Text);
+    ///@}
 
     /// Row height in pixels and whole visible rows of the current layout.
     int rowHeight() const;
+    /// Whole rows that fit in the list area.
     int visibleRowCount() const;
     /// Height of the description pane in pixels (60 at start; the splitter changes it).
     int descriptionHeight() const;
@@ -316,6 +323,11 @@ Q_SIGNALS:
     void ErrorTracker(qint32 ErrNumber);
 
 protected:
+    /// \name Event handlers
+    ///@{
+
+    /// Reimplemented from QWidget: lay out on resize and font or palette change, paint
+    /// the rows, move through them with the keys, and follow the focus.
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
@@ -323,6 +335,7 @@ protected:
     void keyReleaseEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    ///@}
 
 private:
     friend class ZelPropListPrivate;

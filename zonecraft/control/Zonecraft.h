@@ -85,9 +85,11 @@ class Zonecraft : public UserControl, public ZonecraftFigureKinds
     Q_PROPERTY(OLE_COLOR Tooltips_ForeColor READ Tooltips_ForeColor WRITE setTooltips_ForeColor)
     /// Plain (UseStandard) or balloon (UseBalloon) tooltips; any value is stored.
     Q_PROPERTY(Tool_Style Tooltips_Style READ Tooltips_Style WRITE setTooltips_Style)
-    /// Tab strip colours, shared by every Zonecraft in the process.
+    /// Background of the tab strip, shared by every Zonecraft in the process.
     Q_PROPERTY(OLE_COLOR TabBackColor READ TabBackColor WRITE setTabBackColor)
+    /// Border of the tab strip's tabs, shared like TabBackColor.
     Q_PROPERTY(OLE_COLOR TabBorderColor READ TabBorderColor WRITE setTabBorderColor)
+    /// Colour of a tab under the mouse, shared like TabBackColor.
     Q_PROPERTY(OLE_COLOR TabMouseOver READ TabMouseOver WRITE setTabMouseOver)
     /// Zoom level in percent (see Zoom); any value is stored and applied,
     /// also the stored one again. The picture shows at ZoomLevel / 100 of
@@ -100,10 +102,13 @@ class Zonecraft : public UserControl, public ZonecraftFigureKinds
     Q_PROPERTY(bool ZoomToNormal READ ZoomToNormal WRITE setZoomToNormal)
     /// Whether the drawing tools show the four custom cursors below.
     Q_PROPERTY(bool CoolCursor READ CoolCursor WRITE setCoolCursor)
-    /// Custom cursors of the rotation, circle, polygon and rectangle tools.
+    /// Custom cursor of the rotation tool (with CoolCursor).
     Q_PROPERTY(StdPicture RotateCursor READ RotateCursor WRITE setRotateCursor)
+    /// Custom cursor of the circle tool.
     Q_PROPERTY(StdPicture DrawCircleCursor READ DrawCircleCursor WRITE setDrawCircleCursor)
+    /// Custom cursor of the polygon tool.
     Q_PROPERTY(StdPicture DrawPolygonCursor READ DrawPolygonCursor WRITE setDrawPolygonCursor)
+    /// Custom cursor of the rectangle tool.
     Q_PROPERTY(StdPicture DrawRectCursor READ DrawRectCursor WRITE setDrawRectCursor)
     /// Whether the rulers show; not persisted (False for a new control, True after loading).
     Q_PROPERTY(bool ShowRulers READ ShowRulers WRITE setShowRulers)
@@ -114,6 +119,7 @@ class Zonecraft : public UserControl, public ZonecraftFigureKinds
     /// an assignment); setting it re-applies the last assigned ZoomLevel
     /// unless RepaintArea(False) holds. Not persisted.
     Q_PROPERTY(qint32 PictureWidth READ PictureWidth WRITE setPictureWidth)
+    /// The height zoom 100 shows the picture at, like PictureWidth.
     Q_PROPERTY(qint32 PictureHeight READ PictureHeight WRITE setPictureHeight)
     /// There is no device context under Qt: always 0.
     Q_PROPERTY(qint32 hdc READ hdc)
@@ -199,9 +205,15 @@ public:
     enum UpdateFigActivate : qint32 { Ready = 0, NotReady = 1 };
     Q_ENUM(UpdateFigActivate)
 
+    /// A control with no picture and no figures; the host calls InitProperties
+    /// or ReadProperties next, as it would for a newly placed or a loaded control.
     explicit Zonecraft(QWidget* parent = nullptr);
     ~Zonecraft() override;
 
+    /// \name Property accessors
+    ///@{
+
+    /// The getter or setter of the property of that name, documented with the property.
     AppMode ImagemapMode() const;
     void setImagemapMode(AppMode New_ImagemapMode);
     bool AlignToGrid() const;
@@ -296,6 +308,7 @@ public:
     QList<QObject*> m_DrawingTabs() const;
     void setm_DrawingTabs(const QList<QObject*>& New_m_DrawingTabs);
     QObject* m_SelectedTab() const;
+    ///@}
 
     // Persistence (through UserControl::saveProperties and loadProperties)
 
@@ -553,6 +566,7 @@ Q_SIGNALS:
     void PointAddEnd();
 
 protected:
+    /// Lays the viewport, rulers and scroll bars out for the new size.
     void resizeEvent(QResizeEvent* event) override;
 
 private:
