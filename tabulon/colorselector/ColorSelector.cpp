@@ -122,29 +122,20 @@ void ColorSelector::chooseColor(qint32 color)
 
 void ColorSelector::setAppearance(qint32 New_Appearance)
 {
-    if (m_appearance == New_Appearance)
-        return;
-    m_appearance = New_Appearance;
-    PropertyChanged(key("Appearance"));
-    update();
+    if (setIfChanged(m_appearance, New_Appearance, key("Appearance")))
+        update();
 }
 
 void ColorSelector::setControlBorder(bool New_ControlBorder)
 {
-    if (m_controlBorder == New_ControlBorder)
-        return;
-    m_controlBorder = New_ControlBorder;
-    PropertyChanged(key("ControlBorder"));
-    update();
+    if (setIfChanged(m_controlBorder, New_ControlBorder, key("ControlBorder")))
+        update();
 }
 
 void ColorSelector::setBackColor(OLE_COLOR New_BackColor)
 {
-    if (m_backColor == New_BackColor)
-        return;
-    m_backColor = New_BackColor;
-    PropertyChanged(key("BackColor"));
-    update();
+    if (setIfChanged(m_backColor, New_BackColor, key("BackColor")))
+        update();
 }
 
 void ColorSelector::setEnabled(bool New_Enabled)
@@ -166,11 +157,8 @@ void ColorSelector::setViewColor(const QVariant& New_ViewColor)
 
 void ColorSelector::setDisplayHexValue(bool New_DisplayHexValue)
 {
-    if (m_displayHexValue == New_DisplayHexValue)
-        return;
-    m_displayHexValue = New_DisplayHexValue;
-    PropertyChanged(key("DisplayHexValue"));
-    update();
+    if (setIfChanged(m_displayHexValue, New_DisplayHexValue, key("DisplayHexValue")))
+        update();
 }
 
 void ColorSelector::setFont(const StdFont& New_Font)
@@ -185,11 +173,8 @@ void ColorSelector::setFont(const StdFont& New_Font)
 
 void ColorSelector::setShowFlag(bool& flag, bool value, const char* name)
 {
-    if (flag == value)
-        return;
-    flag = value;
-    PropertyChanged(key(name));
-    InitDesign();
+    if (setIfChanged(flag, value, key(name)))
+        InitDesign();
 }
 
 void ColorSelector::setShowTransparent(bool New_ShowTransparent)
@@ -214,10 +199,8 @@ void ColorSelector::setShowCustomColor(bool New_ShowCustomColor)
 
 void ColorSelector::setText(QString& text, const QString& value, const char* name)
 {
-    if (text == value)
+    if (!setIfChanged(text, value, key(name)))
         return;
-    text = value;
-    PropertyChanged(key(name));
     updatePopupContent();
     update();
 }

@@ -54,6 +54,7 @@ private Q_SLOTS:
     void keyboardWalksTheHotspots();
     void mouseOverTheWorkPicture();
     void leavingPreviewDropsHoverAndTip();
+    void modeSwitchKeepsTheZoom();
 
 private:
     Zonecraft& z() { return fixture->z(); }
@@ -430,6 +431,63 @@ void TestPreview::leavingPreviewDropsHoverAndTip()
     QVERIFY(!figure(1)->property("Selected").toBool());
     QVERIFY(figure(2)->property("Selected").toBool());
     QCOMPARE(z().SelectedIndex(), 2);
+}
+
+void TestPreview::modeSwitchKeepsTheZoom()
+{
+    // The rectangle's left edge at x = 10, seen at zoom 100 and at zoom 200.
+    PictureBox* work = z().WorkPicture();
+    const auto edgeShows = [work](int zoom) {
+        return work->Point(float(10 * zoom / 100), float(50 * zoom / 100)) != 0xFFFFFF;
+    };
+    z().setImagemapMode(Zonecraft::DesignMode);
+    z().setZoomLevel(200);
+    QCOMPARE(work->size(), QSize(1280, 960));
+    QVERIFY(edgeShows(200));
+    QSignalSpy zoomSet(&z(), &Zonecraft::ZoomLevelSet);
+
+    // Without ZoomToNormal preview keeps the zoom; the figures are gone.
+    z().setZoomToNormal(false);
+    z().setImagemapMode(Zonecraft::PreviewMode);
+    QCOMPARE(work->size(), QSize(1280, 960));
+    QVERIFY(zoomSet.isEmpty());
+    QVERIFY(!edgeShows(200));
+    z().setImagemapMode(Zonecraft::DesignMode);
+    QCOMPARE(zoomSet.takeFirst().at(0).toInt(), 200);
+    QVERIFY(edgeShows(200));
+
+    // With it the visitor sees 100 %, while ZoomLevel stays; the same mode
+    // again touches nothing; design gives the level back.
+    z().setZoomToNormal(true);
+    z().PreviewObject(nullptr);
+    z().setImagemapMode(Zonecraft::PreviewMode);
+    QCOMPARE(zoomSet.takeFirst().at(0).toInt(), 100);
+    QCOMPARE(work->size(), QSize(640, 480));
+    QCOMPARE(z().ZoomLevel(), 200);
+    QVERIFY(!edgeShows(100));
+    z().PreviewObject(figure(1));
+    QVERIFY(tipWindow());
+    work->setMousePointer(Zel::PointerCross);
+    z().setImagemapMode(Zonecraft::PreviewMode);
+    QVERIFY(zoomSet.isEmpty());
+    QCOMPARE(work->size(), QSize(640, 480));
+    QVERIFY(tipWindow());
+    QCOMPARE(work->MousePointer(), qint16(Zel::PointerDefault));
+
+    z().setImagemapMode(Zonecraft::DesignMode);
+    QCOMPARE(zoomSet.takeFirst().at(0).toInt(), 200);
+    QCOMPARE(work->size(), QSize(1280, 960));
+    QVERIFY(edgeShows(200));
+    QVERIFY(!tipWindow());
+    QVERIFY(work->toolTip().isEmpty());
+
+    // A control that never showed preview has no level to give back: a
+    // level of 0 would shrink the picture to nothing.
+    ZonecraftFixture fresh;
+    fresh.z().setZoomLevel(300);
+    fresh.z().setImagemapMode(Zonecraft::AppMode(0));
+    fresh.z().setImagemapMode(Zonecraft::DesignMode);
+    QCOMPARE(fresh.z().WorkPicture()->size(), QSize(1920, 1440));
 }
 
 QTEST_MAIN(TestPreview)

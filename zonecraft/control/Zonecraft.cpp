@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <common/Dialogs.h>
 #include <common/HostConvert.h>
+#include <common/MousePointer.h>
 #include <common/PictureBox.h>
 #include <common/RuntimeError.h>
 
@@ -295,13 +296,34 @@ Zonecraft::AppMode Zonecraft::ImagemapMode() const
 
 void Zonecraft::setImagemapMode(AppMode New_ImagemapMode)
 {
-    if (d->imagemapMode == New_ImagemapMode)
+    // Whatever the mode, the pointer starts from the default again.
+    d->workPicture->setMousePointer(Zel::PointerDefault);
+    const AppMode previous = d->imagemapMode;
+    if (previous == New_ImagemapMode)
         return;
-    if (d->imagemapMode == PreviewMode)
+    if (previous == DesignMode)
+        d->engine.reset(); // a gesture under way ends with its marks
+    if (previous == PreviewMode)
         d->preview->leavePreview();
     d->imagemapMode = New_ImagemapMode;
     PropertyChanged(QStringLiteral("ImagemapMode"));
-    Redraw(true);
+    // The zoom of editing is kept while a visitor's view is shown. Until
+    // preview was first entered no level was kept, and the zoom stays.
+    bool zoomed = false;
+    if (New_ImagemapMode == DesignMode && d->savedZoomLevel != 0) {
+        d->view->applyZoom(d->savedZoomLevel);
+        zoomed = true;
+    } else if (New_ImagemapMode == PreviewMode) {
+        d->savedZoomLevel = d->view->lastZoomLevel();
+        if (d->shell.zoomToNormal) {
+            d->view->applyZoom(100);
+            zoomed = true;
+        }
+    }
+    // A zoom ends in a paint pass of its own; without one the figures show
+    // or hide here.
+    if (!zoomed || d->view->repaintSuppressed() || !d->view->hasPicture())
+        Redraw(true);
 }
 
 bool Zonecraft::AlignToGrid() const

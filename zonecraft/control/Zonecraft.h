@@ -23,7 +23,8 @@ class Zonecraft : public UserControl, public ZonecraftFigureKinds
 {
     Q_OBJECT
     /// Editing (DesignMode) or hotspot preview (PreviewMode); figures are painted only in
-    /// DesignMode.
+    /// DesignMode. Entering preview keeps the zoom level (and shows 100 % with
+    /// ZoomToNormal); returning to design applies the kept level again.
     Q_PROPERTY(AppMode ImagemapMode READ ImagemapMode WRITE setImagemapMode)
     /// Whether mouse positions snap to whole picture pixels.
     Q_PROPERTY(bool AlignToGrid READ AlignToGrid WRITE setAlignToGrid)

@@ -99,6 +99,9 @@ public:
 
     // Settings
     Zonecraft::AppMode imagemapMode = Zonecraft::DesignMode;
+    /// The zoom level in force when preview was last entered, given back on
+    /// the return to design; 0 until preview was first entered.
+    qint32 savedZoomLevel = 0;
     bool alignToGrid = true;
     Zonecraft::OperatingMode figureToDraw = Zonecraft::Pointer;
     bool showHandles = true;

@@ -35,76 +35,76 @@ QSize GoldButton::sizeHint() const
 }
 
 // Setters store, mark the property changed and repaint.
-template<typename T> void GoldButton::assign(T& member, const T& value, const char* key)
-{
-    if (member == value)
-        return;
-    member = value;
-    PropertyChanged(QString::fromLatin1(key));
-    update();
-}
-
 void GoldButton::setCaption(const QString& New_Caption)
 {
-    assign(m_caption, New_Caption, "Caption");
+    if (setIfChanged(m_caption, New_Caption, QStringLiteral("Caption")))
+        update();
 }
 
 void GoldButton::setEnabled(bool New_Enabled)
 {
     QWidget::setEnabled(New_Enabled);
-    assign(m_enabled, New_Enabled, "Enabled");
+    if (setIfChanged(m_enabled, New_Enabled, QStringLiteral("Enabled")))
+        update();
 }
 
 void GoldButton::setAlignment(qint32 New_Alignment)
 {
-    assign(m_alignment, New_Alignment, "Alignment");
+    if (setIfChanged(m_alignment, New_Alignment, QStringLiteral("Alignment")))
+        update();
 }
 
 void GoldButton::setButtonStyle(qint32 New_ButtonStyle)
 {
-    assign(m_buttonStyle, New_ButtonStyle, "ButtonStyle");
+    if (setIfChanged(m_buttonStyle, New_ButtonStyle, QStringLiteral("ButtonStyle")))
+        update();
 }
 
 void GoldButton::setSelectedState(qint32 New_SelectedState)
 {
-    if (m_selectedState == New_SelectedState)
-        return;
-    m_selectedState = New_SelectedState;
-    PropertyChanged(QStringLiteral("SelectedState"));
+    // The look follows the mouse and the tab strip, not this value.
+    setIfChanged(m_selectedState, New_SelectedState, QStringLiteral("SelectedState"));
 }
 
 void GoldButton::setForeColor(OLE_COLOR New_ForeColor)
 {
-    assign(m_foreColor, New_ForeColor, "ForeColor");
+    if (setIfChanged(m_foreColor, New_ForeColor, QStringLiteral("ForeColor")))
+        update();
 }
 
 void GoldButton::setHoverColor(OLE_COLOR New_HoverColor)
 {
-    assign(m_hoverColor, New_HoverColor, "HoverColor");
+    if (setIfChanged(m_hoverColor, New_HoverColor, QStringLiteral("HoverColor")))
+        update();
 }
 
 void GoldButton::setDownColor(OLE_COLOR New_DownColor)
 {
-    assign(m_downColor, New_DownColor, "DownColor");
+    if (setIfChanged(m_downColor, New_DownColor, QStringLiteral("DownColor")))
+        update();
 }
 
 void GoldButton::setOnUp(qint32 New_OnUp)
 {
-    assign(m_onUp, New_OnUp, "OnUp");
+    if (setIfChanged(m_onUp, New_OnUp, QStringLiteral("OnUp")))
+        update();
 }
 
 void GoldButton::setOnDown(qint32 New_OnDown)
 {
-    assign(m_onDown, New_OnDown, "OnDown");
+    if (setIfChanged(m_onDown, New_OnDown, QStringLiteral("OnDown")))
+        update();
 }
 
 void GoldButton::setOnHover(qint32 New_OnHover)
 {
-    assign(m_onHover, New_OnHover, "OnHover");
+    if (setIfChanged(m_onHover, New_OnHover, QStringLiteral("OnHover")))
+        update();
 }
 
 void GoldButton::setFont(const StdFont& New_Font)
 {
+    // Fonts are held by reference: the same object is no change.
     if (m_font.isSameObject(New_Font))
         return;
     m_font = New_Font;
@@ -162,17 +162,20 @@ void GoldButton::setUseMaskColor(bool New_UseMaskColor)
 
 void GoldButton::setSkinDisabledText(OLE_COLOR New_SkinDisabledText)
 {
-    assign(m_skinDisabledText, New_SkinDisabledText, "SkinDisabledText");
+    if (setIfChanged(m_skinDisabledText, New_SkinDisabledText, QStringLiteral("SkinDisabledText")))
+        update();
 }
 
 void GoldButton::setSkinHighlight(OLE_COLOR New_SkinHighlight)
 {
-    assign(m_skinHighlight, New_SkinHighlight, "SkinHighlight");
+    if (setIfChanged(m_skinHighlight, New_SkinHighlight, QStringLiteral("SkinHighlight")))
+        update();
 }
 
 void GoldButton::setStyle(qint32 New_Style)
 {
-    assign(m_skinStyle, New_Style, "Style");
+    if (setIfChanged(m_skinStyle, New_Style, QStringLiteral("Style")))
+        update();
 }
 
 void GoldButton::ResetButton()

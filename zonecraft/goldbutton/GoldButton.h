@@ -161,7 +161,6 @@ private:
     bool insideFace(QPointF pos) const;
     void applyMask();
     void releaseCapture();
-    template<typename T> void assign(T& member, const T& value, const char* key);
     template<typename T> void replace(T& member, const T& value, const char* key, bool remask);
     qint32 m_index = 0;
 
