@@ -2,6 +2,7 @@
 
 #include "MapProblems.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -14,6 +15,8 @@ struct MapArea;
 /// tag. Item keys say what an edit changes (see the Key names).
 class HotspotProperties
 {
+    Q_DECLARE_TR_FUNCTIONS(HotspotProperties)
+
 public:
     /// Item keys; an attribute of the hotspot is AttributePrefix + its name.
     static const QString PageTitle;

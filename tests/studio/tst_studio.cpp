@@ -5,6 +5,7 @@
 #include "HotspotProperties.h"
 #include "MapDocument.h"
 #include "PageWriter.h"
+#include "StudioTranslations.h"
 #include "StudioWindow.h"
 
 #include <QAbstractItemView>
@@ -22,10 +23,12 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTranslator>
 #include <QUndoStack>
 #include <common/HostConvert.h>
 #include <common/OleColor.h>
@@ -210,6 +213,7 @@ private Q_SLOTS:
     void toolsAndPreview();
     void drawingWithTheMouse();
     void aboutNamesTheLibraries();
+    void aTranslationChangesTheTexts();
 
     void headlessExport();
     void openAndScreenshotFromTheCommandLine();
@@ -852,6 +856,40 @@ void TestStudio::aboutNamesTheLibraries()
     const QString about = StudioWindow::aboutText();
     for (const char* name : { "Zonecraft", "Tabulon", "Glyphon", "Qt " })
         QVERIFY2(about.contains(QLatin1String(name)), name);
+}
+
+void TestStudio::aTranslationChangesTheTexts()
+{
+#ifndef STUDIO_TEST_TRANSLATIONS
+    QSKIP("Qt's LinguistTools were not found, so no translation was compiled");
+#else
+    const QStringList folders { QStringLiteral(STUDIO_TEST_TRANSLATIONS) };
+    // The studio is written in English: no catalogue of its own is needed for it.
+    const QList<QTranslator*> english
+        = StudioTranslations::install(QLocale(QLocale::English), folders);
+    QVERIFY(std::none_of(english.cbegin(), english.cend(),
+        [](QTranslator* t) { return t->filePath().contains(QStringLiteral("zelstudio")); }));
+    const QList<QTranslator*> loaded
+        = StudioTranslations::install(QLocale(QLocale::German), folders);
+    const auto removeAll = qScopeGuard([&] {
+        for (QTranslator* t : loaded + english) {
+            QCoreApplication::removeTranslator(t);
+            delete t;
+        }
+    });
+    QVERIFY(std::any_of(loaded.cbegin(), loaded.cend(),
+        [](QTranslator* t) { return t->filePath().endsWith(QStringLiteral("zelstudio_de.qm")); }));
+
+    Studio studio;
+    QStringList menus;
+    for (QAction* menu : studio.window.menuBar()->actions())
+        menus << menu->text();
+    QVERIFY2(menus.startsWith(QStringLiteral("&Datei")), qPrintable(menus.join(u' ')));
+    QVERIFY(menus.contains(QStringLiteral("&Bearbeiten")));
+    QCOMPARE(studio.itemCaption(QStringLiteral("page")), QStringLiteral("Seite"));
+    // A text the catalogue leaves out stays in English.
+    QVERIFY(menus.contains(QStringLiteral("&Help")));
+#endif
 }
 
 void TestStudio::headlessExport()
