@@ -6,8 +6,11 @@
 #include "../BenchSupport.h"
 #include "control/Zonecraft_p.h"
 
+#include <QApplication>
 #include <QImage>
+#include <QMouseEvent>
 #include <benchmark/benchmark.h>
+#include <common/PictureBox.h>
 #include <common/StdPicture.h>
 #include <memory>
 #include <zonecraft/Zonecraft.h>
@@ -150,6 +153,76 @@ void BM_FirstDragMove(benchmark::State& state)
     state.SetLabel("circle, 10,000 figures");
 }
 BENCHMARK(BM_FirstDragMove)->Unit(benchmark::kMicrosecond)->Iterations(200);
+
+/// A shown control like control(), for the moves that go through the work
+/// picture's events and end in a paint of the window.
+Zonecraft& shownControl()
+{
+    static Zonecraft* z = nullptr;
+    if (!z) {
+        z = new Zonecraft;
+        z->resize(800, 600);
+        QImage image(PictureWidth, PictureHeight, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        z->setPicture(StdPicture(image));
+        z->ImportCode(Zonecraft::customcode, gridList());
+        z->show();
+        QApplication::processEvents();
+    }
+    return *z;
+}
+
+void sendMouse(QWidget* target, QEvent::Type type, QPointF at, Qt::MouseButtons buttons)
+{
+    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+    QMouseEvent event(type, at, target->mapToGlobal(at), button, buttons, Qt::NoModifier);
+    QApplication::sendEvent(target, &event);
+}
+
+// What a person drawing a band pays per move: the event, the band erased and
+// drawn again, and the paint of what changed on the screen.
+void BM_RubberBandMoveOnScreen(benchmark::State& state)
+{
+    Zonecraft& z = shownControl();
+    z.setFigureToDraw(Zonecraft::DrawingRectangle);
+    QWidget* work = z.WorkPicture();
+    const QPointF start(300, 200);
+    sendMouse(work, QEvent::MouseButtonPress, start, Qt::LeftButton);
+    qint64 i = 0;
+    for (auto _ : state) {
+        sendMouse(work, QEvent::MouseMove, wander(start, i++), Qt::LeftButton);
+        QApplication::processEvents();
+    }
+    if (engine(z).state() != zc::EditingEngine::State::Banding)
+        state.SkipWithError("no band under way");
+    sendMouse(work, QEvent::MouseButtonRelease, start, Qt::NoButton);
+    z.Undo();
+    z.setFigureToDraw(Zonecraft::Pointer);
+    state.SetLabel("rectangle band, shown, 10,000 figures");
+}
+BENCHMARK(BM_RubberBandMoveOnScreen)->Unit(benchmark::kMicrosecond);
+
+// The same for a dragged figure's frame.
+void BM_DraggedFigureMoveOnScreen(benchmark::State& state)
+{
+    Zonecraft& z = shownControl();
+    z.setFigureToDraw(Zonecraft::Pointer);
+    QWidget* work = z.WorkPicture();
+    const QPointF grab = cellCentre(608); // inside the shown window
+    sendMouse(work, QEvent::MouseButtonPress, grab, Qt::LeftButton);
+    sendMouse(work, QEvent::MouseMove, grab + QPointF(1, 1), Qt::LeftButton);
+    QApplication::processEvents();
+    qint64 i = 0;
+    for (auto _ : state) {
+        sendMouse(work, QEvent::MouseMove, wander(grab, i++), Qt::LeftButton);
+        QApplication::processEvents();
+    }
+    if (engine(z).state() != zc::EditingEngine::State::Dragging)
+        state.SkipWithError("no drag under way");
+    endGesture(z, grab);
+    state.SetLabel("circle, shown, 10,000 figures");
+}
+BENCHMARK(BM_DraggedFigureMoveOnScreen)->Unit(benchmark::kMicrosecond);
 
 /// Times the button-up of a drag from \a grab by (dx, dy), each iteration
 /// back and forth so the figure stays in its cell.
