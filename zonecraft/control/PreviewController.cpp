@@ -10,6 +10,7 @@
 #include <QEvent>
 #include <QKeyEvent>
 #include <common/MousePointer.h>
+#include <common/OleColor.h>
 #include <common/PictureBox.h>
 
 namespace zc {
@@ -19,6 +20,14 @@ namespace {
 constexpr OLE_COLOR TipBackColor = 0x80000018; // the platform's tip background
 constexpr OLE_COLOR TipTextColor = 0x00000000; // black
 constexpr qint16 LeftButton = 1;
+
+// Tips are written in black; on a dark tip background (a dark palette) black
+// would not read, and the palette's tip text colour is used instead.
+OLE_COLOR tipTextColor()
+{
+    const QColor back = Zel::toQColor(TipBackColor, Qt::white);
+    return back.lightness() < 128 ? CTooltip::SystemToolTipForeColor() : TipTextColor;
+}
 
 qint32 controlIndexOf(const QObject* obj)
 {
@@ -156,7 +165,7 @@ void PreviewController::showTooltip()
                                                                         : CTooltip::Balloon);
     m_tooltip->setCentered(false);
     m_tooltip->setBackColor(TipBackColor);
-    m_tooltip->setForeColor(TipTextColor);
+    m_tooltip->setForeColor(tipTextColor());
     m_tooltip->Create();
     d.workPicture->setToolTip(m_caption);
 }

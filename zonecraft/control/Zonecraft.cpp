@@ -282,6 +282,14 @@ void Zonecraft::resizeEvent(QResizeEvent* event)
     d->tabs->resizeContainedControls();
 }
 
+void Zonecraft::changeEvent(QEvent* event)
+{
+    UserControl::changeEvent(event);
+    // Posted, so the palette reaching the control and its children paints once.
+    if (event->type() == QEvent::PaletteChange)
+        d->schedulePaint();
+}
+
 PictureBox* Zonecraft::WorkPicture() const
 {
     return d->workPicture;

@@ -569,6 +569,9 @@ Q_SIGNALS:
 protected:
     /// Lays the viewport, rulers and scroll bars out for the new size.
     void resizeEvent(QResizeEvent* event) override;
+    /// A new palette repaints the work picture, whose handle frames use a
+    /// system colour kept on its persistent layer.
+    void changeEvent(QEvent* event) override;
 
 private:
     friend class ZonecraftPrivate;

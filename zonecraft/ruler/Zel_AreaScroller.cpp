@@ -204,6 +204,13 @@ void Zel_AreaScroller::paintEvent(QPaintEvent* event)
     zc::paintRuler(painter, state, zc::layoutRulerScale(state));
 }
 
+void Zel_AreaScroller::changeEvent(QEvent* event)
+{
+    UserControl::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange)
+        Refresh();
+}
+
 void Zel_AreaScroller::resizeEvent(QResizeEvent* event)
 {
     UserControl::resizeEvent(event);

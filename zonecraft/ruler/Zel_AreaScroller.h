@@ -109,6 +109,8 @@ Q_SIGNALS:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    /// A new palette rebuilds the shaded background, which may be of a system colour.
+    void changeEvent(QEvent* event) override;
 
 private:
     void buildBackground();

@@ -19,6 +19,7 @@ namespace {
 constexpr OLE_COLOR SeparatorColor = 0x80000010; // the button shadow colour
 constexpr OLE_COLOR EdgeMarkColor = 0x808080;
 constexpr OLE_COLOR RulerBackground = 0xFFFFFF;
+constexpr OLE_COLOR RulerMarks = 0x000000;
 
 /// \a value / \a factor rounded to a Long (halves to even); 0 when the
 /// factor gives no number, so a zoom of 0 still scrolls.
@@ -54,6 +55,9 @@ Zel_AreaScroller* makeRuler(const char* name, qint32 orientation, QWidget* paren
     ruler->setObjectName(QString::fromLatin1(name));
     ruler->resize(ZonecraftView::ScrollBarThickness, ZonecraftView::ScrollBarThickness);
     ruler->setBackColor(RulerBackground);
+    // The rulers are white under any palette; marks in the palette's button
+    // text would vanish on them under a dark one.
+    ruler->setForeColor(RulerMarks);
     ruler->setOrientation(orientation);
     ruler->setZoomValue(1);
     ruler->hide();
