@@ -87,7 +87,8 @@ void scan(const GumboNode* root, Scan& found)
                 found.images << &element;
             break;
         case GUMBO_TAG_TITLE:
-            if (!found.titleElement) {
+            // An SVG's <title> names a drawing, not the page.
+            if (!found.titleElement && element.tag_namespace == GUMBO_NAMESPACE_HTML) {
                 found.titleElement = &element;
                 if (element.children.length > 0) {
                     const auto* child = static_cast<const GumboNode*>(element.children.data[0]);
@@ -97,7 +98,8 @@ void scan(const GumboNode* root, Scan& found)
             }
             break;
         case GUMBO_TAG_META:
-            if (!found.dateMeta && isDateMeta(element))
+            if (!found.dateMeta && element.tag_namespace == GUMBO_NAMESPACE_HTML
+                && isDateMeta(element))
                 found.dateMeta = &element;
             break;
         case GUMBO_TAG_HEAD:

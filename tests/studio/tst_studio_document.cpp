@@ -463,6 +463,11 @@ void TestStudioDocument::headFieldsOfAReadPage_data()
         << QStringLiteral("<head><meta charset=utf-8>") << QDate()
         << QStringLiteral("<head><title>New &amp; better</title>\n"
                           "<meta name=\"date\" content=\"2024-12-31\">\n<meta charset=utf-8>");
+    QTest::newRow("a drawing's title is not the page's")
+        << QStringLiteral("<head></head><svg><title>Icon</title></svg>") << QDate()
+        << QStringLiteral("<head><title>New &amp; better</title>\n"
+                          "<meta name=\"date\" content=\"2024-12-31\">\n</head>"
+                          "<svg><title>Icon</title></svg>");
     QTest::newRow("date not ISO is kept")
         << QStringLiteral("<head><title>Old</title><meta name=date content=\"3 Feb 2001\"></head>")
         << QDate()
