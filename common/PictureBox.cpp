@@ -248,32 +248,74 @@ public:
     }
 
     // Moves the layers to \a want. What both windows share is kept (with
-    // Keep); the rest is produced afresh.
-    void moveWindow(const QRect& want, PictureBox::WindowChange change)
+    // Keep); the rest is produced afresh. Layers of the same size are
+    // reused in place, so scrolling allocates nothing. Returns the widget
+    // area whose pixels were produced: the only part that looks different.
+    QRegion moveWindow(const QRect& want, PictureBox::WindowChange change)
     {
         const QRect old = layerRect();
-        const QImage oldPersistent = persistent;
-        const QImage oldScreen = screen;
-        persistent = QImage(want.size(), QImage::Format_RGB32);
-        screen = QImage(want.size(), QImage::Format_RGB32);
-        origin = want.topLeft();
         const bool keep = change == PictureBox::WindowChange::Keep
-            && oldPersistent.format() == QImage::Format_RGB32
-            && oldScreen.size() == oldPersistent.size();
+            && persistent.format() == QImage::Format_RGB32 && screen.size() == persistent.size();
         const QRect shared = keep ? want.intersected(old) : QRect();
+        if (persistent.size() == want.size() && screen.size() == want.size()
+            && persistent.format() == QImage::Format_RGB32
+            && screen.format() == QImage::Format_RGB32) {
+            origin = want.topLeft();
+            if (!shared.isEmpty()) {
+                shiftInPlace(persistent, shared, old.topLeft());
+                shiftInPlace(screen, shared, old.topLeft());
+            }
+        } else {
+            const QImage oldPersistent = persistent;
+            const QImage oldScreen = screen;
+            persistent = QImage(want.size(), QImage::Format_RGB32);
+            screen = QImage(want.size(), QImage::Format_RGB32);
+            origin = want.topLeft();
+            if (!shared.isEmpty()) {
+                copyShifted(persistent, oldPersistent, shared, old.topLeft());
+                copyShifted(screen, oldScreen, shared, old.topLeft());
+            }
+        }
         if (shared.isEmpty()) {
             if (keep)
                 paintExposed(persistent, origin, want);
             else
                 clearPersistent(want);
             copyRect(screen, persistent, screen.rect());
-            return;
+            return QRegion(want);
         }
-        copyShifted(persistent, oldPersistent, shared, old.topLeft());
-        copyShifted(screen, oldScreen, shared, old.topLeft());
-        for (const QRect& r : QRegion(want).subtracted(QRegion(shared))) {
+        const QRegion exposed = QRegion(want).subtracted(QRegion(shared));
+        for (const QRect& r : exposed) {
             paintExposed(persistent, origin, r);
             copyRect(screen, persistent, r.translated(-origin));
+        }
+        return exposed;
+    }
+
+    // Moves the widget rectangle \a area of \a layer, which held it while
+    // its pixel (0, 0) was the widget point \a fromOrigin, to where the
+    // current origin puts it. Rows are taken in the order that never
+    // overwrites one still to be moved.
+    void shiftInPlace(QImage& layer, const QRect& area, QPoint fromOrigin) const
+    {
+        const QPoint shift = fromOrigin - origin;
+        if (shift.isNull())
+            return;
+        const size_t bytes = size_t(area.width()) * 4;
+        const int fromX = area.left() - fromOrigin.x();
+        const int toX = area.left() - origin.x();
+        uchar* bits = layer.bits();
+        const qsizetype stride = layer.bytesPerLine();
+        const auto moveRow = [&](int y) {
+            std::memmove(bits + (y - origin.y()) * stride + toX * 4,
+                bits + (y - fromOrigin.y()) * stride + fromX * 4, bytes);
+        };
+        if (shift.y() <= 0) {
+            for (int y = area.top(); y <= area.bottom(); ++y)
+                moveRow(y);
+        } else {
+            for (int y = area.bottom(); y >= area.top(); --y)
+                moveRow(y);
         }
     }
 
@@ -895,8 +937,13 @@ void PictureBox::setLayerWindow(const QRect& window, WindowChange change)
     if (change == WindowChange::Keep && want == d->layerRect()
         && d->screen.size() == d->persistent.size())
         return;
-    d->moveWindow(want, change);
-    update();
+    // What both windows share keeps its pixels where they were in the
+    // widget, so the screen needs only the produced part and what the
+    // window left (shown in the back colour now); moving the widget itself
+    // is Qt's to show.
+    const QRect old = d->layerRect();
+    const QRegion produced = d->moveWindow(want, change);
+    update(produced.united(QRegion(old).subtracted(QRegion(want))));
 }
 
 void PictureBox::clearLayerWindow()

@@ -12,7 +12,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QDir>
 #include <QDockWidget>
 #include <QDragEnterEvent>
@@ -29,9 +28,10 @@
 #include <QMimeData>
 #include <QRegularExpression>
 #include <QScopedValueRollback>
-#include <QScrollArea>
+#include <QScrollBar>
 #include <QSet>
 #include <QSettings>
+#include <QSpinBox>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTimer>
@@ -39,10 +39,14 @@
 #include <QToolTip>
 #include <QUndoStack>
 #include <QUrl>
+#include <QWheelEvent>
+#include <algorithm>
+#include <cmath>
 #include <common/HostConvert.h>
 #include <common/OleColor.h>
 #include <common/PictureBox.h>
 #include <glyphon/Zel_CodeBox.h>
+#include <iterator>
 #include <tabulon/ZelPropList.h>
 #include <zonecraft/Zonecraft.h>
 
@@ -64,15 +68,28 @@ const QString Recent = QStringLiteral("files/recent");
 const QString LastFolder = QStringLiteral("files/lastFolder");
 } // namespace SettingsKey
 
-QScrollArea* makeMapArea(Zonecraft* map)
+// The zoom levels Zoom In and Zoom Out step through, in percent.
+constexpr int ZoomSteps[] = { 20, 50, 75, 100, 200, 300, 400, 500 };
+constexpr int SmallestZoom = 20;
+constexpr int LargestZoom = 500;
+// One notch of a mouse wheel, in eighths of a degree.
+constexpr int WheelNotch = 120;
+
+// The zoom step after \a level going \a up (or down); \a level itself at the ends.
+int nextZoomStep(int level, bool up)
 {
-    auto* area = new QScrollArea;
-    area->setObjectName(QStringLiteral("mapArea"));
-    area->setWidget(map);
-    area->setWidgetResizable(false);
-    area->setAlignment(Qt::AlignCenter);
-    area->setBackgroundRole(QPalette::Dark);
-    return area;
+    if (up) {
+        for (const int step : ZoomSteps) {
+            if (step > level)
+                return step;
+        }
+        return std::min(level, LargestZoom);
+    }
+    for (auto it = std::rbegin(ZoomSteps); it != std::rend(ZoomSteps); ++it) {
+        if (*it < level)
+            return *it;
+    }
+    return std::max(level, SmallestZoom);
 }
 
 // One figure as the map control lists it.
@@ -167,7 +184,6 @@ StudioWindow::StudioWindow(QWidget* parent)
     , m_document(new MapDocument(this))
     , m_undo(new QUndoStack(this))
     , m_map(new Zonecraft)
-    , m_mapArea(makeMapArea(m_map))
     , m_properties(new ZelPropList)
     , m_code(new Zel_CodeBox)
     , m_problemList(new QListWidget)
@@ -202,6 +218,8 @@ StudioWindow::StudioWindow(QWidget* parent)
     m_map->setFillStyle(PictureBox::DiagonalCross);
     m_map->setHandleColor(Zel::rgb(0x10, 0x30, 0x90));
     m_map->setHandleColorLocked(Zel::rgb(0xC0, 0x20, 0x20));
+    m_map->setShowRulers(true);
+    m_map->setShowScrollbars(true);
 
     auto* side = new QSplitter(Qt::Vertical);
     side->setObjectName(QStringLiteral("sideSplitter"));
@@ -211,7 +229,8 @@ StudioWindow::StudioWindow(QWidget* parent)
 
     auto* main = new QSplitter(Qt::Horizontal);
     main->setObjectName(QStringLiteral("mainSplitter"));
-    main->addWidget(m_mapArea);
+    // The map scrolls itself, with its own bars and rulers.
+    main->addWidget(m_map);
     main->addWidget(side);
     main->setStretchFactor(0, 3);
     main->setStretchFactor(1, 2);
@@ -381,22 +400,13 @@ void StudioWindow::buildActions()
         addAction(action);
     }
 
-    const bool zooms = m_map->metaObject()->indexOfProperty("ZoomLevel") >= 0;
-    const auto zoomBy = [this](int step) {
-        static const QList<int> levels { 20, 50, 75, 100, 200, 300, 400, 500 };
-        const int now = m_map->property("ZoomLevel").toInt();
-        int index = int(levels.indexOf(now));
-        if (index < 0)
-            index = int(levels.indexOf(100));
-        index = std::clamp(index + step, 0, int(levels.size()) - 1);
-        m_map->setProperty("ZoomLevel", levels.at(index));
-    };
-    add("actionZoomIn", tr("Zoom &In"), QKeySequence::ZoomIn, [zoomBy] {
-        zoomBy(1);
-    })->setEnabled(zooms);
-    add("actionZoomOut", tr("Zoom &Out"), QKeySequence::ZoomOut, [zoomBy] {
-        zoomBy(-1);
-    })->setEnabled(zooms);
+    add("actionZoomIn", tr("Zoom &In"), QKeySequence::ZoomIn,
+        [this] { setZoom(nextZoomStep(m_zoom, true)); });
+    add("actionZoomOut", tr("Zoom &Out"), QKeySequence::ZoomOut,
+        [this] { setZoom(nextZoomStep(m_zoom, false)); });
+    add("actionActualSize", tr("&Actual Size"), QKeySequence(tr("Ctrl+0")),
+        [this] { setZoom(100); });
+    add("actionZoomToFit", tr("Zoom to &Fit"), {}, [this] { setZoom(fittingZoom()); });
     QAction* preview = add("actionPreview", tr("&Preview"), QKeySequence(Qt::Key_F5),
         [this](bool on) { setPreview(on); });
     preview->setCheckable(true);
@@ -439,6 +449,8 @@ void StudioWindow::buildMenusAndToolbars()
     QMenu* view = menuBar()->addMenu(tr("&View"));
     view->addAction(action("actionZoomIn"));
     view->addAction(action("actionZoomOut"));
+    view->addAction(action("actionActualSize"));
+    view->addAction(action("actionZoomToFit"));
     view->addSeparator();
     view->addAction(action("actionPreview"));
     view->addAction(findChild<QDockWidget*>(QStringLiteral("problemsDock"))->toggleViewAction());
@@ -451,16 +463,23 @@ void StudioWindow::buildMenusAndToolbars()
     toolBar->addActions(m_tools->actions());
     toolBar->addSeparator();
     toolBar->addAction(action("actionZoomOut"));
-    auto* zoomBox = new QComboBox;
-    zoomBox->setObjectName(QStringLiteral("zoomBox"));
-    for (const int level : { 20, 50, 75, 100, 200, 300, 400, 500 })
-        zoomBox->addItem(QStringLiteral("%1 %").arg(level), level);
-    zoomBox->setCurrentIndex(3);
-    zoomBox->setEnabled(action("actionZoomIn")->isEnabled());
-    connect(zoomBox, &QComboBox::activated, this,
-        [this, zoomBox](int index) { m_map->setProperty("ZoomLevel", zoomBox->itemData(index)); });
-    toolBar->addWidget(zoomBox);
+    m_zoomBox = new QSpinBox;
+    m_zoomBox->setObjectName(QStringLiteral("zoomBox"));
+    m_zoomBox->setRange(SmallestZoom, LargestZoom);
+    m_zoomBox->setSingleStep(10);
+    m_zoomBox->setSuffix(QStringLiteral(" %"));
+    m_zoomBox->setToolTip(tr("Zoom"));
+    // A level typed in applies once it is complete, not digit by digit.
+    m_zoomBox->setKeyboardTracking(false);
+    m_zoomBox->setValue(m_zoom);
+    connect(m_zoomBox, &QSpinBox::valueChanged, this, [this](int level) {
+        if (level != m_zoom)
+            setZoom(level);
+    });
+    toolBar->addWidget(m_zoomBox);
     toolBar->addAction(action("actionZoomIn"));
+    toolBar->addAction(action("actionActualSize"));
+    toolBar->addAction(action("actionZoomToFit"));
     toolBar->addSeparator();
     toolBar->addAction(action("actionPreview"));
 }
@@ -504,6 +523,14 @@ void StudioWindow::connectControls()
             reconcileWithMap();
         });
     };
+    // The map reports each zoom it shows (also a new picture at 100 %).
+    connect(m_map, &Zonecraft::ZoomLevelSet, this, [this](Zonecraft::Zoom level) {
+        if (!m_zooming)
+            showZoom(int(level));
+    });
+    m_map->installEventFilter(this);
+    m_map->WorkPicture()->installEventFilter(this);
+    m_map->WorkPicture()->parent()->installEventFilter(this);
     connect(m_map, &Zonecraft::HotspotMoved, this, later);
     connect(m_map, &Zonecraft::DrawFinished, this, later);
     connect(m_map, &Zonecraft::HistoryStatus, this, later);
@@ -579,10 +606,6 @@ void StudioWindow::documentReplaced(const QString& fileName)
     m_areaToFigure.clear();
     m_shownLook.clear();
     m_map->setPicture(m_document->picture());
-    // Room for the whole picture beside the control's own scroll bars.
-    constexpr int ScrollBarRoom = 21;
-    m_map->resize(std::max(1, m_document->picture().Width()) + ScrollBarRoom,
-        std::max(1, m_document->picture().Height()) + ScrollBarRoom);
     refresh();
 }
 
@@ -1130,6 +1153,94 @@ void StudioWindow::sendToBack()
             m_document, m_selectedId, m_document->count() - 1, tr("Send to Back")));
 }
 
+// --- zoom --------------------------------------------------------------------
+
+void StudioWindow::setZoom(int level, std::optional<QPointF> anchor)
+{
+    level = std::clamp(level, SmallestZoom, LargestZoom);
+    QWidget* viewport = m_map->findChild<QWidget*>(QStringLiteral("Picture3"));
+    QScrollBar* hBar = m_map->findChild<QScrollBar*>(QStringLiteral("HScroll1"));
+    QScrollBar* vBar = m_map->findChild<QScrollBar*>(QStringLiteral("VScroll1"));
+    // The picture point under the anchor (the viewport's centre unless the
+    // mouse gives one) stays where it is; the map itself starts every zoom
+    // at the top left corner.
+    const QPointF at = anchor.value_or(QPointF(viewport->width() / 2.0, viewport->height() / 2.0));
+    const QPointF work = at - QPointF(m_map->WorkPicture()->pos());
+    const double before = m_zoom / 100.0;
+    {
+        QScopedValueRollback guard(m_zooming, true);
+        m_map->setZoomLevel(level);
+    }
+    showZoom(level);
+    const double scale = level / 100.0 / before;
+    hBar->setValue(qRound(work.x() * scale - at.x()));
+    vBar->setValue(qRound(work.y() * scale - at.y()));
+}
+
+void StudioWindow::showZoom(int level)
+{
+    m_zoom = level;
+    if (m_zoomBox) {
+        const QSignalBlocker quiet(m_zoomBox);
+        m_zoomBox->setValue(level);
+    }
+    if (QAction* in = findChild<QAction*>(QStringLiteral("actionZoomIn")))
+        in->setEnabled(level < LargestZoom);
+    if (QAction* out = findChild<QAction*>(QStringLiteral("actionZoomOut")))
+        out->setEnabled(level > SmallestZoom);
+}
+
+int StudioWindow::fittingZoom() const
+{
+    const StdPicture& picture = m_document->picture();
+    if (picture.Width() <= 0 || picture.Height() <= 0)
+        return 100;
+    // The viewport without bars and rulers is what the whole picture must fit in.
+    const QWidget* viewport = m_map->findChild<QWidget*>(QStringLiteral("Picture3"));
+    const double fit = std::min(
+        double(viewport->width()) / picture.Width(), double(viewport->height()) / picture.Height());
+    return std::clamp(int(std::floor(fit * 100)), SmallestZoom, LargestZoom);
+}
+
+bool StudioWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    // The picture, the viewport around it and the map itself (rulers), so
+    // a wheel over any of them is the map's.
+    const bool overMap = watched == m_map || watched == m_map->WorkPicture()
+        || watched == m_map->WorkPicture()->parent();
+    if (event->type() != QEvent::Wheel || !overMap)
+        return QMainWindow::eventFilter(watched, event);
+    auto* wheel = static_cast<QWheelEvent*>(event);
+    const QPoint delta = wheel->angleDelta();
+    if (wheel->modifiers() & Qt::ControlModifier) {
+        // Ctrl+wheel zooms about the point under the mouse, a step a notch.
+        m_wheelZoom += delta.y();
+        const int notches = m_wheelZoom / WheelNotch;
+        m_wheelZoom -= notches * WheelNotch;
+        if (notches != 0) {
+            QWidget* viewport = m_map->findChild<QWidget*>(QStringLiteral("Picture3"));
+            const QPointF at = viewport->mapFrom(
+                m_map, static_cast<QWidget*>(watched)->mapTo(m_map, wheel->position()));
+            int level = m_zoom;
+            for (int i = 0; i < std::abs(notches); ++i)
+                level = nextZoomStep(level, notches > 0);
+            setZoom(level, at);
+        }
+        return true;
+    }
+    // The plain wheel scrolls: up and down, or sideways with Shift or a
+    // sideways wheel.
+    const bool sideways = (wheel->modifiers() & Qt::ShiftModifier) || delta.x() != 0;
+    QScrollBar* bar = m_map->findChild<QScrollBar*>(
+        sideways ? QStringLiteral("HScroll1") : QStringLiteral("VScroll1"));
+    if (bar && bar->isEnabled()) {
+        const int amount = sideways ? (delta.x() != 0 ? delta.x() : delta.y()) : delta.y();
+        bar->setValue(bar->value() - amount * bar->singleStep() / WheelNotch);
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
 void StudioWindow::setPreview(bool on)
 {
     m_map->setImagemapMode(on ? Zonecraft::PreviewMode : Zonecraft::DesignMode);
@@ -1199,11 +1310,8 @@ void StudioWindow::refresh()
 void StudioWindow::syncMap()
 {
     QScopedValueRollback guard(m_syncing, true);
-    if (!(m_map->Picture() == m_document->picture())) {
+    if (!(m_map->Picture() == m_document->picture()))
         m_map->setPicture(m_document->picture());
-        m_map->resize(std::max(1, m_document->picture().Width()),
-            std::max(1, m_document->picture().Height()));
-    }
     // The map paints the figure created last on top and picks it first, so
     // areas go in last to first: the one on top is the one a browser picks.
     QList<const MapArea*> shown;

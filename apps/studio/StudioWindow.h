@@ -4,14 +4,16 @@
 
 #include <QHash>
 #include <QMainWindow>
+#include <QPointF>
 #include <functional>
+#include <optional>
 
 class MapDocument;
 class QActionGroup;
 class QLabel;
 class QListWidget;
 class QMenu;
-class QScrollArea;
+class QSpinBox;
 class QUndoCommand;
 class QUndoStack;
 class Zel_CodeBox;
@@ -109,6 +111,14 @@ public:
     /// Switches between editing and trying the map as a browser would.
     void setPreview(bool on);
 
+    /// Shows the map at \a level percent (20 to 500), keeping the picture
+    /// point under \a anchor (viewport pixels; its centre by default) in place.
+    void setZoom(int level, std::optional<QPointF> anchor = {});
+    /// The level the map shows, as the zoom box says.
+    int zoom() const { return m_zoom; }
+    /// The largest level that shows the whole picture in the map's viewport.
+    int fittingZoom() const;
+
     QList<MapProblems::Problem> problems() const { return m_problems; }
 
     MapDocument* document() const { return m_document; }
@@ -125,6 +135,7 @@ public:
     static QString aboutText();
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
@@ -152,6 +163,7 @@ private:
     void browseForProperty(const QString& key);
     void showPreviewTip(qint32 figure);
     void showPreviewClick(qint32 figure);
+    void showZoom(int level);
 
     void openFromDialog();
     void newFromDialog();
@@ -162,13 +174,13 @@ private:
     MapDocument* m_document;
     QUndoStack* m_undo;
     Zonecraft* m_map;
-    QScrollArea* m_mapArea;
     ZelPropList* m_properties;
     Zel_CodeBox* m_code;
     QListWidget* m_problemList;
     QLabel* m_statusLabel;
     QMenu* m_recentMenu = nullptr;
     QActionGroup* m_tools = nullptr;
+    QSpinBox* m_zoomBox = nullptr;
     StudioPrompts m_prompts;
 
     QString m_fileName;
@@ -182,4 +194,9 @@ private:
     bool m_refreshPending = false;
     bool m_reconcilePending = false;
     bool m_syncing = false;
+    // The level shown; set by the window's own zooms and the map's reports.
+    int m_zoom = 100;
+    bool m_zooming = false;
+    // Wheel movement not yet worth a zoom step (fine-grained wheels).
+    int m_wheelZoom = 0;
 };

@@ -9,10 +9,13 @@
 #include "view/ViewLayout.h"
 #include "view/ZonecraftView.h"
 
+#include <QPaintEvent>
 #include <QPainter>
 #include <QRandomGenerator>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTest>
+#include <QWindow>
 #include <common/LineControl.h>
 #include <common/PropertyBag.h>
 
@@ -91,6 +94,37 @@ QImage wholeSurface(ZonecraftPrivate& d, const QImage& picture, int level)
     return out;
 }
 
+/// What the window system shows of \a widget now: its part of the
+/// window's backing store, after every pending repaint has been done.
+QImage onScreen(QWidget* widget)
+{
+    QCoreApplication::processEvents();
+    QWidget* top = widget->window();
+    const QPoint at = widget->mapTo(top, QPoint(0, 0));
+    return top->screen()
+        ->grabWindow(top->winId(), at.x(), at.y(), widget->width(), widget->height())
+        .toImage()
+        .convertToFormat(QImage::Format_RGB32);
+}
+
+/// Adds up the area of the paint events a widget receives.
+class PaintedArea : public QObject
+{
+public:
+    explicit PaintedArea(QWidget* widget) { widget->installEventFilter(this); }
+    qint64 pixels = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            for (const QRect& r : static_cast<QPaintEvent*>(event)->region())
+                pixels += qint64(r.width()) * r.height();
+        }
+        return false;
+    }
+};
+
 } // namespace
 
 class TestView : public QObject
@@ -120,6 +154,8 @@ private Q_SLOTS:
     void figureHitAndDrawnWhereItIsZoomed();
     void largePictureHoldsOnlyTheViewport();
     void windowAgreesWithAWholePaintWhileScrolling();
+    void screenAfterScrollsZoomsAndEditsMatchesAFullRepaint();
+    void smallScrollRepaintsOnlyTheExposedStrip();
     void rulersKeepTheirStartUpStyleWhenLoaded();
     void rulerStyleFollowsTheControl();
 };
@@ -610,6 +646,85 @@ void TestView::windowAgreesWithAWholePaintWhileScrolling()
             QCOMPARE(QColor(rgb(work->Point(p.x(), p.y()))), QColor(whole.pixel(p)));
         }
     }
+}
+
+void TestView::screenAfterScrollsZoomsAndEditsMatchesAFullRepaint()
+{
+    // A scroll shifts what the screen shows and repaints only what came into
+    // view; after any mix of scrolls, zooms and edits the screen must hold
+    // exactly what painting the whole control afresh gives.
+    ViewFixture fx(QSize(520, 410));
+    Zonecraft& z = fx.z();
+    QVERIFY(QTest::qWaitForWindowExposed(fx.control.get()));
+    z.setShowRulers(true);
+    z.setPicture(StdPicture(noisyPicture(400, 300)));
+    QRandomGenerator rng(23);
+    const auto colour = [&rng] {
+        return QStringLiteral("&H%1").arg(rng.bounded(0x1000000), 6, 16, QLatin1Char('0'));
+    };
+    for (int i = 0; i < 25; ++i) {
+        const int x = int(rng.bounded(360)), y = int(rng.bounded(260));
+        z.DrawNewRectangle(
+            x, y, x + 4 + int(rng.bounded(50)), y + 4 + int(rng.bounded(40)), {}, colour());
+    }
+    z.setZoomLevel(300);
+    const int levels[] = { 50, 200, 300, 500 };
+    QStringList recent;
+    for (int step = 0; step < 60; ++step) {
+        const int kind = int(rng.bounded(10));
+        QScrollBar* bar = rng.bounded(2) ? fx.hBar() : fx.vBar();
+        if (kind < 6) {
+            // Mostly small steps, which keep most of the screen.
+            const int value = kind == 5 ? int(rng.bounded(bar->maximum() + 1))
+                                        : bar->value() + int(rng.bounded(61)) - 30;
+            bar->setValue(value);
+            recent << QStringLiteral("scroll %1 to %2").arg(bar->objectName()).arg(bar->value());
+        } else if (kind == 6) {
+            const int level = levels[rng.bounded(4)];
+            z.setZoomLevel(level);
+            recent << QStringLiteral("zoom %1").arg(level);
+        } else if (kind == 7) {
+            const qint32 n = 1 + qint32(rng.bounded(quint32(z.CountFigures())));
+            const int fx1 = int(rng.bounded(360)), fy1 = int(rng.bounded(260));
+            z.FigureMove(
+                n, QStringLiteral("%1,%2,%3,%4").arg(fx1).arg(fy1).arg(fx1 + 30).arg(fy1 + 20));
+            recent << QStringLiteral("move %1").arg(n);
+        } else if (kind == 8) {
+            const qint32 n = 1 + qint32(rng.bounded(quint32(z.CountFigures())));
+            z.ActivateHotspot(n);
+            recent << QStringLiteral("select %1").arg(n);
+        } else {
+            z.DrawNewCircle(int(rng.bounded(380)), int(rng.bounded(280)), 5 + int(rng.bounded(20)),
+                {}, colour());
+            recent << QStringLiteral("circle");
+        }
+        if (recent.size() > 6)
+            recent.removeFirst();
+        const QImage shown = onScreen(fx.control.get());
+        const QImage fresh = fx.control->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        if (shown != fresh)
+            QFAIL(qPrintable(QStringLiteral("step %1: %2").arg(step).arg(recent.join(", "))));
+    }
+}
+
+void TestView::smallScrollRepaintsOnlyTheExposedStrip()
+{
+    ViewFixture fx(QSize(620, 420));
+    Zonecraft& z = fx.z();
+    QVERIFY(QTest::qWaitForWindowExposed(fx.control.get()));
+    z.setPicture(StdPicture(noisyPicture(400, 300)));
+    z.setZoomLevel(500);
+    onScreen(fx.control.get());
+    const QSize viewport = fx.viewport()->size();
+    PaintedArea painted(fx.work());
+    fx.vBar()->setValue(fx.vBar()->value() + 12);
+    fx.hBar()->setValue(fx.hBar()->value() + 7);
+    const QImage shown = onScreen(fx.control.get());
+    // Two strips, 12 rows and 7 columns of the viewport, and no more.
+    QVERIFY(painted.pixels > 0);
+    QVERIFY2(painted.pixels <= 12 * viewport.width() + 7 * viewport.height(),
+        qPrintable(QString::number(painted.pixels)));
+    QCOMPARE(shown, fx.control->grab().toImage().convertToFormat(QImage::Format_RGB32));
 }
 
 void TestView::rulersKeepTheirStartUpStyleWhenLoaded()

@@ -95,11 +95,12 @@ void PictureRepainter::paint(QPainter& painter, const QRect& screenRect) const
         -qRound(painter.deviceTransform().dx()), -qRound(painter.deviceTransform().dy()));
     const bool partial = image && !m_scene.surface.isEmpty();
     const QRect held = partial ? QRect(origin, image->size()) : QRect();
+    Scratch scratch;
     for (const Figure* figure : reaching) {
         if (partial) {
             const QRect reach = figurePainter.figureReach(*figure).intersected(m_scene.surface);
             if (!held.contains(reach) && qint64(reach.width()) * reach.height() <= ScratchLimit) {
-                paintWhole(painter, *figure, reach, screenRect, *image, origin);
+                paintWhole(painter, *figure, reach, screenRect, *image, origin, scratch);
                 continue;
             }
         }
@@ -111,22 +112,33 @@ void PictureRepainter::paint(QPainter& painter, const QRect& screenRect) const
 }
 
 void PictureRepainter::paintWhole(QPainter& painter, const Figure& figure, const QRect& reach,
-    const QRect& screenRect, const QImage& image, QPoint origin) const
+    const QRect& screenRect, const QImage& image, QPoint origin, Scratch& scratch) const
 {
     const QRect shared = reach.intersected(screenRect).intersected(QRect(origin, image.size()));
     if (shared.isEmpty())
         return;
-    // The scratch image starts with what the image holds, so fills that
-    // leave pixels alone (transparent, hatches) show what lies beneath.
-    QImage scratch(reach.size(), QImage::Format_RGB32);
+    // The scratch image spans the figure's whole reach, so Qt rasterises it
+    // uncut, but it is painted and read only where it meets the image: a
+    // large figure crossing the edge costs what it shows, and the pages of
+    // the buffer outside that part are never touched.
+    const qsizetype stride = qsizetype(reach.width()) * 4;
+    const size_t bytes = size_t(stride) * size_t(reach.height());
+    if (scratch.size < bytes) {
+        scratch.buffer.reset(new uchar[bytes]);
+        scratch.size = bytes;
+    }
+    QImage whole(scratch.buffer.get(), reach.width(), reach.height(), stride, QImage::Format_RGB32);
+    const QRect inScratch = shared.translated(-reach.topLeft());
+    // It starts with what the image holds, so fills that leave pixels alone
+    // (transparent, hatches) show what lies beneath.
     const QRect from = shared.translated(-origin);
     for (int y = 0; y < shared.height(); ++y)
-        std::memcpy(
-            scratch.scanLine(shared.top() - reach.top() + y) + (shared.left() - reach.left()) * 4,
+        std::memcpy(whole.scanLine(inScratch.top() + y) + inScratch.left() * 4,
             image.constScanLine(from.top() + y) + from.left() * 4, size_t(shared.width()) * 4);
     {
-        QPainter p(&scratch);
+        QPainter p(&whole);
         p.setRenderHint(QPainter::Antialiasing, false);
+        p.setClipRect(inScratch);
         p.translate(-reach.topLeft());
         // A painter of its own: the shared one tracks the pen and brush it
         // set on the other painter.
@@ -134,7 +146,7 @@ void PictureRepainter::paintWhole(QPainter& painter, const Figure& figure, const
     }
     painter.save();
     painter.setCompositionMode(QPainter::CompositionMode_Source);
-    painter.drawImage(shared.topLeft(), scratch, shared.translated(-reach.topLeft()));
+    painter.drawImage(shared.topLeft(), whole, inScratch);
     painter.restore();
 }
 

@@ -5,6 +5,7 @@
 
 #include <QRect>
 #include <QRectF>
+#include <memory>
 #include <vector>
 
 class QPainter;
@@ -74,8 +75,14 @@ public:
     static std::vector<QRectF> mergeOverlapping(std::vector<QRectF> rects);
 
 private:
+    /// Memory for the scratch images of one paint, reused figure to figure.
+    struct Scratch
+    {
+        std::unique_ptr<uchar[]> buffer;
+        size_t size = 0;
+    };
     void paintWhole(QPainter& painter, const Figure& figure, const QRect& reach,
-        const QRect& screenRect, const QImage& image, QPoint origin) const;
+        const QRect& screenRect, const QImage& image, QPoint origin, Scratch& scratch) const;
 
     const PictureScene m_scene;
 };

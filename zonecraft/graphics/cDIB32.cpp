@@ -182,21 +182,31 @@ QImage cDIB32::zoomedWindow(QSize zoomed, const QRect& window) const
     QImage out(window.size(), QImage::Format_RGB32);
     if (out.isNull())
         return out;
-    out.fill(Qt::black);
-    const QRect inside = window.intersected(QRect(QPoint(0, 0), zoomed));
-    if (m_surface.isNull() || inside.isEmpty())
-        return out;
+    if (m_surface.isNull() || !QRect(QPoint(0, 0), zoomed).contains(window))
+        out.fill(Qt::black);
+    zoomWindowInto(out, QPoint(0, 0), zoomed, window);
+    return out;
+}
+
+void cDIB32::zoomWindowInto(QImage& target, QPoint at, QSize zoomed, const QRect& window) const
+{
+    // What of the window lands inside the target, in the zoomed picture's pixels.
+    const QRect inside = window.intersected(QRect(QPoint(0, 0), zoomed))
+                             .intersected(target.rect().translated(window.topLeft() - at));
+    if (m_surface.isNull() || inside.isEmpty() || target.format() != QImage::Format_RGB32)
+        return;
     const std::vector<int> columns
         = nearestSources(inside.left(), inside.width(), Width(), zoomed.width());
     const std::vector<int> rows
         = nearestSources(inside.top(), inside.height(), Height(), zoomed.height());
-    const QPoint offset = inside.topLeft() - window.topLeft();
+    const QPoint offset = inside.topLeft() - window.topLeft() + at;
     int previousRow = -1;
+    const size_t bytes = size_t(inside.width()) * 4;
     for (int y = 0; y < inside.height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(out.scanLine(offset.y() + y)) + offset.x();
+        auto* line = reinterpret_cast<QRgb*>(target.scanLine(offset.y() + y)) + offset.x();
         if (rows[size_t(y)] == previousRow) {
             // Zooming in repeats whole rows: copy the one just made.
-            std::memcpy(line, line - out.bytesPerLine() / 4, size_t(inside.width()) * 4);
+            std::memcpy(line, target.constScanLine(offset.y() + y - 1) + offset.x() * 4, bytes);
             continue;
         }
         previousRow = rows[size_t(y)];
@@ -204,5 +214,4 @@ QImage cDIB32::zoomedWindow(QSize zoomed, const QRect& window) const
         for (int x = 0; x < inside.width(); ++x)
             line[x] = source[columns[size_t(x)]];
     }
-    return out;
 }

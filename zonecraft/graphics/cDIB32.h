@@ -93,6 +93,10 @@ public:
     /// exactly the pixels ZoomPicture gives there. Parts of \a window beyond
     /// the zoomed picture are left black. Costs only the window's area.
     QImage zoomedWindow(QSize zoomed, const QRect& window) const;
+    /// The same pixels written straight into \a target (RGB32), the window's
+    /// top-left corner at \a at; only the part of \a window inside the
+    /// zoomed picture (and inside \a target) is written.
+    void zoomWindowInto(QImage& target, QPoint at, QSize zoomed, const QRect& window) const;
 
 private:
     QImage m_surface;

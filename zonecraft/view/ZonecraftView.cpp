@@ -6,6 +6,7 @@
 #include "ViewLayout.h"
 
 #include <QPainter>
+#include <QRegion>
 #include <QScrollBar>
 #include <algorithm>
 #include <cmath>
@@ -352,13 +353,26 @@ void ZonecraftView::disableHorizontalBar()
 
 void ZonecraftView::paintBackground(QPainter& painter, const QRect& area) const
 {
-    painter.fillRect(area, Zel::toQColor(d.workPicture->BackColor(), Qt::black));
-    if (!hasPicture())
-        return;
     const QSize zoomed(m_surface.Area_Width(), m_surface.Area_Height());
-    const QRect inside = area.intersected(QRect(QPoint(0, 0), zoomed));
+    const QRect inside = hasPicture() ? area.intersected(QRect(QPoint(0, 0), zoomed)) : QRect();
+    const QColor back = Zel::toQColor(d.workPicture->BackColor(), Qt::black);
+    for (const QRect& r : QRegion(area).subtracted(QRegion(inside)))
+        painter.fillRect(r, back);
     if (inside.isEmpty())
         return;
+    // A layer is painted with a plain shift: the zoomed pixels go straight
+    // into it, sparing a window-sized image and a copy on every scroll.
+    const QTransform& shift = painter.deviceTransform();
+    QPaintDevice* device = painter.device();
+    if (device && device->devType() == QInternal::Image
+        && shift.type() <= QTransform::TxTranslate) {
+        auto* layer = static_cast<QImage*>(device);
+        if (layer->format() == QImage::Format_RGB32) {
+            const QPoint at = shift.map(inside.topLeft());
+            m_surface.zoomWindowInto(*layer, at, zoomed, inside);
+            return;
+        }
+    }
     painter.drawImage(inside.topLeft(), m_surface.zoomedWindow(zoomed, inside));
 }
 

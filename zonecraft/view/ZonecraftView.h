@@ -43,7 +43,9 @@ std::optional<qint32> reportedZoomLevel(qint32 level);
 ///   collection order and clipped to it, then the selected figure's
 ///   handles: exactly what the paint pass leaves there.
 /// A scroll keeps the part both windows share (marks drawn with AutoRedraw
-/// off included) and produces only the strips that come into view; a zoom
+/// off included), shifted in place in the same layers, and produces only
+/// the strips that come into view; on the screen Qt moves the work
+/// picture's pixels and only those strips are repainted. A zoom
 /// discards the window and the paint pass that follows every zoom paints
 /// it. Time and memory thus follow the viewport, never the zoomed size.
 /// Everything a host observes stays as it would be with whole layers:
