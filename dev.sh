@@ -9,6 +9,8 @@
 #                            build the fuzz targets (clang, ASan, UBSan) and run
 #                            each, or only TARGET, for SECONDS (default 60)
 #   ./dev.sh format-check    check the tracked C++ sources against .clang-format
+#   ./dev.sh docs            build the HTML reference of the public headers into
+#                            build-docs/html (Doxygen; any warning fails)
 # ZEL_WERROR=ON makes test and test-sanitize treat warnings as errors (as CI does).
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -18,6 +20,8 @@ PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-tools-dev libgl-dev libbenchmar
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 # The format check only.
 FORMAT_PACKAGES=(clang-format)
+# The reference documentation only.
+DOCS_PACKAGES=(doxygen)
 JOBS=${JOBS:-$(nproc)}
 
 install_packages() {
@@ -137,6 +141,14 @@ case "$cmd" in
     PACKAGES=("${FORMAT_PACKAGES[@]}")
     install_packages
     exec .ci/check-format
+    ;;
+  docs)
+    PACKAGES=("${DOCS_PACKAGES[@]}")
+    install_packages
+    mkdir -p build-docs
+    # The output folder is the build's, not the source tree's.
+    { cat docs/Doxyfile; echo "OUTPUT_DIRECTORY = build-docs"; } | doxygen -
+    echo "Reference: build-docs/html/index.html"
     ;;
   help | -h | --help)
     usage

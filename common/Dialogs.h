@@ -20,6 +20,7 @@ enum MsgBoxStyle {
     vbExclamation = 48,
     vbInformation = 64,
 };
+/// The button a message box was closed with.
 enum MsgBoxResult { vbOK = 1, vbCancel = 2, vbYes = 6, vbNo = 7 };
 
 /// Shows \a prompt; returns the button pressed (an MsgBoxResult).

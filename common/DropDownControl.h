@@ -19,20 +19,25 @@ class DropDownControl : public UserControl
     Q_OBJECT
 
 public:
+    /// A closed control with no popup yet (see setPopup).
     explicit DropDownControl(QWidget* parent = nullptr);
     ~DropDownControl() override;
 
     /// Places and shows the popup; nothing while hidden or disabled.
     Q_INVOKABLE void showPopup();
+    /// Closes the popup.
     Q_INVOKABLE void hidePopup();
+    /// Whether the popup shows.
     Q_INVOKABLE bool isPopupVisible() const;
     /// The drop button's rectangle on the face.
     virtual QRect dropButtonRect() const = 0;
+    /// Whether the drop button is held down.
     bool isDropButtonPressed() const { return m_buttonPressed; }
 
 protected:
     /// Makes \a popup the drop-down window (it should be a Qt::Popup child).
     void setPopup(QWidget* popup);
+    /// The drop-down window, or null.
     QWidget* popup() const { return m_popup; }
     /// Called before the popup is placed and shown, to bring it up to date.
     virtual void aboutToShowPopup() { }
@@ -44,6 +49,11 @@ protected:
     /// and the popup is closed.
     void paintFocusMark(QPainter& painter, const QRect& around) const;
 
+    /// \name Event handlers
+    ///@{
+
+    /// Reimplemented from QWidget: the drop button opens and closes the popup, Alt+Down
+    /// and F4 open it, and hiding, moving or scrolling the control closes it.
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -54,6 +64,7 @@ protected:
     void moveEvent(QMoveEvent* event) override;
     void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    ///@}
 
 private:
     void setButtonPressed(bool pressed);

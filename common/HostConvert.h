@@ -42,19 +42,29 @@ float toSingle(const QString& text);
 /// being False, with blanks around it.
 bool toBoolean(const QString& text);
 
+/// \name Conversions from a variant
+///@{
+
 /// The same conversions from a variant (numbers, Booleans, text, colours).
 double toDouble(const QVariant& value);
 qint32 toLong(const QVariant& value);
 qint16 toInteger(const QVariant& value);
 float toSingle(const QVariant& value);
 bool toBoolean(const QVariant& value);
+///@}
+
 /// A variant as text: numbers in their shortest form, Booleans as "True"/"False".
 QString toText(const QVariant& value);
+
+/// \name Numbers as text
+///@{
 
 /// A number as the host writes it: shortest form, no trailing zeros
 /// ("10", "10.5", "-0.25").
 QString numberText(double value);
 QString numberText(float value);
+///@}
+
 /// "True" or "False".
 QString booleanText(bool value);
 /// The host's Boolean as an integer: True is -1, False is 0.

@@ -10,6 +10,7 @@ using OLE_COLOR = quint32;
 
 namespace Zel {
 
+/// The bit that marks a colour as a system colour index rather than an RGB value.
 constexpr OLE_COLOR SystemColorFlag = 0x80000000u;
 
 /// The classic system colour indexes that the controls name.

@@ -31,19 +31,33 @@ class PictureBoxPrivate;
 class PictureBox : public QWidget
 {
     Q_OBJECT
+    /// Whether drawing goes to the persistent layer (true) or only to the screen.
     Q_PROPERTY(bool AutoRedraw READ AutoRedraw WRITE setAutoRedraw)
+    /// The surface's background colour.
     Q_PROPERTY(OLE_COLOR BackColor READ BackColor WRITE setBackColor)
+    /// The colour of lines and text drawn without one of their own.
     Q_PROPERTY(OLE_COLOR ForeColor READ ForeColor WRITE setForeColor)
+    /// The colour boxes, circles and polygons are filled with.
     Q_PROPERTY(OLE_COLOR FillColor READ FillColor WRITE setFillColor)
+    /// How shapes are filled (FillStyles).
     Q_PROPERTY(qint16 FillStyle READ FillStyle WRITE setFillStyle)
+    /// The raster operation of drawing: 13 copy pen, 10 not-xor pen.
     Q_PROPERTY(qint16 DrawMode READ DrawMode WRITE setDrawMode)
+    /// The pen's dash pattern (DrawStyles).
     Q_PROPERTY(qint16 DrawStyle READ DrawStyle WRITE setDrawStyle)
+    /// The pen's width in pixels.
     Q_PROPERTY(qint16 DrawWidth READ DrawWidth WRITE setDrawWidth)
+    /// Where the next Print starts, and where the last Line ended: x.
     Q_PROPERTY(float CurrentX READ CurrentX WRITE setCurrentX)
+    /// Where the next Print starts: y.
     Q_PROPERTY(float CurrentY READ CurrentY WRITE setCurrentY)
+    /// The pointer number over the surface (99: MouseIcon).
     Q_PROPERTY(qint16 MousePointer READ MousePointer WRITE setMousePointer)
+    /// The font Print, TextWidth and TextHeight use.
     Q_PROPERTY(StdFont Font READ Font WRITE setFont)
+    /// The background picture (see Picture()).
     Q_PROPERTY(StdPicture Picture READ Picture WRITE setPicture)
+    /// The custom pointer of MousePointer 99.
     Q_PROPERTY(StdPicture MouseIcon READ MouseIcon WRITE setMouseIcon)
 
 public:
@@ -87,9 +101,14 @@ public:
     /// and clipped to \a area) of the surface.
     using AreaPainter = std::function<void(QPainter& painter, const QRect& area)>;
 
+    /// An empty surface: AutoRedraw off, copy pen, transparent fill.
     explicit PictureBox(QWidget* parent = nullptr);
     ~PictureBox() override;
 
+    /// \name Property accessors
+    ///@{
+
+    /// The getter or setter of the property of that name.
     bool AutoRedraw() const;
     void setAutoRedraw(bool New_AutoRedraw);
     OLE_COLOR BackColor() const;
@@ -121,6 +140,7 @@ public:
     void setMousePointer(qint16 New_MousePointer);
     StdPicture MouseIcon() const;
     void setMouseIcon(const StdPicture& New_MouseIcon);
+    ///@}
 
     /// Clears the drawing: with AutoRedraw on, the persistent layer returns to
     /// the back colour and picture; with it off, the screen returns to the
@@ -148,7 +168,9 @@ public:
     qint32 Point(float x, float y) const;
     /// Text at CurrentX, CurrentY in ForeColor; CurrentY moves to the next line.
     void Print(const QString& text);
+    /// The width \a text takes in Font, in pixels.
     qint32 TextWidth(const QString& text) const;
+    /// The height \a text takes in Font (one line per line break).
     qint32 TextHeight(const QString& text) const;
     /// Draws \a picture at (x, y), stretched to width x height when they are
     /// positive.
@@ -159,15 +181,19 @@ public:
     /// screen). Use beginPaint/endPaint to draw with a QPainter. The layers
     /// cover layerRect(), which starts at (0, 0) unless a layer window is set.
     QImage& drawingLayer();
+    /// The layer AutoRedraw drawing keeps.
     const QImage& persistentLayer() const;
+    /// The layer the widget shows.
     const QImage& screenLayer() const;
     /// A painter on the current drawing layer set up with the draw mode, pen
     /// and brush, in widget coordinates; endPaint shows what was drawn.
     std::unique_ptr<QPainter> beginPaint();
+    /// Ends a beginPaint and shows \a dirty (everything when empty).
     void endPaint(std::unique_ptr<QPainter> painter, const QRect& dirty = {});
 
     /// The pen and brush that the current settings give (for own drawing).
     QPen currentPen(std::optional<OLE_COLOR> color = {}) const;
+    /// The brush FillStyle and FillColor give.
     QBrush currentBrush() const;
 
     /// Holds the layers for \a window only (widget coordinates, clipped to
@@ -177,6 +203,7 @@ public:
     void setLayerWindow(const QRect& window, WindowChange change = WindowChange::Keep);
     /// Back to layers that cover the whole widget.
     void clearLayerWindow();
+    /// Whether the layers cover a window only.
     bool hasLayerWindow() const;
     /// The widget rectangle the layers cover: the layer pixel (0, 0) is the
     /// widget point layerRect().topLeft().
@@ -192,16 +219,25 @@ Q_SIGNALS:
     /// Host-style notifications: Button is 1 left, 2 right, 4 middle;
     /// Shift is 1 Shift, 2 Ctrl, 4 Alt.
     void MouseDown(int Button, int Shift, float X, float Y);
+    /// The mouse moved over the surface (buttons held in \a Button).
     void MouseMove(int Button, int Shift, float X, float Y);
+    /// A mouse button was released.
     void MouseUp(int Button, int Shift, float X, float Y);
+    /// A press and release on the surface.
     void Click();
+    /// A double click.
     void DblClick();
     /// KeyCode may be set to 0 by a receiver to swallow the key.
     void KeyDown(int& KeyCode, int Shift);
+    /// A key was released; KeyCode as for KeyDown.
     void KeyUp(int& KeyCode, int Shift);
+    /// A character was typed; 0 swallows it.
     void KeyPress(int& KeyAscii);
+    /// The surface took the focus.
     void GotFocus();
+    /// The surface lost the focus.
     void LostFocus();
+    /// The surface changed size (the layers follow).
     void Resize();
     /// The screen was restored from the persistent layer; redraw marks now.
     /// Raised by Refresh, by Cls with AutoRedraw off, and by a new back colour
@@ -209,6 +245,11 @@ Q_SIGNALS:
     void Paint();
 
 protected:
+    /// \name Event handlers
+    ///@{
+
+    /// Reimplemented from QWidget: paint the screen layer, follow the size, and raise
+    /// the host-style mouse, key and focus signals.
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -219,6 +260,7 @@ protected:
     void keyReleaseEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    ///@}
 
 private:
     std::unique_ptr<PictureBoxPrivate> const d;

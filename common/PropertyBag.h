@@ -32,6 +32,9 @@ public:
     void WriteProperty(
         const QString& key, const QVariant& value, const QVariant& defaultValue = {});
 
+    /// \name Typed reads
+    ///@{
+
     /// Typed reads with the host's conversions; a stored value that cannot be
     /// converted throws RuntimeError 13 (type mismatch) and changes nothing.
     QString readString(const QString& key, const QString& defaultValue) const;
@@ -44,16 +47,22 @@ public:
     QDate readDate(const QString& key, const QDate& defaultValue) const;
     StdPicture readPicture(const QString& key) const;
     StdFont readFont(const QString& key, const StdFont& defaultValue) const;
+    ///@}
 
     /// Stores a colour as a quint32 variant, omitted when equal to the default.
     void writeColor(const QString& key, OLE_COLOR value, OLE_COLOR defaultValue);
 
+    /// Whether a value is stored under \a key (in any letter case).
     bool contains(const QString& key) const;
+    /// Forgets the value under \a key.
     void remove(const QString& key);
     /// Stored keys in the letter case they were written with.
     QStringList keys() const;
+    /// How many values are stored.
     int count() const;
+    /// Whether nothing is stored.
     bool isEmpty() const { return count() == 0; }
+    /// Forgets every value.
     void clear();
 
     /// The bag as JSON: {"version": 1, "properties": {key: {"type": ...,

@@ -8,6 +8,7 @@
 class RuntimeError : public std::runtime_error
 {
 public:
+    /// The error numbers the controls raise.
     enum Number {
         InvalidProcedureCall = 5,
         Overflow = 6,
@@ -25,7 +26,9 @@ public:
     /// An error with a description of its own.
     RuntimeError(int number, const QString& description);
 
+    /// The error number (a Number, or another the host uses).
     int number() const noexcept { return m_number; }
+    /// What went wrong, in words.
     QString description() const { return m_description; }
 
     /// The host's standard description of an error number ("Type mismatch"...).

@@ -19,6 +19,11 @@ public:
     /// A new font object describing \a font.
     static StdFont fromQFont(const QFont& font);
 
+    /// \name Font attributes
+    ///@{
+
+    /// The getter or setter of the font attribute of that name (name, point size,
+    /// bold, italic, underline, strikethrough, character set).
     QString Name() const;
     void setName(const QString& New_Name);
     double Size() const;
@@ -33,8 +38,11 @@ public:
     void setStrikethrough(bool New_Strikethrough);
     qint16 Charset() const;
     void setCharset(qint16 New_Charset);
+    ///@}
+
     /// 400 regular, 700 bold.
     qint16 Weight() const;
+    /// Sets the weight; Bold follows it.
     void setWeight(qint16 New_Weight);
 
     /// The Qt font to draw with; names without a local font are substituted.

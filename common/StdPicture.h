@@ -11,6 +11,7 @@
 class StdPicture
 {
 public:
+    /// What a picture holds: nothing, a bitmap or an icon.
     enum Type { None = 0, Bitmap = 1, Icon = 3 };
 
     /// The empty picture.
@@ -23,13 +24,20 @@ public:
     /// exist, 75 when it cannot be read and 481 when it is not an image.
     static StdPicture LoadPicture(const QString& fileName);
 
+    /// What the picture holds.
     Type type() const;
+    /// Whether this is the empty picture.
     bool isNull() const { return type() == None; }
+    /// The width in pixels (0 when empty).
     qint32 Width() const;
+    /// The height in pixels (0 when empty).
     qint32 Height() const;
+    /// The pixels (a null image when empty).
     QImage image() const;
 
+    /// Whether both refer to one picture object (copies share it).
     bool isSameObject(const StdPicture& other) const { return d == other.d; }
+    /// Whether both have the same type and pixels.
     bool operator==(const StdPicture& other) const;
 
 private:

@@ -16,14 +16,21 @@ class UserControl : public QWidget
     Q_PROPERTY(bool UserMode READ UserMode WRITE setUserMode NOTIFY userModeChanged)
 
 public:
+    /// A control at run time (UserMode true) with no properties read yet.
     explicit UserControl(QWidget* parent = nullptr);
     ~UserControl() override;
 
+    /// \name UserMode accessors
+    ///@{
+
+    /// The getter or setter of UserMode.
     bool UserMode() const;
     void setUserMode(bool New_UserMode);
+    ///@}
 
     /// The host's ambient font, used by a control whose own font is not set.
     StdFont AmbientFont() const;
+    /// Sets the ambient font and raises ambientChanged("Font").
     void setAmbientFont(const StdFont& font);
 
     /// A new control: set every property to its default.
@@ -43,15 +50,18 @@ public:
 
     /// True once a property changed since the last WriteProperties.
     bool isDirty() const;
+    /// Sets or clears the changed-since-saved flag.
     void setDirty(bool dirty);
 
     /// Screen twips per pixel: 1440 / logical DPI (15 at 96 DPI).
     static float TwipsPerPixelX();
+    /// Screen twips per pixel vertically.
     static float TwipsPerPixelY();
 
 Q_SIGNALS:
     /// A persisted property changed; \a key is its persistence key.
     void propertyChanged(const QString& key);
+    /// UserMode changed to \a userMode.
     void userModeChanged(bool userMode);
     /// An ambient property the host supplies changed ("UserMode", "Font").
     void ambientChanged(const QString& name);

@@ -85,7 +85,7 @@ private:
     QList<MapArea> m_after;
 };
 
-/// A change of the page around the map (title, map name, picture, rescaling),
+/// A change of the page around the map (title, date, map name, picture, rescaling),
 /// given as the two ways of setting it.
 class PageSettingCommand : public QUndoCommand
 {

@@ -192,8 +192,12 @@ bool DocumentIO::loadPage(MapDocument& document, const QString& fileName, const 
     document.reset(picture, pictureFile);
     document.setPictureName(map.pictureSource);
     document.setTitle(page.title.isEmpty() ? map.pictureAlt : page.title);
+    document.setDate(page.date);
     document.setMapName(map.name);
-    document.setFrame(map.frame);
+    PageFrame frame = map.frame;
+    frame.title = document.title();
+    frame.date = page.date;
+    document.setFrame(frame);
     document.setResponsive(page.responsive);
     document.setAreas(map.areas);
     if (notes)

@@ -7,10 +7,12 @@
 #include <tabulon/ZelPropList.h>
 
 const QString HotspotProperties::PageTitle = QStringLiteral("page.title");
+const QString HotspotProperties::PageDate = QStringLiteral("page.date");
 const QString HotspotProperties::PictureFile = QStringLiteral("picture.file");
 const QString HotspotProperties::MapName = QStringLiteral("map.name");
 const QString HotspotProperties::MapCount = QStringLiteral("map.count");
 const QString HotspotProperties::Responsive = QStringLiteral("map.responsive");
+const QString HotspotProperties::Order = QStringLiteral("hotspot.order");
 const QString HotspotProperties::Shape = QStringLiteral("hotspot.shape");
 const QString HotspotProperties::Coords = QStringLiteral("hotspot.coords");
 const QString HotspotProperties::Colour = QStringLiteral("hotspot.colour");
@@ -32,12 +34,17 @@ struct KnownAttribute
 
 // The link attributes every hotspot shows, present or not.
 const KnownAttribute LinkAttributes[] = {
-    { "href", "Link (href)", propBrowse,
-        "Where the hotspot leads: an address, a page beside this one, or #id." },
-    { "alt", "Alt text", propString, "Read out instead of the picture; every link needs one." },
-    { "title", "Title", propString, "The tip a browser shows over the hotspot." },
-    { "target", "Target", propcombo,
-        "Where the link opens: _self, _blank, _parent, _top, or a frame name (Other...)." },
+    { "href", QT_TRANSLATE_NOOP("HotspotProperties", "Link (href)"), propBrowse,
+        QT_TRANSLATE_NOOP("HotspotProperties",
+            "Where the hotspot leads: an address, a page beside this one, or #id.") },
+    { "alt", QT_TRANSLATE_NOOP("HotspotProperties", "Alt text"), propString,
+        QT_TRANSLATE_NOOP(
+            "HotspotProperties", "Read out instead of the picture; every link needs one.") },
+    { "title", QT_TRANSLATE_NOOP("HotspotProperties", "Title"), propString,
+        QT_TRANSLATE_NOOP("HotspotProperties", "The tip a browser shows over the hotspot.") },
+    { "target", QT_TRANSLATE_NOOP("HotspotProperties", "Target"), propcombo,
+        QT_TRANSLATE_NOOP("HotspotProperties",
+            "Where the link opens: _self, _blank, _parent, _top, or a frame name (Other...).") },
 };
 
 bool isLinkAttribute(const QString& name)
@@ -78,7 +85,7 @@ bool HotspotProperties::isTargetKey(const QString& key)
 
 QString HotspotProperties::otherChoice()
 {
-    return QStringLiteral("Other...");
+    return tr("Other...");
 }
 
 QString HotspotProperties::valueFromEditor(const QString& key, const QString& value)
@@ -116,58 +123,61 @@ void HotspotProperties::fill(ZelPropList& list, const MapDocument& document,
     const QList<MapProblems::Problem> mapProblems = MapProblems::ofArea(problems, 0);
     list.LockUpdate(true);
     list.Clear();
-    list.AddItem(QStringLiteral("page"), QStringLiteral("Page"), propHeader, {}, {});
-    list.AddItem(PageTitle, QStringLiteral("Title"), propString, document.title(),
-        QStringLiteral("The page's title, and the picture's alt text on a new page."));
-    list.AddItem(PictureFile, QStringLiteral("Picture"), propBrowse, document.pictureName(),
-        QStringLiteral("The picture the hotspots lie on (%1 x %2 pixels).")
+    list.AddItem(QStringLiteral("page"), tr("Page"), propHeader, {}, {});
+    list.AddItem(PageTitle, tr("Title"), propString, document.title(),
+        tr("The page's title, and the picture's alt text on a new page."));
+    list.AddItem(PageDate, tr("Date"), propcalendar,
+        document.date().isValid() ? Zel::shortDate(document.date()) : QString(),
+        tr("The page's date, written in its head for search engines and archives."));
+    list.AddItem(PictureFile, tr("Picture"), propBrowse, document.pictureName(),
+        tr("The picture the hotspots lie on (%1 x %2 pixels).")
             .arg(document.picture().Width())
             .arg(document.picture().Height()));
 
-    list.AddItem(QStringLiteral("map"), QStringLiteral("Image map"), propHeader, {}, {});
-    list.AddItem(MapName, QStringLiteral("Name"), propString, document.mapName(),
-        QStringLiteral("The map's name, which the picture's usemap refers to."));
-    addItem(list, MapCount, QStringLiteral("Hotspots"), propVariant,
-        QString::number(document.count()), QStringLiteral("How many areas the map holds."),
-        mapProblems, QStringLiteral("count"));
-    list.AddItem(Responsive, QStringLiteral("Rescale in browsers"), propcombo,
+    list.AddItem(QStringLiteral("map"), tr("Image map"), propHeader, {}, {});
+    list.AddItem(MapName, tr("Name"), propString, document.mapName(),
+        tr("The map's name, which the picture's usemap refers to."));
+    addItem(list, MapCount, tr("Hotspots"), propVariant, QString::number(document.count()),
+        tr("How many areas the map holds."), mapProblems, QStringLiteral("count"));
+    list.AddItem(Responsive, tr("Rescale in browsers"), propcombo,
         Zel::booleanText(document.responsive()),
-        QStringLiteral(
-            "Adds a script that fits the coordinates to the shown size of the picture."));
+        tr("Adds a script that fits the coordinates to the shown size of the picture."));
 
-    list.AddItem(QStringLiteral("hotspot"), QStringLiteral("Selected hotspot"), propHeader, {}, {});
+    list.AddItem(QStringLiteral("hotspot"), tr("Selected hotspot"), propHeader, {}, {});
+    // The only number row is the hotspot's place, so the spin box stops at the last one.
+    list.setSpinMaxValue(std::max(1, document.count()));
     if (selected) {
         const QList<MapProblems::Problem> own = MapProblems::ofArea(problems, selected->id);
-        addItem(list, Shape, QStringLiteral("Shape"), propcombo,
+        list.AddItem(Order, tr("Place in the page"), propNumber,
+            QString::number(document.indexOf(selected->id) + 1),
+            tr("Its position among the areas, from 1: where areas overlap, browsers pick the "
+               "one that comes first."));
+        addItem(list, Shape, tr("Shape"), propcombo,
             AreaShape::kindName(AreaShape::kindOf(selected->value(QStringLiteral("shape")))),
-            QStringLiteral("Rectangle, circle, polygon, or default (the whole picture)."), own,
+            tr("Rectangle, circle, polygon, or default (the whole picture)."), own,
             QStringLiteral("shape"));
-        addItem(list, Coords, QStringLiteral("Coordinates"), propString,
+        addItem(list, Coords, tr("Coordinates"), propString,
             selected->value(QStringLiteral("coords")),
-            QStringLiteral(
-                "x1,y1,x2,y2 for a rectangle, x,y,r for a circle, x1,y1,x2,y2,... for a polygon."),
+            tr("x1,y1,x2,y2 for a rectangle, x,y,r for a circle, x1,y1,x2,y2,... for a polygon."),
             own, QStringLiteral("coords"));
         for (const KnownAttribute& a : LinkAttributes) {
             const QString name = QLatin1String(a.name);
-            addItem(list, AttributePrefix + name, QLatin1String(a.caption), a.style,
-                selected->value(name), QLatin1String(a.description), own, name);
+            addItem(list, AttributePrefix + name, tr(a.caption), a.style, selected->value(name),
+                tr(a.description), own, name);
         }
         for (const HtmlAttribute& a : selected->attributes) {
             const QString name = a.name.toLower();
             if (name == u"shape" || name == u"coords" || isLinkAttribute(name))
                 continue;
             addItem(list, AttributePrefix + a.name, a.name, propString, a.value,
-                QStringLiteral("An attribute of the area tag, written back as it is."), own,
-                a.name);
+                tr("An attribute of the area tag, written back as it is."), own, a.name);
         }
-        list.AddItem(NewAttribute, QStringLiteral("Add attribute"), propString, {},
-            QStringLiteral("Type name=value to add an attribute to the tag."));
-        list.AddItem(Colour, QStringLiteral("Colour on the map"), propColor,
-            colourText(selected->colour),
-            QStringLiteral("How the studio paints this hotspot; not written to the page."));
-        list.AddItem(Locked, QStringLiteral("Locked"), propcombo,
-            Zel::booleanText(selected->locked),
-            QStringLiteral("A locked hotspot cannot be moved or resized with the mouse."));
+        list.AddItem(NewAttribute, tr("Add attribute"), propString, {},
+            tr("Type name=value to add an attribute to the tag."));
+        list.AddItem(Colour, tr("Colour on the map"), propColor, colourText(selected->colour),
+            tr("How the studio paints this hotspot; not written to the page."));
+        list.AddItem(Locked, tr("Locked"), propcombo, Zel::booleanText(selected->locked),
+            tr("A locked hotspot cannot be moved or resized with the mouse."));
     }
     list.LockUpdate(false);
 }

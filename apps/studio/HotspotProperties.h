@@ -2,6 +2,7 @@
 
 #include "MapProblems.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -14,13 +15,17 @@ struct MapArea;
 /// tag. Item keys say what an edit changes (see the Key names).
 class HotspotProperties
 {
+    Q_DECLARE_TR_FUNCTIONS(HotspotProperties)
+
 public:
     /// Item keys; an attribute of the hotspot is AttributePrefix + its name.
     static const QString PageTitle;
+    static const QString PageDate;
     static const QString PictureFile;
     static const QString MapName;
     static const QString MapCount;
     static const QString Responsive;
+    static const QString Order;
     static const QString Shape;
     static const QString Coords;
     static const QString Colour;

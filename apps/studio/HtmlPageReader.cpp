@@ -49,7 +49,16 @@ struct Scan
     QList<FoundArea> areas;
     QList<const GumboElement*> images;
     QString title;
+    const GumboElement* titleElement = nullptr;
+    const GumboElement* dateMeta = nullptr;
+    const GumboElement* head = nullptr;
 };
+
+bool isDateMeta(const GumboElement& element)
+{
+    return attributeValue(element, "name").trimmed().compare(u"date", Qt::CaseInsensitive) == 0
+        && gumbo_get_attribute(&element.attributes, "content");
+}
 
 void scan(const GumboNode* root, Scan& found)
 {
@@ -78,11 +87,24 @@ void scan(const GumboNode* root, Scan& found)
                 found.images << &element;
             break;
         case GUMBO_TAG_TITLE:
-            if (found.title.isEmpty() && element.children.length > 0) {
-                const auto* child = static_cast<const GumboNode*>(element.children.data[0]);
-                if (child->type == GUMBO_NODE_TEXT)
-                    found.title = QString::fromUtf8(child->v.text.text).simplified();
+            // An SVG's <title> names a drawing, not the page.
+            if (!found.titleElement && element.tag_namespace == GUMBO_NAMESPACE_HTML) {
+                found.titleElement = &element;
+                if (element.children.length > 0) {
+                    const auto* child = static_cast<const GumboNode*>(element.children.data[0]);
+                    if (child->type == GUMBO_NODE_TEXT)
+                        found.title = QString::fromUtf8(child->v.text.text).simplified();
+                }
             }
+            break;
+        case GUMBO_TAG_META:
+            if (!found.dateMeta && element.tag_namespace == GUMBO_NAMESPACE_HTML
+                && isDateMeta(element))
+                found.dateMeta = &element;
+            break;
+        case GUMBO_TAG_HEAD:
+            if (!found.head)
+                found.head = &element;
             break;
         default:
             break;
@@ -116,7 +138,43 @@ QString mapNameOf(const GumboElement& map)
     return name.isEmpty() ? attributeValue(map, "id") : name;
 }
 
-PageMap pageMapOf(const QByteArray& page, const GumboElement& map, const QList<FoundArea>& areas)
+// Where the title text, the date tag and the end of the head stand in the
+// text before \a mapStart, so writing the page back can change just them.
+void findHeadFields(const QByteArray& page, size_t mapStart, const Scan& scanned, PageFrame& frame)
+{
+    // The parser counts UTF-8 bytes; the frame holds text.
+    const auto position
+        = [&page](size_t offset) { return QString::fromUtf8(page.left(qsizetype(offset))).size(); };
+    const auto span = [&](size_t from, size_t to) {
+        PageFrame::Span result;
+        if (from <= to && to <= mapStart) {
+            result.at = position(from);
+            result.length = position(to) - result.at;
+        }
+        return result;
+    };
+    if (const GumboElement* title = scanned.titleElement;
+        title && title->original_tag.length > 0 && title->original_end_tag.length > 0)
+        frame.titleText = span(tagEnd(*title), title->end_pos.offset);
+    if (const GumboElement* meta = scanned.dateMeta; meta && meta->original_tag.length > 0)
+        frame.dateTag = span(meta->start_pos.offset, tagEnd(*meta));
+    // A page without "</head>" takes new head elements after its title, or
+    // else right after "<head>"; a page with neither gets none.
+    size_t headEnd = 0;
+    const GumboElement* head = scanned.head;
+    if (head && head->original_end_tag.length > 0)
+        headEnd = head->end_pos.offset;
+    else if (frame.titleText.at >= 0)
+        headEnd
+            = scanned.titleElement->end_pos.offset + scanned.titleElement->original_end_tag.length;
+    else if (head && head->original_tag.length > 0)
+        headEnd = tagEnd(*head);
+    if (headEnd > 0 && headEnd <= mapStart)
+        frame.headEnd = position(headEnd);
+}
+
+PageMap pageMapOf(const QByteArray& page, const GumboElement& map, const QList<FoundArea>& areas,
+    const Scan& scanned)
 {
     const auto slice = [&page](size_t from, size_t to) {
         return to > from ? QString::fromUtf8(page.mid(qsizetype(from), qsizetype(to - from)))
@@ -142,6 +200,7 @@ PageMap pageMapOf(const QByteArray& page, const GumboElement& map, const QList<F
 
     PageFrame& frame = result.frame;
     frame.before = slice(0, start);
+    findHeadFields(page, start, scanned, frame);
     frame.mapStartTag = text(map.original_tag);
     frame.mapEndTag = text(map.original_end_tag);
     frame.after = slice(end, size_t(page.size()));
@@ -218,6 +277,16 @@ bool HtmlPageReader::read(const QByteArray& source, HtmlPage* result, PageError*
     }
 
     found.title = scanned.title;
+    if (scanned.dateMeta) {
+        const QString content = attributeValue(*scanned.dateMeta, "content").trimmed();
+        found.date = QDate::fromString(content, Qt::ISODate);
+        if (!found.date.isValid()) {
+            found.notes << QStringLiteral("line %1: the date \"%2\" is not written yyyy-MM-dd; "
+                                          "it is kept until a date is chosen")
+                               .arg(scanned.dateMeta->start_pos.line)
+                               .arg(content);
+        }
+    }
     found.responsive = page.contains(responsiveMarker().toUtf8());
     for (const FoundArea& area : std::as_const(scanned.areas)) {
         if (!area.map)
@@ -228,7 +297,7 @@ bool HtmlPageReader::read(const QByteArray& source, HtmlPage* result, PageError*
             << QStringLiteral("line %1: an <area> outside any map is kept as it is").arg(line);
 
     for (const GumboElement* map : std::as_const(scanned.maps)) {
-        PageMap pageMap = pageMapOf(page, *map, scanned.areas);
+        PageMap pageMap = pageMapOf(page, *map, scanned.areas, scanned);
         if (map->original_end_tag.length == 0) {
             found.notes << QStringLiteral("line %1: the map \"%2\" is never closed")
                                .arg(pageMap.line)

@@ -28,6 +28,8 @@ struct PageMap
 struct HtmlPage
 {
     QString title;
+    /// The date of `<meta name="date" content="yyyy-MM-dd">` (invalid when the page has none).
+    QDate date;
     QList<PageMap> maps;
     /// Lines of `<area>` tags that are in no map (the page keeps them as they are).
     QList<int> areasOutsideMaps;

@@ -14,6 +14,7 @@ void MapDocument::reset(const StdPicture& picture, const QString& pictureFile)
     m_pictureFile = pictureFile;
     m_pictureName = QFileInfo(pictureFile).fileName();
     m_title = QFileInfo(pictureFile).completeBaseName();
+    m_date = QDate();
     m_mapName = QStringLiteral("map");
     m_frame.reset();
     m_responsive = false;
@@ -28,6 +29,7 @@ void MapDocument::assign(const MapDocument& other)
     m_pictureFile = other.m_pictureFile;
     m_pictureName = other.m_pictureName;
     m_title = other.m_title;
+    m_date = other.m_date;
     m_mapName = other.m_mapName;
     m_frame = other.m_frame;
     m_responsive = other.m_responsive;
@@ -51,6 +53,14 @@ void MapDocument::setTitle(const QString& title)
     if (m_title == title)
         return;
     m_title = title;
+    Q_EMIT pageChanged();
+}
+
+void MapDocument::setDate(const QDate& date)
+{
+    if (m_date == date)
+        return;
+    m_date = date;
     Q_EMIT pageChanged();
 }
 

@@ -2,6 +2,7 @@
 
 #include "MapArea.h"
 
+#include <QDate>
 #include <QObject>
 #include <common/StdPicture.h>
 #include <optional>
@@ -19,6 +20,23 @@ struct PageFrame
     /// "</map>" as written; "" when the page never closed the map.
     QString mapEndTag;
     QString after;
+
+    /// A place in `before` (QString positions); at -1 when the page has none.
+    struct Span
+    {
+        qsizetype at = -1;
+        qsizetype length = 0;
+    };
+    /// The text of the page's `<title>` element.
+    Span titleText;
+    /// The whole `<meta name="date">` tag.
+    Span dateTag;
+    /// Where a head element the page lacks goes (before `</head>`); -1 when nowhere.
+    qsizetype headEnd = -1;
+    /// The title and date the document took from the page: while they stand,
+    /// the head is written back as it was read.
+    QString title;
+    QDate date;
 };
 
 /// What the studio edits: a picture, its image map's areas in document
@@ -50,6 +68,9 @@ public:
 
     QString title() const { return m_title; }
     void setTitle(const QString& title);
+    /// The page's date (invalid: the page states none).
+    QDate date() const { return m_date; }
+    void setDate(const QDate& date);
     QString mapName() const { return m_mapName; }
     void setMapName(const QString& name);
 
@@ -85,7 +106,7 @@ Q_SIGNALS:
     void areasChanged();
     /// One area's attributes or geometry changed.
     void areaChanged(int id);
-    /// The title, map name or responsive option changed.
+    /// The title, date, map name or responsive option changed.
     void pageChanged();
 
 private:
@@ -95,6 +116,7 @@ private:
     QString m_pictureFile;
     QString m_pictureName;
     QString m_title;
+    QDate m_date;
     QString m_mapName = QStringLiteral("map");
     std::optional<PageFrame> m_frame;
     bool m_responsive = false;

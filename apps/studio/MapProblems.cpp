@@ -52,8 +52,7 @@ QList<MapProblems::Problem> MapProblems::check(const MapDocument& document)
     QList<Problem> problems;
     const QList<MapArea>& areas = document.areas();
     if (areas.isEmpty())
-        problems.append(
-            { 0, QStringLiteral("count"), QStringLiteral("The map is empty: it has no hotspot.") });
+        problems.append({ 0, QStringLiteral("count"), tr("The map is empty: it has no hotspot.") });
 
     QList<QPainterPath> paths;
     for (const MapArea& area : areas) {
@@ -65,19 +64,17 @@ QList<MapProblems::Problem> MapProblems::check(const MapDocument& document)
         const bool linked = area.has(Href);
         if (linked && area.value(Alt).trimmed().isEmpty() && !area.has(QStringLiteral("nohref")))
             problems.append({ area.id, Alt,
-                QStringLiteral(
-                    "A link needs an alt text for people who cannot see the picture.") });
+                tr("A link needs an alt text for people who cannot see the picture.") });
         if (!linked && area.has(Alt))
-            problems.append({ area.id, Alt,
-                QStringLiteral("The alt text is for links; this area has no href.") });
+            problems.append(
+                { area.id, Alt, tr("The alt text is for links; this area has no href.") });
         const AreaGeometry g = area.geometry();
         if (g.kind == AreaKind::Default)
             problems.append({ area.id, QStringLiteral("shape"),
-                QStringLiteral(
-                    "A default area covers what no other area holds; it is kept but not shown.") });
+                tr("A default area covers what no other area holds; it is kept but not shown.") });
         else if (!g.isShown())
             problems.append({ area.id, QStringLiteral("coords"),
-                QStringLiteral("Kept, but not shown: %1.").arg(g.problem) });
+                tr("Kept, but not shown: %1.").arg(g.problem) });
         for (int j = 0; j < i; ++j) {
             if (paths.at(i).isEmpty() || paths.at(j).isEmpty()
                 || !overlap(paths.at(j), paths.at(i)))
@@ -87,8 +84,8 @@ QList<MapProblems::Problem> MapProblems::check(const MapDocument& document)
             if (paths.at(i).contains(paths.at(j)))
                 continue;
             problems.append({ area.id, QStringLiteral("coords"),
-                QStringLiteral("Overlaps \"%1\", which comes first in the page, so a browser picks "
-                               "that one where the two meet.")
+                tr("Overlaps \"%1\", which comes first in the page, so a browser picks that one "
+                   "where the two meet.")
                     .arg(areas.at(j).label()) });
         }
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 
@@ -8,6 +9,8 @@ class MapDocument;
 /// The rules a map is checked against, and what breaks them.
 class MapProblems
 {
+    Q_DECLARE_TR_FUNCTIONS(MapProblems)
+
 public:
     struct Problem
     {

@@ -4,8 +4,10 @@
 #include "HtmlPageReader.h"
 #include "MapDocument.h"
 
+#include <QDate>
 #include <QRegularExpression>
 #include <QSet>
+#include <algorithm>
 
 namespace {
 
@@ -47,6 +49,48 @@ QString withoutScript(QString text)
     return text.remove(script);
 }
 
+QString dateTag(const QDate& date)
+{
+    return QStringLiteral("<meta name=\"date\" content=\"%1\">").arg(date.toString(Qt::ISODate));
+}
+
+// The text before the map with the head's title and date as the document
+// holds them; what the person did not change stays as the page wrote it.
+QString withHeadFields(const MapDocument& document)
+{
+    const PageFrame& frame = *document.frame();
+    struct Splice
+    {
+        qsizetype at;
+        qsizetype length;
+        QString text;
+    };
+    QList<Splice> splices;
+    const auto place
+        = [&](const PageFrame::Span& span, const QString& replacement, const QString& inserted) {
+              if (span.at >= 0)
+                  splices.append({ span.at, span.length, replacement });
+              else if (frame.headEnd >= 0 && !inserted.isEmpty())
+                  splices.append({ frame.headEnd, 0, inserted });
+          };
+    // Of two elements new to the head, the one placed last comes first: the title.
+    if (document.date() != frame.date) {
+        const QString tag = document.date().isValid() ? dateTag(document.date()) : QString();
+        place(frame.dateTag, tag, tag.isEmpty() ? QString() : tag + QLatin1Char('\n'));
+    }
+    if (document.title() != frame.title) {
+        const QString title = document.title().toHtmlEscaped();
+        place(frame.titleText, title, QStringLiteral("<title>%1</title>\n").arg(title));
+    }
+    // Back to front, so each place still stands where the page had it.
+    std::stable_sort(splices.begin(), splices.end(),
+        [](const Splice& a, const Splice& b) { return a.at > b.at; });
+    QString text = frame.before;
+    for (const Splice& s : std::as_const(splices))
+        text.replace(s.at, s.length, s.text);
+    return text;
+}
+
 } // namespace
 
 PageWriter::PageWriter(const MapDocument& document)
@@ -86,8 +130,10 @@ void PageWriter::writeGenerated(const MapDocument& document)
     m_text = QStringLiteral(
         "<!DOCTYPE html>\n<html>\n<head>\n<meta charset=\"utf-8\">\n"
         "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
-        "<title>%1</title>\n</head>\n<body>\n")
-                 .arg(title);
+        "%1<title>%2</title>\n</head>\n<body>\n")
+                 .arg(document.date().isValid() ? dateTag(document.date()) + QLatin1Char('\n')
+                                                : QString(),
+                     title);
     m_text += QStringLiteral(
         "<img src=\"%1\" width=\"%2\" height=\"%3\" alt=\"%4\" usemap=\"#%5\"%6>\n")
                   .arg(escaped(document.pictureName()))
@@ -118,7 +164,7 @@ void PageWriter::writeGenerated(const MapDocument& document)
 void PageWriter::writeFramed(const MapDocument& document)
 {
     const PageFrame& frame = *document.frame();
-    m_text = withoutScript(frame.before);
+    m_text = withoutScript(withHeadFields(document));
     m_mapStart = m_text.size();
     m_text += mapText(document, frame.mapStartTag, frame.leading, frame.closing, frame.mapEndTag);
     m_mapEnd = m_text.size();

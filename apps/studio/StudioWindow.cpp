@@ -604,6 +604,7 @@ void StudioWindow::documentReplaced(const QString& fileName)
     m_undo->clear();
     m_figureToArea.clear();
     m_areaToFigure.clear();
+    m_shownLook.clear();
     m_map->setPicture(m_document->picture());
     refresh();
 }
@@ -943,6 +944,20 @@ void StudioWindow::applyProperty(const QString& key, const QString& value)
                 [doc, before] { doc->setTitle(before); }));
         return;
     }
+    if (key == HotspotProperties::PageDate) {
+        // The calendar hands back the locale's short date; an emptied value takes the date out.
+        const QDate date = Zel::parseDate(value.trimmed());
+        if (!date.isValid() && !value.trimmed().isEmpty()) {
+            m_prompts.tell(tr("Date"), tr("\"%1\" is not a date.").arg(value));
+            return;
+        }
+        const QDate before = doc->date();
+        if (before != date)
+            push(new PageSettingCommand(
+                tr("Change Date"), [doc, date] { doc->setDate(date); },
+                [doc, before] { doc->setDate(before); }));
+        return;
+    }
     if (key == HotspotProperties::MapName) {
         const QString before = doc->mapName();
         if (doc->frame()) {
@@ -988,6 +1003,16 @@ void StudioWindow::applyProperty(const QString& key, const QString& value)
     const MapArea* selected = m_document->find(m_selectedId);
     if (!selected)
         return;
+    if (key == HotspotProperties::Order) {
+        bool ok = false;
+        const int place = value.trimmed().toInt(&ok);
+        if (!ok)
+            return;
+        const int to = std::clamp(place, 1, m_document->count()) - 1;
+        if (to != m_document->indexOf(m_selectedId))
+            push(new MoveAreaCommand(m_document, m_selectedId, to, tr("Move in the Page")));
+        return;
+    }
     MapArea after = *selected;
     QString what = tr("Change Hotspot");
     if (key == HotspotProperties::Shape) {
@@ -1298,8 +1323,10 @@ void StudioWindow::syncMap()
     const QList<ShownFigure> figures = shownFigures(*m_map);
     bool same = figures.size() == shown.size();
     for (int i = 0; same && i < shown.size(); ++i) {
-        same = m_figureToArea.value(figures.at(i).number) == shown.at(i)->id
-            && figures.at(i).geometry == geometryKey(shown.at(i)->geometry());
+        const MapArea& area = *shown.at(i);
+        same = m_figureToArea.value(figures.at(i).number) == area.id
+            && figures.at(i).geometry == geometryKey(area.geometry())
+            && m_shownLook.value(area.id) == qMakePair(area.colour, area.locked);
     }
     if (!same || m_document->count() == 0) {
         m_map->Clear();
@@ -1316,10 +1343,13 @@ void StudioWindow::syncMap()
         m_map->Redraw(true);
         m_figureToArea.clear();
         m_areaToFigure.clear();
+        m_shownLook.clear();
         const QList<ShownFigure> made = shownFigures(*m_map);
         for (int i = 0; i < made.size() && i < shown.size(); ++i) {
             m_figureToArea.insert(made.at(i).number, shown.at(i)->id);
             m_areaToFigure.insert(shown.at(i)->id, made.at(i).number);
+            m_shownLook.insert(
+                shown.at(i)->id, qMakePair(shown.at(i)->colour, shown.at(i)->locked));
         }
         m_map->ClearHistory();
     }

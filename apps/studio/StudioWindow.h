@@ -189,6 +189,8 @@ private:
     int m_selectedId = 0;
     QHash<qint32, int> m_figureToArea;
     QHash<int, qint32> m_areaToFigure;
+    /// The colour and lock each area's figure was given; the map does not report them back.
+    QHash<int, QPair<qint32, bool>> m_shownLook;
     bool m_refreshPending = false;
     bool m_reconcilePending = false;
     bool m_syncing = false;

@@ -1,5 +1,6 @@
 #include "DocumentIO.h"
 #include "MapDocument.h"
+#include "StudioTranslations.h"
 #include "StudioWindow.h"
 
 #include <QApplication>
@@ -126,6 +127,7 @@ int main(int argc, char** argv)
     if (hasOption(argc, argv, "export-html")) {
         QCoreApplication app(argc, argv);
         QCoreApplication::setApplicationName(QStringLiteral("zelstudio"));
+        StudioTranslations::install();
         return exportHeadless(app, options);
     }
     // A screenshot needs no screen.
@@ -138,6 +140,8 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("zelstudio"));
     QApplication::setApplicationDisplayName(QStringLiteral("Zel Studio"));
     Zel::installFontSubstitutions();
+    // Before the window exists, so its menus are built in the person's language.
+    StudioTranslations::install();
 
     QCommandLineParser parser;
     parser.setApplicationDescription(

@@ -245,6 +245,7 @@ public:
 
     /// The first visible row (the scroll bar's value).
     qint32 TopIndex() const;
+    /// Scrolls so that row \a New_TopIndex is the first visible one.
     void setTopIndex(qint32 New_TopIndex);
     /// How many rows from the first visible one on end above the bottom edge (Page Up and
     /// Page Down move by it).
@@ -252,6 +253,10 @@ public:
 
     // --- properties ---------------------------------------------------------
 
+    /// \name Property accessors
+    ///@{
+
+    /// The getter or setter of the property of that name, documented with the property.
     qint32 ListIndex() const;
     void setListIndex(qint32 New_ListIndex);
     bool KeepFocus() const;
@@ -295,6 +300,7 @@ public:
     qint32 AreaTextWidth() const;
     bool NormalizeEntities() const;
     void setNormalizeEntities(bool New_NormalizeEntities);
+    ///@}
 
     /// 320 x 240 pixels.
     QSize sizeHint() const override;
@@ -370,9 +376,15 @@ Q_SIGNALS:
     void TopIndexChanged(qint32 topIndex);
 
 protected:
+    /// \name Event handlers
+    ///@{
+
+    /// Reimplemented from QWidget: posted layout requests, layout on resize, and painting
+    /// of the visible rows.
     bool event(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    ///@}
 
 private:
     friend class Zel_CodeBoxPrivate;

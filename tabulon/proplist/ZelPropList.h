@@ -120,6 +120,7 @@ class TABULON_EXPORT ZelPropList : public UserControl
     Q_PROPERTY(QString Tmp_Text READ Tmp_Text WRITE setTmp_Text NOTIFY Tmp_TextChanged)
 
 public:
+    /// An empty list; the host calls InitProperties or ReadProperties next.
     explicit ZelPropList(QWidget* parent = nullptr);
     ~ZelPropList() override;
 
@@ -202,6 +203,10 @@ public:
 
     // --- properties ---
 
+    /// \name Property accessors
+    ///@{
+
+    /// The getter or setter of the property of that name, documented with the property.
     bool Enabled() const;
     void setEnabled(bool New_Enabled);
     using QWidget::setFont;
@@ -279,9 +284,11 @@ public:
     void setTopIndex(qint32 New_TopIndex);
     QString Tmp_Text() const;
     void setTmp_Text(const QString& New_Tmp_Text);
+    ///@}
 
     /// Row height in pixels and whole visible rows of the current layout.
     int rowHeight() const;
+    /// Whole rows that fit in the list area.
     int visibleRowCount() const;
     /// Height of the description pane in pixels (60 at start; the splitter changes it).
     int descriptionHeight() const;
@@ -376,6 +383,11 @@ Q_SIGNALS:
     void Tmp_TextChanged(const QString& tmp_Text);
 
 protected:
+    /// \name Event handlers
+    ///@{
+
+    /// Reimplemented from QWidget: lay out on resize and font or palette change, paint
+    /// the rows, move through them with the keys, and follow the focus.
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
@@ -383,6 +395,7 @@ protected:
     void keyReleaseEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    ///@}
 
 private:
     friend class ZelPropListPrivate;

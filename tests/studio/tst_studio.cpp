@@ -5,24 +5,33 @@
 #include "HotspotProperties.h"
 #include "MapDocument.h"
 #include "PageWriter.h"
+#include "StudioTranslations.h"
 #include "StudioWindow.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
+#include <QDir>
 #include <QDropEvent>
 #include <QFile>
 #include <QImage>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTranslator>
 #include <QUndoStack>
+#include <common/HostConvert.h>
+#include <common/OleColor.h>
 #include <common/PictureBox.h>
 #include <glyphon/Zel_CodeBox.h>
 #include <tabulon/ZelPropList.h>
@@ -103,6 +112,56 @@ struct Studio
         Q_EMIT window.properties()->ChangeItem(value, key);
         QCoreApplication::processEvents();
     }
+    // Shows the window, so its editors can take the keyboard.
+    bool show()
+    {
+        window.show();
+        return QTest::qWaitForWindowActive(&window);
+    }
+    // Makes row \a key current with the keys, as a person goes down the list.
+    bool goToRow(const QString& key)
+    {
+        ZelPropList* list = window.properties();
+        list->setFocus(Qt::OtherFocusReason);
+        QTest::keyClick(list, Qt::Key_Home);
+        const qint32 row = list->ItemIndex(key);
+        for (int i = 0; i < list->ListCount() && list->ListIndex() < row; ++i)
+            QTest::keyClick(list, Qt::Key_Down);
+        return row >= 0 && list->ListIndex() == row;
+    }
+    // Opens the editor of row \a key (with its drop-down when \a dropDown) and returns it.
+    QWidget* openEditor(const QString& key, const char* editorName, bool dropDown = false)
+    {
+        if (!goToRow(key))
+            return nullptr;
+        if (dropDown)
+            QTest::keyClick(window.properties(), Qt::Key_Down, Qt::AltModifier);
+        else
+            QTest::keyClick(window.properties(), Qt::Key_Return);
+        auto* editor = window.properties()->findChild<QWidget*>(QLatin1String(editorName));
+        return editor && editor->isVisible() ? editor : nullptr;
+    }
+    // The drop-down window an editor opened.
+    static QWidget* popupOf(QWidget* editor)
+    {
+        auto* popup = editor->findChild<QWidget*>(QStringLiteral("picPopup"));
+        return popup && popup->isVisible() ? popup : nullptr;
+    }
+    QString itemText(const QString& key) const
+    {
+        return window.properties()->ItemText(window.properties()->ItemIndex(key));
+    }
+    // The lines the code box shows, joined as the page is.
+    QString codeText() const
+    {
+        Zel_CodeBox* code = window.code();
+        QStringList rows;
+        for (qint32 i = 0; i <= code->Count().toInt(); ++i) { // Count is the highest index
+            if (!code->ItemKey(i).toString().startsWith(QStringLiteral("section:")))
+                rows << code->ItemValue(i).toString();
+        }
+        return rows.join(QLatin1Char('\n'));
+    }
     QString itemCaption(const QString& key) const
     {
         const qint32 index = window.properties()->ItemIndex(key);
@@ -146,11 +205,15 @@ private Q_SLOTS:
     void deleteUndoKeepsOrder();
     void clipboardAndOrder();
     void attributeEditsUndoRedo();
+    void pageDateThroughTheCalendar();
+    void textNumberAndListEditorsInPlace();
+    void colourAndBrowseEditorsInPlace();
     void warningsShow();
     void codeBoxShowsThePageAsSaved();
     void toolsAndPreview();
     void drawingWithTheMouse();
     void aboutNamesTheLibraries();
+    void aTranslationChangesTheTexts();
 
     void headlessExport();
     void openAndScreenshotFromTheCommandLine();
@@ -490,6 +553,194 @@ void TestStudio::attributeEditsUndoRedo()
     QVERIFY(!studio.action("actionResponsive")->isChecked());
 }
 
+void TestStudio::pageDateThroughTheCalendar()
+{
+    Studio studio;
+    QVERIFY(studio.show());
+    QCOMPARE(studio.itemText(HotspotProperties::PageDate), QString());
+    QVERIFY(!studio.codeText().contains(QStringLiteral("name=\"date\"")));
+
+    // Alt+Down drops the month, which starts on today for a page without a date; the keys
+    // move to the next day and Enter takes it.
+    QWidget* calendar = studio.openEditor(HotspotProperties::PageDate, "Zel_DropCalendar1", true);
+    QVERIFY(calendar);
+    QWidget* month = Studio::popupOf(calendar);
+    QVERIFY(month);
+    QTest::keyClick(month, Qt::Key_Right);
+    QTest::keyClick(month, Qt::Key_Return);
+    QCoreApplication::processEvents();
+    const QDate chosen = QDate::currentDate().addDays(1);
+    QCOMPARE(studio.document().date(), chosen);
+    QCOMPARE(studio.itemText(HotspotProperties::PageDate), Zel::shortDate(chosen));
+    const QString tag
+        = QStringLiteral("<meta name=\"date\" content=\"%1\">").arg(chosen.toString(Qt::ISODate));
+    QVERIFY2(studio.codeText().contains(tag), qPrintable(studio.codeText()));
+    QVERIFY(studio.window.isWindowModified());
+
+    studio.action("actionUndo")->trigger();
+    QVERIFY(!studio.document().date().isValid());
+    QVERIFY(!studio.codeText().contains(tag));
+    QCOMPARE(studio.itemText(HotspotProperties::PageDate), QString());
+    studio.action("actionRedo")->trigger();
+    QVERIFY(studio.codeText().contains(tag));
+
+    // Saved and opened again, the page has its date and a new one replaces it in place.
+    const QString pageFile = m_dir.filePath(QStringLiteral("dated/page.html"));
+    QString error;
+    QVERIFY2(studio.window.saveAs(pageFile, &error), qPrintable(error));
+    const QString saved = readText(pageFile);
+    QVERIFY(saved.contains(tag));
+    Studio reopened;
+    QVERIFY2(reopened.window.openFile(pageFile, &error), qPrintable(error));
+    QCOMPARE(reopened.document().date(), chosen);
+    QCOMPARE(reopened.itemText(HotspotProperties::PageDate), Zel::shortDate(chosen));
+    QVERIFY(reopened.show());
+    calendar = reopened.openEditor(HotspotProperties::PageDate, "Zel_DropCalendar1", true);
+    QVERIFY(calendar);
+    QTest::keyClick(Studio::popupOf(calendar), Qt::Key_Down); // a week on
+    QTest::keyClick(Studio::popupOf(calendar), Qt::Key_Return);
+    QCoreApplication::processEvents();
+    const QDate later = chosen.addDays(7);
+    QCOMPARE(reopened.document().date(), later);
+    QString expected = saved;
+    expected.replace(tag,
+        QStringLiteral("<meta name=\"date\" content=\"%1\">").arg(later.toString(Qt::ISODate)));
+    QCOMPARE(reopened.window.htmlPage(), expected);
+    reopened.action("actionUndo")->trigger();
+    QCOMPARE(reopened.window.htmlPage(), saved);
+}
+
+void TestStudio::textNumberAndListEditorsInPlace()
+{
+    Studio studio;
+    QVERIFY(studio.show());
+
+    // Text: the inner text box, committed with Enter.
+    auto* textBox
+        = qobject_cast<QLineEdit*>(studio.openEditor(HotspotProperties::PageTitle, "txtEdit"));
+    QVERIFY(textBox);
+    textBox->selectAll();
+    QTest::keyClicks(textBox, QStringLiteral("Our flat"));
+    QTest::keyClick(textBox, Qt::Key_Return);
+    QCoreApplication::processEvents();
+    QCOMPARE(studio.document().title(), QStringLiteral("Our flat"));
+    QVERIFY(studio.codeText().contains(QStringLiteral("<title>Our flat</title>")));
+
+    // Number: the hotspot's place in the page, typed into the spin box.
+    const int bath = studio.idOf(QStringLiteral("Bath"));
+    studio.window.selectArea(bath);
+    const int wasAt = studio.document().indexOf(bath);
+    QVERIFY(wasAt > 0);
+    QWidget* spin = studio.openEditor(HotspotProperties::Order, "Zel_SpinButton1");
+    QVERIFY(spin);
+    QCOMPARE(spin->property("Value").toInt(), wasAt + 1);
+    QCOMPARE(spin->property("Max").toInt(), studio.document().count());
+    auto* digits = spin->findChild<QLineEdit*>(QStringLiteral("Text1"));
+    digits->clear();
+    QTest::keyClicks(digits, QStringLiteral("1"));
+    QTest::keyClick(digits, Qt::Key_Return);
+    QCoreApplication::processEvents();
+    QCOMPARE(studio.document().indexOf(bath), 0);
+    QCOMPARE(studio.itemText(HotspotProperties::Order), QStringLiteral("1"));
+    const QString code = studio.codeText();
+    const qsizetype firstArea = code.indexOf(QStringLiteral("<area"));
+    QVERIFY(code.mid(firstArea, code.indexOf(QLatin1Char('\n'), firstArea) - firstArea)
+                .contains(QStringLiteral("alt=\"Bath\"")));
+
+    // List: the target combo, chosen from its drop-down with the keys.
+    QWidget* combo = studio.openEditor(
+        HotspotProperties::AttributePrefix + QStringLiteral("target"), "Zel_ComboButton1", true);
+    QVERIFY(combo);
+    auto* entries = combo->findChild<QComboBox*>(QStringLiteral("Combo1"));
+    QVERIFY(entries);
+    QTRY_VERIFY(entries->view()->isVisible());
+    entries->view()->setCurrentIndex(entries->model()->index(1, 0)); // "_blank - 1"
+    QTest::keyClick(entries->view(), Qt::Key_Return);
+    QCoreApplication::processEvents();
+    QCOMPARE(
+        studio.document().find(bath)->value(QStringLiteral("target")), QStringLiteral("_blank"));
+    QVERIFY(studio.codeText().contains(QStringLiteral("target=\"_blank\"")));
+
+    // Each is one step back.
+    studio.action("actionUndo")->trigger();
+    QVERIFY(!studio.document().find(bath)->has(QStringLiteral("target")));
+    studio.action("actionUndo")->trigger();
+    QCOMPARE(studio.document().indexOf(bath), wasAt);
+    studio.action("actionUndo")->trigger();
+    QVERIFY(!studio.codeText().contains(QStringLiteral("Our flat")));
+    QVERIFY(!studio.window.isWindowModified());
+}
+
+void TestStudio::colourAndBrowseEditorsInPlace()
+{
+    Studio studio;
+    QVERIFY(studio.show());
+    const int pond = studio.idOf(QStringLiteral("Pond"));
+    studio.window.selectArea(pond);
+    // Pixels of pure red on the map: the sample has none of its own.
+    const auto redPixels = [&studio] {
+        QCoreApplication::processEvents();
+        const QImage shown = studio.window.map()->WorkPicture()->grab().toImage();
+        int count = 0;
+        for (int y = 0; y < shown.height(); ++y) {
+            for (int x = 0; x < shown.width(); ++x)
+                count += shown.pixel(x, y) == qRgb(255, 0, 0) ? 1 : 0;
+        }
+        return count;
+    };
+    QCOMPARE(redPixels(), 0);
+
+    // Colour: row 3, column 2 of the palette (red), reached with the keys in the drop-down.
+    QWidget* selector = studio.openEditor(HotspotProperties::Colour, "ColorSelector1", true);
+    QVERIFY(selector);
+    QWidget* palette = Studio::popupOf(selector);
+    QVERIFY(palette);
+    for (const Qt::Key key : { Qt::Key_Right, Qt::Key_Down, Qt::Key_Down, Qt::Key_Right })
+        QTest::keyClick(palette, key); // the first key lands on the first cell
+    QTest::keyClick(palette, Qt::Key_Return);
+    QCoreApplication::processEvents();
+    QCOMPARE(studio.itemText(HotspotProperties::Colour), QStringLiteral("#FF0000"));
+    QCOMPARE(studio.document().find(pond)->colour, qint32(Zel::rgb(255, 0, 0)));
+    QVERIFY(redPixels() > 0);
+    studio.action("actionUndo")->trigger();
+    QCOMPARE(redPixels(), 0);
+
+    // Browse: the "..." button asks for a file; the link is written relative to the page.
+    const QString pageFile = m_dir.filePath(QStringLiteral("browse/page.html"));
+    QString error;
+    QVERIFY2(studio.window.saveAs(pageFile, &error), qPrintable(error));
+    QDir().mkpath(m_dir.filePath(QStringLiteral("browse/rooms")));
+    QVERIFY(
+        writeText(m_dir.filePath(QStringLiteral("browse/rooms/pond.html")), QStringLiteral("<p>")));
+    studio.window.selectArea(pond);
+    QWidget* browse = studio.openEditor(
+        HotspotProperties::AttributePrefix + QStringLiteral("href"), "Zel_BrowseButton1");
+    QVERIFY(browse);
+    studio.nextOpen = m_dir.filePath(QStringLiteral("browse/rooms/pond.html"));
+    QTest::mouseClick(
+        browse, Qt::LeftButton, {}, QPoint(browse->width() - 6, browse->height() / 2));
+    QCoreApplication::processEvents();
+    QVERIFY(studio.nextOpen.isEmpty()); // the file was asked for
+    QCOMPARE(studio.document().find(pond)->value(QStringLiteral("href")),
+        QStringLiteral("rooms/pond.html"));
+    QVERIFY(studio.codeText().contains(QStringLiteral("href=\"rooms/pond.html\"")));
+
+    // Typed into the browse editor's own box, Enter takes the text.
+    browse = studio.openEditor(
+        HotspotProperties::AttributePrefix + QStringLiteral("href"), "Zel_BrowseButton1");
+    QVERIFY(browse);
+    auto* typed = browse->findChild<QLineEdit*>(QStringLiteral("Text1"));
+    typed->setFocus();
+    typed->selectAll();
+    QTest::keyClicks(typed, QStringLiteral("#pond"));
+    QTest::keyClick(typed, Qt::Key_Return);
+    QCoreApplication::processEvents();
+    QCOMPARE(studio.document().find(pond)->value(QStringLiteral("href")), QStringLiteral("#pond"));
+    studio.action("actionUndo")->trigger();
+    QCOMPARE(studio.document().find(pond)->value(QStringLiteral("href")),
+        QStringLiteral("rooms/pond.html"));
+}
+
 void TestStudio::warningsShow()
 {
     Studio studio;
@@ -605,6 +856,40 @@ void TestStudio::aboutNamesTheLibraries()
     const QString about = StudioWindow::aboutText();
     for (const char* name : { "Zonecraft", "Tabulon", "Glyphon", "Qt " })
         QVERIFY2(about.contains(QLatin1String(name)), name);
+}
+
+void TestStudio::aTranslationChangesTheTexts()
+{
+#ifndef STUDIO_TEST_TRANSLATIONS
+    QSKIP("Qt's LinguistTools were not found, so no translation was compiled");
+#else
+    const QStringList folders { QStringLiteral(STUDIO_TEST_TRANSLATIONS) };
+    // The studio is written in English: no catalogue of its own is needed for it.
+    const QList<QTranslator*> english
+        = StudioTranslations::install(QLocale(QLocale::English), folders);
+    QVERIFY(std::none_of(english.cbegin(), english.cend(),
+        [](QTranslator* t) { return t->filePath().contains(QStringLiteral("zelstudio")); }));
+    const QList<QTranslator*> loaded
+        = StudioTranslations::install(QLocale(QLocale::German), folders);
+    const auto removeAll = qScopeGuard([&] {
+        for (QTranslator* t : loaded + english) {
+            QCoreApplication::removeTranslator(t);
+            delete t;
+        }
+    });
+    QVERIFY(std::any_of(loaded.cbegin(), loaded.cend(),
+        [](QTranslator* t) { return t->filePath().endsWith(QStringLiteral("zelstudio_de.qm")); }));
+
+    Studio studio;
+    QStringList menus;
+    for (QAction* menu : studio.window.menuBar()->actions())
+        menus << menu->text();
+    QVERIFY2(menus.startsWith(QStringLiteral("&Datei")), qPrintable(menus.join(u' ')));
+    QVERIFY(menus.contains(QStringLiteral("&Bearbeiten")));
+    QCOMPARE(studio.itemCaption(QStringLiteral("page")), QStringLiteral("Seite"));
+    // A text the catalogue leaves out stays in English.
+    QVERIFY(menus.contains(QStringLiteral("&Help")));
+#endif
 }
 
 void TestStudio::headlessExport()

@@ -88,6 +88,8 @@ private Q_SLOTS:
     void loadPageChoosesAMapAndFindsThePicture();
     void failedLoadLeavesDocumentAlone();
     void responsivePageRoundTrip();
+    void headFieldsOfAReadPage_data();
+    void headFieldsOfAReadPage();
 
     void undoOfRemoveKeepsDocumentOrder();
     void moveAndChangeUndoRedo();
@@ -441,6 +443,72 @@ void TestStudioDocument::responsivePageRoundTrip()
     QCOMPARE(PageWriter(reread).text().count(HtmlPageReader::responsiveMarker()), 1);
     reread.setResponsive(false);
     QVERIFY(!PageWriter(reread).text().contains(HtmlPageReader::responsiveMarker()));
+}
+
+void TestStudioDocument::headFieldsOfAReadPage_data()
+{
+    QTest::addColumn<QString>("head");
+    QTest::addColumn<QDate>("date");
+    QTest::addColumn<QString>("newHead"); // after the title and date are changed
+    QTest::newRow("both") << QStringLiteral(
+        "<HEAD><Title>Old</Title>\n<META NAME=Date CONTENT='2001-02-03'></HEAD>")
+                          << QDate(2001, 2, 3)
+                          << QStringLiteral("<HEAD><Title>New &amp; better</Title>\n"
+                                            "<meta name=\"date\" content=\"2024-12-31\"></HEAD>");
+    QTest::newRow("no date") << QStringLiteral("<head><title>Old</title></head>") << QDate()
+                             << QStringLiteral(
+                                    "<head><title>New &amp; better</title>"
+                                    "<meta name=\"date\" content=\"2024-12-31\">\n</head>");
+    QTest::newRow("no title, no end of head")
+        << QStringLiteral("<head><meta charset=utf-8>") << QDate()
+        << QStringLiteral("<head><title>New &amp; better</title>\n"
+                          "<meta name=\"date\" content=\"2024-12-31\">\n<meta charset=utf-8>");
+    QTest::newRow("a drawing's title is not the page's")
+        << QStringLiteral("<head></head><svg><title>Icon</title></svg>") << QDate()
+        << QStringLiteral("<head><title>New &amp; better</title>\n"
+                          "<meta name=\"date\" content=\"2024-12-31\">\n</head>"
+                          "<svg><title>Icon</title></svg>");
+    QTest::newRow("date not ISO is kept")
+        << QStringLiteral("<head><title>Old</title><meta name=date content=\"3 Feb 2001\"></head>")
+        << QDate()
+        << QStringLiteral("<head><title>New &amp; better</title>"
+                          "<meta name=\"date\" content=\"2024-12-31\"></head>");
+}
+
+void TestStudioDocument::headFieldsOfAReadPage()
+{
+    QFETCH(QString, head);
+    QFETCH(QDate, date);
+    QFETCH(QString, newHead);
+    QTemporaryDir dir;
+    const QString body = QStringLiteral(
+        "\n<body><img src=\"x.png\" usemap=\"#m\" alt=\"Pic\">"
+        "<map name=\"m\"><area shape=rect coords=\"1,1,5,5\" href=\"a.html\" alt=\"A\"></map>"
+        "</body></html>\n");
+    const QString source = QStringLiteral("<!doctype html><html>") + head + body;
+    const QString pageFile = dir.filePath(QStringLiteral("page.html"));
+    writeFile(pageFile, source.toUtf8());
+    MapDocument document;
+    QString error;
+    QVERIFY2(DocumentIO::loadPage(document, pageFile, {}, &error), qPrintable(error));
+    QCOMPARE(document.date(), date);
+
+    // Unchanged, the head stays as written; changed, only its title and date are rewritten,
+    // and the page reads back with them.
+    QCOMPARE(PageWriter(document).text(), source);
+    document.setTitle(QStringLiteral("New & better"));
+    document.setDate(QDate(2024, 12, 31));
+    const QString saved = PageWriter(document).text();
+    QCOMPARE(saved, QStringLiteral("<!doctype html><html>") + newHead + body);
+    HtmlPage again;
+    QVERIFY(HtmlPageReader::read(saved.toUtf8(), &again, nullptr));
+    QCOMPARE(again.title, QStringLiteral("New & better"));
+    QCOMPARE(again.date, QDate(2024, 12, 31));
+    // Going back to what was read gives the page as it was.
+    document.setTitle(
+        head.contains(QStringLiteral("itle>Old")) ? QStringLiteral("Old") : QStringLiteral("Pic"));
+    document.setDate(date);
+    QCOMPARE(PageWriter(document).text(), source);
 }
 
 void TestStudioDocument::undoOfRemoveKeepsDocumentOrder()

@@ -104,11 +104,13 @@ class Zonecraft : public UserControl, public ZonecraftFigureKinds
     /// Plain (UseStandard) or balloon (UseBalloon) tooltips; any value is stored.
     Q_PROPERTY(Tool_Style Tooltips_Style READ Tooltips_Style WRITE setTooltips_Style NOTIFY
             Tooltips_StyleChanged)
-    /// Tab strip colours, shared by every Zonecraft in the process.
+    /// Background of the tab strip, shared by every Zonecraft in the process.
     Q_PROPERTY(
         OLE_COLOR TabBackColor READ TabBackColor WRITE setTabBackColor NOTIFY TabBackColorChanged)
+    /// Border of the tab strip's tabs, shared like TabBackColor.
     Q_PROPERTY(OLE_COLOR TabBorderColor READ TabBorderColor WRITE setTabBorderColor NOTIFY
             TabBorderColorChanged)
+    /// Colour of a tab under the mouse, shared like TabBackColor.
     Q_PROPERTY(
         OLE_COLOR TabMouseOver READ TabMouseOver WRITE setTabMouseOver NOTIFY TabMouseOverChanged)
     /// Zoom level in percent (see Zoom); any value is stored and applied,
@@ -123,13 +125,16 @@ class Zonecraft : public UserControl, public ZonecraftFigureKinds
     Q_PROPERTY(bool ZoomToNormal READ ZoomToNormal WRITE setZoomToNormal NOTIFY ZoomToNormalChanged)
     /// Whether the drawing tools show the four custom cursors below.
     Q_PROPERTY(bool CoolCursor READ CoolCursor WRITE setCoolCursor NOTIFY CoolCursorChanged)
-    /// Custom cursors of the rotation, circle, polygon and rectangle tools.
+    /// Custom cursor of the rotation tool (with CoolCursor).
     Q_PROPERTY(
         StdPicture RotateCursor READ RotateCursor WRITE setRotateCursor NOTIFY RotateCursorChanged)
+    /// Custom cursor of the circle tool.
     Q_PROPERTY(StdPicture DrawCircleCursor READ DrawCircleCursor WRITE setDrawCircleCursor NOTIFY
             DrawCircleCursorChanged)
+    /// Custom cursor of the polygon tool.
     Q_PROPERTY(StdPicture DrawPolygonCursor READ DrawPolygonCursor WRITE setDrawPolygonCursor NOTIFY
             DrawPolygonCursorChanged)
+    /// Custom cursor of the rectangle tool.
     Q_PROPERTY(StdPicture DrawRectCursor READ DrawRectCursor WRITE setDrawRectCursor NOTIFY
             DrawRectCursorChanged)
     /// Whether the rulers show; not persisted (False for a new control, True after loading).
@@ -143,6 +148,7 @@ class Zonecraft : public UserControl, public ZonecraftFigureKinds
     /// unless RepaintArea(False) holds. Not persisted.
     Q_PROPERTY(
         qint32 PictureWidth READ PictureWidth WRITE setPictureWidth NOTIFY PictureWidthChanged)
+    /// The height zoom 100 shows the picture at, like PictureWidth.
     Q_PROPERTY(
         qint32 PictureHeight READ PictureHeight WRITE setPictureHeight NOTIFY PictureHeightChanged)
     /// There is no device context under Qt: always 0.
@@ -232,9 +238,15 @@ public:
     enum UpdateFigActivate : qint32 { Ready = 0, NotReady = 1 };
     Q_ENUM(UpdateFigActivate)
 
+    /// A control with no picture and no figures; the host calls InitProperties
+    /// or ReadProperties next, as it would for a newly placed or a loaded control.
     explicit Zonecraft(QWidget* parent = nullptr);
     ~Zonecraft() override;
 
+    /// \name Property accessors
+    ///@{
+
+    /// The getter or setter of the property of that name, documented with the property.
     AppMode ImagemapMode() const;
     void setImagemapMode(AppMode New_ImagemapMode);
     bool AlignToGrid() const;
@@ -329,6 +341,7 @@ public:
     QList<QObject*> m_DrawingTabs() const;
     void setm_DrawingTabs(const QList<QObject*>& New_m_DrawingTabs);
     QObject* m_SelectedTab() const;
+    ///@}
 
     // Persistence (through UserControl::saveProperties and loadProperties)
 
@@ -637,6 +650,7 @@ Q_SIGNALS:
     void m_MouseObjectChanged(qint32 m_MouseObject);
 
 protected:
+    /// Lays the viewport, rulers and scroll bars out for the new size.
     void resizeEvent(QResizeEvent* event) override;
     /// A new palette repaints the work picture, whose handle frames use a
     /// system colour kept on its persistent layer.

@@ -24,14 +24,14 @@ public:
 /// A figure as it leaves the control with events.
 struct ShapeFigure
 {
-    qint32 X1 = 0; ///< box, rounded to whole picture pixels
-    qint32 Y1 = 0;
-    qint32 X2 = 0;
-    qint32 y2 = 0;
-    QString Key;
+    qint32 X1 = 0; ///< box, rounded to whole picture pixels: left
+    qint32 Y1 = 0; ///< top of the box
+    qint32 X2 = 0; ///< right of the box
+    qint32 y2 = 0; ///< bottom of the box
+    QString Key; ///< the host's key of the figure
     qint32 Color = 0; ///< fill colour (OLE_COLOR)
-    ZonecraftFigureKinds::FigureMode Figure = ZonecraftFigureKinds::Nofigure;
-    bool Locked = false;
+    ZonecraftFigureKinds::FigureMode Figure = ZonecraftFigureKinds::Nofigure; ///< its kind
+    bool Locked = false; ///< whether the mouse may not move or resize it
     QString Coordinates; ///< "x1,y1,x2,y2", "cx,cy,r" or "x1,y1,x2,y2,..."
     qint32 Index = 0; ///< the figure's number (ControlIndex)
 };
@@ -39,12 +39,12 @@ struct ShapeFigure
 /// A figure's box, coordinates text and kind.
 struct ShapeInformation
 {
-    qint32 X1 = 0;
-    qint32 Y1 = 0;
-    qint32 X2 = 0;
-    qint32 y2 = 0;
-    QString Coordinates;
-    ZonecraftFigureKinds::DrawFigure FigureType = ZonecraftFigureKinds::zelrectangle;
+    qint32 X1 = 0; ///< left of the box, in picture pixels
+    qint32 Y1 = 0; ///< top of the box
+    qint32 X2 = 0; ///< right of the box
+    qint32 y2 = 0; ///< bottom of the box
+    QString Coordinates; ///< "x1,y1,x2,y2", "cx,cy,r" or "x1,y1,x2,y2,..."
+    ZonecraftFigureKinds::DrawFigure FigureType = ZonecraftFigureKinds::zelrectangle; ///< its kind
 };
 
 Q_DECLARE_METATYPE(ShapeFigure)
