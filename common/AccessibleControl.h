@@ -14,15 +14,20 @@ namespace Zel {
 class AccessibleControl : public QAccessibleWidget
 {
 public:
+    /// The face of \a control, which shows itself in \a role.
     AccessibleControl(QWidget* control, QAccessible::Role role);
     ~AccessibleControl() override;
 
     /// The number of parts, now.
     virtual int partCount() const = 0;
+    /// The role of part \a index.
     virtual QAccessible::Role partRole(int index) const = 0;
+    /// The text \a t of part \a index (its name, value or description).
     virtual QString partText(int index, QAccessible::Text t) const = 0;
     /// The part's box in screen coordinates; empty while it is out of view.
     virtual QRect partRect(int index) const = 0;
+    /// The state of part \a index; by default selectable and focusable, focused while it is
+    /// the focused part.
     virtual QAccessible::State partState(int index) const;
     /// The part that is current (and has the focus while the control has it), -1 for none.
     virtual int focusedPart() const = 0;
@@ -33,11 +38,16 @@ public:
     /// True while the control or one of its children has the keyboard focus.
     bool controlHasFocus() const;
 
+    /// \name Children: the parts, then the control's child widgets
+    ///@{
+
+    /// QAccessibleInterface's own, counting the parts first.
     int childCount() const override;
     QAccessibleInterface* child(int index) const override;
     int indexOfChild(const QAccessibleInterface* child) const override;
     QAccessibleInterface* childAt(int x, int y) const override;
     QAccessibleInterface* focusChild() const override;
+    ///@}
 
 protected:
     /// Makes the interface of part \a index; a plain AccessiblePart unless a control needs more
@@ -53,10 +63,19 @@ private:
 class AccessiblePart : public QAccessibleInterface
 {
 public:
+    /// Part \a index of \a control.
     AccessiblePart(const AccessibleControl* control, int index);
 
+    /// The part's index in its control.
     int index() const { return m_index; }
+    /// The control the part belongs to.
     const AccessibleControl* control() const { return m_control; }
+
+    /// \name QAccessibleInterface
+    ///@{
+
+    /// QAccessibleInterface's own, answered by the control; a part has no children and its
+    /// texts are read-only.
 
     bool isValid() const override;
     QObject* object() const override { return nullptr; }
@@ -72,6 +91,7 @@ public:
     QRect rect() const override;
     QAccessible::Role role() const override;
     QAccessible::State state() const override;
+    ///@}
 
 private:
     const AccessibleControl* m_control;

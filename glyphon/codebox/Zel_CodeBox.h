@@ -351,9 +351,12 @@ Q_SIGNALS:
     /// NormalizeEntities was set to another value.
     void NormalizeEntitiesChanged(bool normalize);
 
-    // Change notices: each property's signal is raised once when its value changes, by the
-    // host or by the user (ListIndex through a click or a key, TopIndex through scrolling),
-    // and not when the value it holds is written again. They come beside the events above.
+    /// \name Change notices
+    ///@{
+
+    /// Each property's signal is raised once when its value changes, by the
+    /// host or by the user (ListIndex through a click or a key, TopIndex through scrolling),
+    /// and not when the value it holds is written again. They come beside the events above.
     void ListIndexChanged(qint32 listIndex);
     void KeepFocusChanged(bool keepFocus);
     void ColorCommentChanged(OLE_COLOR colorComment);
@@ -374,6 +377,7 @@ Q_SIGNALS:
     void RenderControlChanged(bool renderControl);
     void Count_TotalLinesChanged(qint32 count_TotalLines);
     void TopIndexChanged(qint32 topIndex);
+    ///@}
 
 protected:
     /// \name Event handlers

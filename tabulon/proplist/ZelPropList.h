@@ -341,9 +341,12 @@ Q_SIGNALS:
     /// fit the number editor).
     void ErrorTracker(qint32 ErrNumber);
 
-    // Change notices: each property's signal is raised once when its value changes, by the
-    // host or by the user (ListIndex through a click, TopIndex through scrolling), and not when
-    // the value it holds is written again. They come beside the events above.
+    /// \name Change notices
+    ///@{
+
+    /// Each property's signal is raised once when its value changes, by the
+    /// host or by the user (ListIndex through a click, TopIndex through scrolling), and not when
+    /// the value it holds is written again. They come beside the events above.
     void EnabledChanged(bool enabled);
     void ScrollBarWidthChanged(qint16 scrollBarWidth);
     void FontChanged(const StdFont& font);
@@ -381,6 +384,7 @@ Q_SIGNALS:
     void ListIndexChanged(qint32 listIndex);
     void TopIndexChanged(qint32 topIndex);
     void Tmp_TextChanged(const QString& tmp_Text);
+    ///@}
 
 protected:
     /// \name Event handlers

@@ -598,10 +598,13 @@ Q_SIGNALS:
     /// A polygon drawn with the mouse is finished.
     void PointAddEnd();
 
-    // Change notices: each property's signal is raised once when its value changes, by the
-    // host or by the user (the selected figure through a click, the figure under the mouse in
-    // preview), and not when the value it holds is written again. They come beside the events
-    // above. The settings shared by every Zonecraft notify on the control they were set on.
+    /// \name Change notices
+    ///@{
+
+    /// Each property's signal is raised once when its value changes, by the
+    /// host or by the user (the selected figure through a click, the figure under the mouse in
+    /// preview), and not when the value it holds is written again. They come beside the events
+    /// above. The settings shared by every Zonecraft notify on the control they were set on.
     void ImagemapModeChanged(AppMode imagemapMode);
     void AlignToGridChanged(bool alignToGrid);
     void FigureToDrawChanged(OperatingMode figureToDraw);
@@ -648,6 +651,7 @@ Q_SIGNALS:
     void m_DrawingTabsChanged(const QList<QObject*>& m_DrawingTabs);
     void m_SelectedObjectChanged(qint32 m_SelectedObject);
     void m_MouseObjectChanged(qint32 m_MouseObject);
+    ///@}
 
 protected:
     /// Lays the viewport, rulers and scroll bars out for the new size.
