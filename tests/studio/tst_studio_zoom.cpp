@@ -273,8 +273,14 @@ void TestStudioZoom::largePictureAt500()
     QCOMPARE(map->WorkPicture()->layerRect().size(), viewport->size());
     // The zoomed picture alone would be 1.2 GB; what the process holds is the
     // picture a few times over and the viewport's layers.
+    // AddressSanitizer's shadow memory and quarantine add to the resident size, so the
+    // bound is only a measure of the studio in a plain build.
     const double resident = residentMiB();
+#if defined(__SANITIZE_ADDRESS__)
+    Q_UNUSED(resident);
+#else
     QVERIFY2(resident < 250, qPrintable(QString::number(resident)));
+#endif
     QVERIFY(studio.told.isEmpty());
 }
 
