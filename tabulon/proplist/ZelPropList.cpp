@@ -1,6 +1,7 @@
 #include "ZelPropList.h"
 
 #include "DescriptionPane.h"
+#include "PropListAccessible.h"
 #include "PropListEditors.h"
 #include "PropListLayout.h"
 #include "PropListSurface.h"
@@ -316,6 +317,7 @@ void ZelPropListPrivate::assignListIndex(int index)
         scrollIntoView = true;
     }
     q->PropertyChanged(QStringLiteral("ListIndex"));
+    reportIndexes();
     Q_EMIT q->ListIndexChange();
 }
 
@@ -324,12 +326,27 @@ void ZelPropListPrivate::assignTopIndex(int top)
     scrollBar->setValue(top);
     topIndex = scrollBar->value();
     q->PropertyChanged(QStringLiteral("TopIndex"));
+    reportIndexes();
     Q_EMIT q->TopIndexChange();
+}
+
+void ZelPropListPrivate::reportIndexes()
+{
+    if (listIndex != reportedListIndex) {
+        reportedListIndex = listIndex;
+        Q_EMIT q->ListIndexChanged(listIndex);
+    }
+    const int top = scrollBar->value();
+    if (top != reportedTopIndex) {
+        reportedTopIndex = top;
+        Q_EMIT q->TopIndexChanged(top);
+    }
 }
 
 void ZelPropListPrivate::scrollBarMoved(int value)
 {
     topIndex = value;
+    reportIndexes();
     if (value == storedTop)
         return;
     storedTop = value;
@@ -686,6 +703,7 @@ ZelPropList::ZelPropList(QWidget* parent)
     d->editors = std::make_unique<PropListEditors>(d.get(), d->surface);
     d->scrollBar = new QScrollBar(Qt::Vertical, this);
     d->scrollBar->setObjectName(QStringLiteral("sbUC"));
+    watchAccessibility(this);
     d->scrollBar->setMinimum(0);
     d->scrollBar->setMaximum(0);
     d->scrollBar->hide();
@@ -734,6 +752,8 @@ void ZelPropList::AddItem(const QString& Key, const QString& Caption, PropertySt
     d->queueRangeSync();
     if (position < d->topIndex + d->visibleRows)
         d->updateRow(position);
+    if (position >= 0)
+        announceRows(this, QAccessibleTableModelChangeEvent::RowsInserted, position, position);
 }
 
 void ZelPropList::InsertItem(qint32 Index, const QVariant& Text, qint16 Icon, qint16 IconSelected)
@@ -757,6 +777,8 @@ void ZelPropList::InsertItem(qint32 Index, const QVariant& Text, qint16 Icon, qi
     d->scrollIntoView = false;
     d->syncScrollBar();
     d->updateVisibleRows();
+    d->reportIndexes();
+    announceRows(this, QAccessibleTableModelChangeEvent::RowsInserted, Index, Index);
 }
 
 bool ZelPropList::ModifyItem(const QString& Key, const QVariant& Value)
@@ -788,6 +810,7 @@ bool ZelPropList::ModifyItem(const QString& Key, const QVariant& Value)
         d->store.at(position).Value = text;
         if (!d->props.lockRedraw)
             d->updateRow(position);
+        announceValue(this, position);
     }
     return true;
 }
@@ -800,6 +823,9 @@ void ZelPropList::RemoveItem(const QString& Key)
     d->scrollIntoView = false;
     d->syncScrollBar();
     d->fullRepaint();
+    d->reportIndexes();
+    if (position >= 0)
+        announceRows(this, QAccessibleTableModelChangeEvent::RowsRemoved, position, position);
 }
 
 void ZelPropList::Clear()
@@ -821,6 +847,8 @@ void ZelPropList::Clear()
     }
     d->topIndex = d->scrollBar->value();
     d->fullRepaint();
+    d->reportIndexes();
+    announceRows(this, QAccessibleTableModelChangeEvent::ModelReset);
 }
 
 qint32 ZelPropList::ListCount() const
@@ -845,6 +873,7 @@ void ZelPropList::setItemText(qint32 Index, const QString& New_ItemText)
     d->store.at(Index).Value = New_ItemText;
     if (!d->props.lockRedraw)
         d->updateRow(Index);
+    announceValue(this, Index);
 }
 
 qint16 ZelPropList::ItemIcon(qint32 Index) const
@@ -1011,6 +1040,7 @@ void ZelPropList::setEnabled(bool New_Enabled)
         return;
     QWidget::setEnabled(New_Enabled);
     PropertyChanged(QStringLiteral("Enabled"));
+    Q_EMIT EnabledChanged(Enabled());
 }
 
 qint16 ZelPropList::ScrollBarWidth() const
@@ -1028,6 +1058,7 @@ void ZelPropList::setScrollBarWidth(qint16 New_ScrollBarWidth)
     d->props.scrollBarWidth = value;
     PropertyChanged(QStringLiteral("ScrollBarWidth"));
     d->layout();
+    Q_EMIT ScrollBarWidthChanged(ScrollBarWidth());
 }
 
 StdFont ZelPropList::Font() const
@@ -1046,6 +1077,7 @@ void ZelPropList::setFont(const StdFont& New_Font)
     PropertyChanged(QStringLiteral("Font"));
     d->applyFont();
     d->layout();
+    Q_EMIT FontChanged(Font());
 }
 
 #define ZEL_COLOR_PROPERTY(Name, member, repaint)                                                  \
@@ -1059,6 +1091,7 @@ void ZelPropList::setFont(const StdFont& New_Font)
             return;                                                                                \
         d->props.member = New_##Name;                                                              \
         PropertyChanged(QStringLiteral(#Name));                                                    \
+        Q_EMIT Name##Changed(New_##Name);                                                          \
         if (repaint)                                                                               \
             d->updateVisibleRows();                                                                \
     }
@@ -1086,6 +1119,7 @@ ZEL_COLOR_PROPERTY(VisualColor, visualColor, true)
             return;                                                                                \
         d->props.member = New_##Name;                                                              \
         PropertyChanged(QStringLiteral(#Name));                                                    \
+        Q_EMIT Name##Changed(New_##Name);                                                          \
         if (repaint)                                                                               \
             d->updateVisibleRows();                                                                \
     }
@@ -1113,6 +1147,7 @@ void ZelPropList::setBoxOffset(qint16 New_BoxOffset)
     d->props.boxOffset = New_BoxOffset;
     PropertyChanged(QStringLiteral("BoxOffset"));
     d->updateVisibleRows();
+    Q_EMIT BoxOffsetChanged(BoxOffset());
 }
 
 bool ZelPropList::LockRedraw() const
@@ -1128,6 +1163,7 @@ void ZelPropList::setLockRedraw(bool New_LockRedraw)
     PropertyChanged(QStringLiteral("LockRedraw"));
     if (!New_LockRedraw)
         d->fullRepaint();
+    Q_EMIT LockRedrawChanged(LockRedraw());
 }
 
 bool ZelPropList::Focus() const
@@ -1143,6 +1179,7 @@ void ZelPropList::setFocus(bool New_Focus)
     PropertyChanged(QStringLiteral("Focus"));
     if (!New_Focus)
         d->updateRow(d->listIndex);
+    Q_EMIT FocusChanged(Focus());
 }
 
 qint16 ZelPropList::ItemHeight() const
@@ -1157,6 +1194,7 @@ void ZelPropList::setItemHeight(qint16 New_ItemHeight)
     d->props.itemHeight = New_ItemHeight;
     PropertyChanged(QStringLiteral("ItemHeight"));
     d->layout();
+    Q_EMIT ItemHeightChanged(ItemHeight());
 }
 
 bool ZelPropList::ItemHeightAuto() const
@@ -1171,6 +1209,7 @@ void ZelPropList::setItemHeightAuto(bool New_ItemHeightAuto)
     d->props.itemHeightAuto = New_ItemHeightAuto;
     PropertyChanged(QStringLiteral("ItemHeightAuto"));
     d->layout();
+    Q_EMIT ItemHeightAutoChanged(ItemHeightAuto());
 }
 
 qint16 ZelPropList::ItemOffset() const
@@ -1185,6 +1224,7 @@ void ZelPropList::setItemOffset(qint16 New_ItemOffset)
     d->props.itemOffset = New_ItemOffset;
     PropertyChanged(QStringLiteral("ItemOffset"));
     d->updateVisibleRows();
+    Q_EMIT ItemOffsetChanged(ItemOffset());
 }
 
 StdPicture ZelPropList::SelectionPicture() const
@@ -1198,6 +1238,7 @@ void ZelPropList::setSelectionPicture(const StdPicture& New_SelectionPicture)
         return;
     d->props.selectionPicture = New_SelectionPicture;
     PropertyChanged(QStringLiteral("SelectionPicture"));
+    Q_EMIT SelectionPictureChanged(SelectionPicture());
 }
 
 qint16 ZelPropList::MousePointer() const
@@ -1212,6 +1253,7 @@ void ZelPropList::setMousePointer(qint16 New_MousePointer)
     d->props.mousePointer = New_MousePointer;
     PropertyChanged(QStringLiteral("MousePointer"));
     d->applyCursor();
+    Q_EMIT MousePointerChanged(MousePointer());
 }
 
 StdPicture ZelPropList::MouseIcon() const
@@ -1226,6 +1268,7 @@ void ZelPropList::setMouseIcon(const StdPicture& New_MouseIcon)
     d->props.mouseIcon = New_MouseIcon;
     PropertyChanged(QStringLiteral("MouseIcon"));
     d->applyCursor();
+    Q_EMIT MouseIconChanged(MouseIcon());
 }
 
 bool ZelPropList::ShowDescription() const
@@ -1240,6 +1283,7 @@ void ZelPropList::setShowDescription(bool New_ShowDescription)
     d->props.showDescription = New_ShowDescription;
     PropertyChanged(QStringLiteral("ShowDescription"));
     d->layout();
+    Q_EMIT ShowDescriptionChanged(ShowDescription());
 }
 
 StdPicture ZelPropList::HeaderBackPicture() const
@@ -1254,6 +1298,7 @@ void ZelPropList::setHeaderBackPicture(const StdPicture& New_HeaderBackPicture)
     d->props.headerBackPicture = New_HeaderBackPicture;
     PropertyChanged(QStringLiteral("HeaderBackPicture"));
     d->updateVisibleRows();
+    Q_EMIT HeaderBackPictureChanged(HeaderBackPicture());
 }
 
 BorderS ZelPropList::BorderStyle() const
@@ -1270,6 +1315,7 @@ void ZelPropList::setBorderStyle(BorderS New_BorderStyle)
     d->applyBorder();
     d->layout();
     update();
+    Q_EMIT BorderStyleChanged(BorderStyle());
 }
 
 qint32 ZelPropList::ListIndex() const
@@ -1308,7 +1354,10 @@ QString ZelPropList::Tmp_Text() const
 
 void ZelPropList::setTmp_Text(const QString& New_Tmp_Text)
 {
+    if (d->pendingValue == New_Tmp_Text)
+        return;
     d->pendingValue = New_Tmp_Text;
+    Q_EMIT Tmp_TextChanged(Tmp_Text());
 }
 
 int ZelPropList::rowHeight() const
@@ -1397,6 +1446,7 @@ void ZelPropList::ReadProperties(const PropertyBag& bag)
     d->applyFont();
     d->applyEnabled();
     d->layout();
+    d->reportIndexes();
 }
 
 void ZelPropList::WriteProperties(PropertyBag& bag) const
