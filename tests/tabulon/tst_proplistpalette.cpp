@@ -158,14 +158,29 @@ private Q_SLOTS:
         QCOMPARE(caption->palette().color(QPalette::WindowText), light.color(QPalette::ButtonText));
     }
 
+    void editorsReadUnderADarkPalette_data()
+    {
+        QTest::addColumn<bool>("switchedWhileShown");
+        QTest::newRow("dark from the start") << false;
+        QTest::newRow("switched to dark while shown") << true;
+    }
+
     void editorsReadUnderADarkPalette()
     {
-        QApplication::setPalette(darkPalette());
+        QFETCH(bool, switchedWhileShown);
+        if (!switchedWhileShown)
+            QApplication::setPalette(darkPalette());
         Form form;
         QVERIFY(form.show());
         connect(form.list, &ZelPropList::ComboAddItem, this,
             [](QStringList& items, QString&) { items << QStringLiteral("round"); });
-
+        if (switchedWhileShown) {
+            // Every editor has been open once under the light palette.
+            for (int row = 1; row <= 6; ++row)
+                form.click(row);
+            QApplication::setPalette(darkPalette());
+            QCoreApplication::processEvents();
+        }
         struct Case
         {
             int row;
@@ -178,7 +193,9 @@ private Q_SLOTS:
             QWidget* editor = form.child<QWidget>(c.editor);
             QVERIFY2(editor && editor->isVisible(), c.editor);
             QCoreApplication::processEvents();
-            const int contrast = contrastOf(editor);
+            // The value text, left of any drop or browse button.
+            const int contrast
+                = contrastOf(editor, QRect(0, 0, editor->width() - 24, editor->height()));
             QVERIFY2(contrast >= LegibleContrast,
                 qPrintable(QStringLiteral("%1: %2").arg(QLatin1String(c.editor)).arg(contrast)));
         }
