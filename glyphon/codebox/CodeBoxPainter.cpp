@@ -49,6 +49,8 @@ std::pair<qint32, qint32> Zel_CodeBoxPrivate::renderFrame(QPainter& p, const QRe
         return { 0, 0 };
     }
     const int height = view.area().height();
+    // The text area is white under any palette: the token colours a host
+    // picks are chosen against it.
     p.fillRect(clip, Qt::white);
     gutterTile.Tile(p, 0, 0, CodeLayout::GutterWidth, height, true);
     // Text is gathered into a few glyph runs and drawn once all rows are laid out.
@@ -126,9 +128,11 @@ void Zel_CodeBoxPrivate::paintRow(QPainter& p, CodeFonts::Batch& batch, qint32 r
 void Zel_CodeBoxPrivate::paintBar(
     QPainter& p, const QString& text, int left, int top, int right, int bottom) const
 {
+    // A raised button face: its light and shadow edges follow the palette with
+    // the face; the black foot parts it from the white row below under any.
     p.fillRect(QRect(left, top, right - left, bottom - top),
         Zel::toQColor(Zel::ButtonFaceColor, Qt::black));
-    p.setPen(Qt::white);
+    p.setPen(Zel::toQColor(Zel::ButtonHighlightColor, Qt::white));
     p.drawLine(left, top + 1, right - 1, top + 1);
     p.setPen(Zel::toQColor(Zel::ButtonShadowColor, Qt::black));
     p.drawLine(left, bottom - 2, right - 1, bottom - 2);
@@ -140,7 +144,7 @@ void Zel_CodeBoxPrivate::paintBar(
 void Zel_CodeBoxPrivate::paintBarText(
     QPainter& p, const QString& text, int left, int top, int right, int bottom) const
 {
-    p.setPen(Qt::black);
+    p.setPen(Zel::toQColor(Zel::ButtonTextColor, Qt::black));
     const int t = top + int(Zel::roundHalfEven((bottom - top) / 2.0 - fonts.lineHeight() / 2.0));
     p.setFont(fonts.font(CodeFonts::Regular));
     p.drawText(QRect(left, t, right - left, std::max(bottom - t, 1)),
@@ -198,9 +202,10 @@ void Zel_CodeBoxPrivate::paintSelection(QPainter& p, CodeFonts::Batch& batch) co
 
 void Zel_CodeBoxPrivate::paintPlaceholder(QPainter& p) const
 {
-    p.fillRect(QRect(QPoint(0, 0), surface->size()), Qt::white);
+    p.fillRect(
+        QRect(QPoint(0, 0), surface->size()), Zel::toQColor(Zel::WindowBackgroundColor, Qt::white));
     p.setFont(fonts.font(CodeFonts::Regular));
-    p.setPen(Qt::black);
+    p.setPen(Zel::toQColor(Zel::WindowTextColor, Qt::black));
     p.drawText(QPoint(0, fonts.ascent()),
         q->objectName().isEmpty() ? QStringLiteral("Zel_CodeBox") : q->objectName());
     drawFocusRect(p, QRect(0, 0, surface->width(), CodeLayout::singleLineHeight(fonts)));

@@ -464,6 +464,10 @@ bool Zel_CodeBox::event(QEvent* event)
             Zel::guardEvent("Zel_CodeBox", [&] { d->relayout(); });
         return true;
     }
+    // The gutter tile is built once from its colour, which may be a system
+    // colour; the bars and the placeholder read theirs at paint time.
+    if (event->type() == QEvent::PaletteChange)
+        Zel::guardEvent("Zel_CodeBox", [&] { d->rebuildGutter(); });
     return UserControl::event(event);
 }
 

@@ -95,7 +95,7 @@ void paintSwatch(QPainter& painter, const RowPaintContext& c, const Box& s, cons
     if (b <= t)
         return;
     fill(painter, { l, t, r, b }, c.enabled ? PropListPainter::swatchColor(value) : c.buttonFace);
-    painter.setPen(c.enabled ? QColor(Qt::black) : c.buttonShadow);
+    painter.setPen(c.enabled ? c.windowText : c.buttonShadow);
     line(painter, l, t, l, b);
     line(painter, l, t, r, t);
     line(painter, l, b, r, b);
@@ -185,8 +185,7 @@ void PropListPainter::paintRow(
     if (selected) {
         fill(painter, { 0, r.top, c.columnWidth, r.bottom },
             c.enabled ? c.backSelected : c.buttonShadow);
-        fill(painter, { c.columnWidth, r.top, c.listWidth, r.bottom },
-            c.editingRow == row ? QColor(Qt::white) : c.windowBackground);
+        fill(painter, { c.columnWidth, r.top, c.listWidth, r.bottom }, c.windowBackground);
         captionColor = c.fontSelected;
     } else {
         fill(painter, r, item.Status == ItemDisabled ? c.backDisabled : c.backNormal);

@@ -31,7 +31,7 @@ struct RowPaintContext
     QFont font; ///< the list font (name and size only)
     QFont boldFont;
     QColor backNormal, backSelected, backDisabled, fontNormal, fontSelected, gridColor;
-    QColor windowBackground, buttonFace, buttonShadow;
+    QColor windowBackground, windowText, buttonFace, buttonShadow;
     qint32 visualColor = 0; ///< resolved 0x00BBGGRR base of the gradient
     qint32 buttonFaceRgb = 0; ///< resolved 0x00BBGGRR
     QImage headerBackPicture;

@@ -201,6 +201,7 @@ RowPaintContext ZelPropListPrivate::paintContext() const
     c.fontSelected = Zel::toQColor(props.fontSelected, Qt::black);
     c.gridColor = Zel::toQColor(props.gridColor, Qt::black);
     c.windowBackground = Zel::toQColor(Zel::WindowBackgroundColor, Qt::black);
+    c.windowText = Zel::toQColor(Zel::WindowTextColor, Qt::black);
     c.buttonFace = Zel::toQColor(Zel::ButtonFaceColor, Qt::black);
     c.buttonShadow = Zel::toQColor(Zel::ButtonShadowColor, Qt::black);
     c.visualColor = std::max(0, Zel::TranslateColor(props.visualColor));
@@ -218,7 +219,7 @@ void ZelPropListPrivate::paintSurface(QPainter& painter, const QRect& exposed) c
         painter.setPen(Zel::toQColor(props.fontNormal, Qt::black));
         painter.drawText(QRect(props.itemTextLeft, props.itemOffset, surface->width(), rowHeight),
             Qt::AlignLeft | Qt::AlignTop, q->objectName());
-        painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
+        painter.setPen(QPen(Zel::toQColor(Zel::WindowTextColor, Qt::black), 1, Qt::DotLine));
         painter.drawRect(0, 0, surface->width() - 1, rowHeight - 1);
         return;
     }
@@ -1505,8 +1506,15 @@ void ZelPropList::resizeEvent(QResizeEvent* event)
 void ZelPropList::changeEvent(QEvent* event)
 {
     UserControl::changeEvent(event);
-    if (event->type() == QEvent::EnabledChange)
+    if (event->type() == QEvent::EnabledChange) {
         d->applyEnabled();
+    } else if (event->type() == QEvent::PaletteChange) {
+        // The header face and the description labels hold colours resolved
+        // from the palette they were set up under.
+        d->buttonFaceRgb = std::max(0, Zel::TranslateColor(Zel::ButtonFaceColor));
+        d->applyEnabled();
+        d->surface->update();
+    }
 }
 
 void ZelPropList::paintEvent(QPaintEvent* event)
