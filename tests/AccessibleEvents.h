@@ -65,7 +65,7 @@ private:
             : about && about->parent() && about->parent()->object() == s_current->m_control;
         if (!own)
             return;
-        Event e { event->type(), event->object(), event->child(), {} };
+        Event e { event->type(), event->object(), event->child(), {}, -1, -1, -1, {} };
         if (about)
             e.name = about->text(QAccessible::Name);
         if (event->type() == QAccessible::ValueChanged)
