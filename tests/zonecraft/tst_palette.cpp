@@ -1,6 +1,7 @@
 // The control under a dark palette: colours it draws by default follow the
 // palette, a palette change shows at once, and the preview tip stays legible.
 
+#include "PaletteProbe.h"
 #include "ZonecraftTestSupport.h"
 #include "control/FigureObject.h"
 #include "control/PreviewController.h"
@@ -15,30 +16,6 @@
 #include <common/LineControl.h>
 
 namespace {
-
-QPalette darkPalette()
-{
-    QPalette p;
-    const QColor window(53, 53, 53);
-    const QColor base(30, 30, 30);
-    const QColor text(235, 235, 235);
-    p.setColor(QPalette::Window, window);
-    p.setColor(QPalette::WindowText, text);
-    p.setColor(QPalette::Base, base);
-    p.setColor(QPalette::AlternateBase, window);
-    p.setColor(QPalette::Text, text);
-    p.setColor(QPalette::Button, window);
-    p.setColor(QPalette::ButtonText, text);
-    p.setColor(QPalette::Light, QColor(90, 90, 90));
-    p.setColor(QPalette::Midlight, QColor(70, 70, 70));
-    p.setColor(QPalette::Dark, QColor(120, 120, 120));
-    p.setColor(QPalette::Shadow, QColor(10, 10, 10));
-    p.setColor(QPalette::ToolTipBase, QColor(40, 40, 48));
-    p.setColor(QPalette::ToolTipText, text);
-    p.setColor(QPalette::Highlight, QColor(42, 130, 218));
-    p.setColor(QPalette::HighlightedText, Qt::black);
-    return p;
-}
 
 QRgb persistentPixel(Zonecraft& z, int x, int y)
 {
