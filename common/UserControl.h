@@ -81,6 +81,16 @@ protected:
         PropertyChanged(key);
         return true;
     }
+    /// As above, then raises \a notify, a signal of the derived control taking the new value,
+    /// so a binding hears of each change once and of a repeated value not at all.
+    template<typename T, typename U, typename Control, typename Arg>
+    bool setIfChanged(T& field, const U& value, const QString& key, void (Control::*notify)(Arg))
+    {
+        if (!setIfChanged(field, value, key))
+            return false;
+        Q_EMIT(static_cast<Control*>(this)->*notify)(field);
+        return true;
+    }
     /// Pictures are held by reference: the same object is no change, another
     /// one with equal pixels is.
     bool setIfChanged(StdPicture& field, const StdPicture& value, const QString& key)

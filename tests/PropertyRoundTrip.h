@@ -22,10 +22,16 @@ struct RoundTripOptions
     QHash<QByteArray, QVariant> values;
     /// Properties of the running control only: written and read back, not stored.
     QSet<QByteArray> notPersisted;
-    /// Properties left alone: read-only at run time in effect, or owned by another test.
-    QSet<QByteArray> skipped;
+    /// Properties left alone, each with the reason: read-only at run time in effect, owned by
+    /// another test, or written with side effects the walk cannot foresee.
+    QHash<QByteArray, QString> skipped;
     /// Stored properties whose setters only store the value and mark nothing changed.
     QSet<QByteArray> unmarked;
+    /// When set, a writable property without a notify signal is a fault unless it is listed in
+    /// silent, with the reason, and a stored property written its own value again must not mark
+    /// the control changed. (The editors mark every assignment.)
+    bool notifyRequired = false;
+    QHash<QByteArray, QString> silent;
 };
 
 namespace RoundTrip {
@@ -104,8 +110,9 @@ inline QList<QMetaProperty> ownProperties(const QObject& control)
 
 /// Writes every writable property a control declares with a value other than its default,
 /// checks it reads back, that its notify signal (where it has one) and, for a stored
-/// property, propertyChanged fired once; then saves the control through the property bag's
-/// JSON, loads that into a fresh control and checks every stored property reads back equal.
+/// property, propertyChanged fired once, and that writing the value it now holds again fires
+/// neither; then saves the control through the property bag's JSON, loads that into a fresh
+/// control and checks every stored property reads back equal.
 /// Returns the faults found, one a line; empty when there are none.
 inline QString checkPropertyRoundTrip(
     const std::function<std::unique_ptr<UserControl>()>& make, const RoundTripOptions& options = {})
@@ -133,6 +140,8 @@ inline QString checkPropertyRoundTrip(
         std::unique_ptr<QSignalSpy> notify;
         if (property.hasNotifySignal())
             notify = std::make_unique<QSignalSpy>(original.get(), property.notifySignal());
+        else if (options.notifyRequired && !options.silent.contains(name))
+            faults << QStringLiteral("%1: no notify signal").arg(QLatin1String(name));
         QSignalSpy changed(original.get(), &UserControl::propertyChanged);
         bool written = false;
         try {
@@ -161,6 +170,27 @@ inline QString checkPropertyRoundTrip(
         const int marks = options.unmarked.contains(name) ? 0 : 1;
         if (stored && changed.count() != marks)
             faults << QStringLiteral("%1: propertyChanged fired %2 times")
+                          .arg(QLatin1String(name))
+                          .arg(changed.count());
+
+        // The value it holds, written again, is no change.
+        if (notify)
+            notify->clear();
+        changed.clear();
+        try {
+            property.write(original.get(), after);
+        } catch (const RuntimeError& error) {
+            faults << QStringLiteral("%1: writing the same %2 again raised error %3")
+                          .arg(QLatin1String(name), RoundTrip::describe(after))
+                          .arg(error.number());
+            continue;
+        }
+        if (notify && !notify->isEmpty())
+            faults << QStringLiteral("%1: the same value again fired %2 %3 times")
+                          .arg(QLatin1String(name), QLatin1String(property.notifySignal().name()))
+                          .arg(notify->count());
+        if (options.notifyRequired && stored && !changed.isEmpty())
+            faults << QStringLiteral("%1: the same value again fired propertyChanged %2 times")
                           .arg(QLatin1String(name))
                           .arg(changed.count());
     }

@@ -1,5 +1,6 @@
 #include "Zel_CodeBox.h"
 
+#include "CodeBoxAccessible_p.h"
 #include "CodeTokenizer_p.h"
 #include "Zel_CodeBox_p.h"
 
@@ -155,6 +156,7 @@ void Zel_CodeBoxPrivate::syncScrollBar()
     if (view.top() != reportedTop) {
         reportedTop = view.top();
         lastClickY = -1;
+        Q_EMIT q->TopIndexChanged(reportedTop);
         Q_EMIT q->TopIndexChange();
     }
 }
@@ -176,6 +178,7 @@ void Zel_CodeBoxPrivate::scrollTo(qint32 row)
     lastClickY = -1;
     invalidate();
     Q_EMIT q->Scroll();
+    Q_EMIT q->TopIndexChanged(reportedTop);
     Q_EMIT q->TopIndexChange();
 }
 
@@ -420,6 +423,7 @@ Zel_CodeBox::Zel_CodeBox(QWidget* parent)
     d->surface->setFont(d->fonts.font(CodeFonts::Regular));
     d->scrollBar = new QScrollBar(Qt::Vertical, this);
     d->scrollBar->setObjectName(QStringLiteral("VScroll1"));
+    watchCodeBoxAccessibility(this);
     d->scrollBar->setFocusPolicy(Qt::NoFocus);
     d->scrollBar->hide();
     d->scrollBar->setSingleStep(1);
@@ -502,9 +506,13 @@ void Zel_CodeBox::AddText(const QString& Value, const QString& Key, const QStrin
     }
     ++d->countTotalLines;
     // The current row stays on the same row when one is inserted above it.
-    if (d->listIndex >= pos && pos < d->store.size() - 1)
+    const bool shifted = d->listIndex >= pos && pos < d->store.size() - 1;
+    if (shifted)
         ++d->listIndex;
     d->rowsChanged();
+    Q_EMIT Count_TotalLinesChanged(d->countTotalLines);
+    if (shifted)
+        Q_EMIT ListIndexChanged(d->listIndex);
 }
 
 void Zel_CodeBox::ChangeRow(const QString& Key, const QString& Value, const StdPicture& Picture)
@@ -602,8 +610,11 @@ void Zel_CodeBox::EraseRow(const QString& Key)
     d->listIndex = -1;
     d->lastClickY = -1;
     d->rowsChanged();
-    if (hadCurrent)
+    Q_EMIT Count_TotalLinesChanged(d->countTotalLines);
+    if (hadCurrent) {
+        Q_EMIT ListIndexChanged(-1);
         Q_EMIT ListIndexChange();
+    }
 }
 
 bool Zel_CodeBox::CategoryExist(const QString& category) const
@@ -621,8 +632,10 @@ void Zel_CodeBox::Clear()
     d->view.setRequestedTop(0);
     d->rowsChanged();
     d->relayout(); // the scroll bar goes at once
-    if (hadCurrent)
+    if (hadCurrent) {
+        Q_EMIT ListIndexChanged(-1);
         Q_EMIT ListIndexChange();
+    }
 }
 
 QString Zel_CodeBox::mstrTagID(const QString& strTag)
@@ -809,6 +822,7 @@ void Zel_CodeBox::setListIndex(qint32 New_ListIndex)
     d->invalidateRows(old, d->listIndex);
     if (d->listIndex != old) {
         PropertyChanged(QStringLiteral("ListIndex"));
+        Q_EMIT ListIndexChanged(d->listIndex);
         Q_EMIT ListIndexChange();
     }
 }
@@ -824,6 +838,7 @@ void Zel_CodeBox::setKeepFocus(bool New_KeepFocus)
         return;
     d->keepFocus = New_KeepFocus;
     PropertyChanged(QStringLiteral("KeepFocus"));
+    Q_EMIT KeepFocusChanged(KeepFocus());
 }
 
 #define ZEL_COLOR_PROPERTY(Name, member)                                                           \
@@ -837,6 +852,7 @@ void Zel_CodeBox::setKeepFocus(bool New_KeepFocus)
             return;                                                                                \
         d->member = New_##Name;                                                                    \
         PropertyChanged(QStringLiteral(#Name));                                                    \
+        Q_EMIT Name##Changed(New_##Name);                                                          \
         d->invalidate();                                                                           \
     }
 
@@ -859,6 +875,7 @@ void Zel_CodeBox::setLockPicture(const StdPicture& New_LockPicture)
     d->lockPicture = New_LockPicture;
     PropertyChanged(QStringLiteral("LockPicture"));
     d->invalidate();
+    Q_EMIT LockPictureChanged(LockPicture());
 }
 
 OLE_COLOR Zel_CodeBox::GutterColor() const
@@ -873,6 +890,7 @@ void Zel_CodeBox::setGutterColor(OLE_COLOR New_GutterColor)
     d->gutterColor = New_GutterColor;
     PropertyChanged(QStringLiteral("GutterColor"));
     d->rebuildGutter();
+    Q_EMIT GutterColorChanged(GutterColor());
 }
 
 bool Zel_CodeBox::VisualStyle() const
@@ -887,6 +905,7 @@ void Zel_CodeBox::setVisualStyle(bool New_VisualStyle)
     d->visualStyle = New_VisualStyle;
     PropertyChanged(QStringLiteral("VisualStyle"));
     d->rebuildGutter();
+    Q_EMIT VisualStyleChanged(VisualStyle());
 }
 
 OLE_COLOR Zel_CodeBox::SelectBGColor() const
@@ -900,6 +919,7 @@ void Zel_CodeBox::setSelectBGColor(OLE_COLOR New_SelectBGColor)
         return;
     d->selectBGColor = New_SelectBGColor;
     d->invalidate();
+    Q_EMIT SelectBGColorChanged(SelectBGColor());
 }
 
 Zel_CodeBox::SelectMode Zel_CodeBox::CodeStyle() const
@@ -915,6 +935,7 @@ void Zel_CodeBox::setCodeStyle(SelectMode New_CodeStyle)
         return;
     d->codeStyle = New_CodeStyle;
     d->invalidate();
+    Q_EMIT CodeStyleChanged(CodeStyle());
 }
 
 bool Zel_CodeBox::AutoRender() const
@@ -931,6 +952,8 @@ void Zel_CodeBox::setAutoRender(bool New_AutoRender)
         Refresh();
     else
         d->rowsChanged();
+    Q_EMIT AutoRenderChanged(New_AutoRender);
+    Q_EMIT RenderControlChanged(New_AutoRender);
 }
 
 Zel_CodeBox::EnumBorderStyle Zel_CodeBox::BorderStyle() const
@@ -946,6 +969,7 @@ void Zel_CodeBox::setBorderStyle(qint32 New_BorderStyle)
     d->borderStyle = EnumBorderStyle(New_BorderStyle);
     d->relayout();
     update();
+    Q_EMIT BorderStyleChanged(BorderStyle());
 }
 
 bool Zel_CodeBox::Show_Number() const
@@ -959,6 +983,7 @@ void Zel_CodeBox::setShow_Number(bool New_Show_Number)
         return;
     d->showNumber = New_Show_Number;
     d->invalidate();
+    Q_EMIT Show_NumberChanged(Show_Number());
 }
 
 qint32 Zel_CodeBox::Line_Y() const
@@ -968,7 +993,10 @@ qint32 Zel_CodeBox::Line_Y() const
 
 void Zel_CodeBox::setLine_Y(qint32 New_Line_Y)
 {
+    if (d->lineY == New_Line_Y)
+        return;
     d->lineY = New_Line_Y;
+    Q_EMIT Line_YChanged(New_Line_Y);
 }
 
 qint32 Zel_CodeBox::List_AreaHeight() const
@@ -978,7 +1006,10 @@ qint32 Zel_CodeBox::List_AreaHeight() const
 
 void Zel_CodeBox::setList_AreaHeight(qint32 New_List_AreaHeight)
 {
+    if (d->listAreaHeight == New_List_AreaHeight)
+        return;
     d->listAreaHeight = New_List_AreaHeight;
+    Q_EMIT List_AreaHeightChanged(New_List_AreaHeight);
 }
 
 bool Zel_CodeBox::RenderControl() const
@@ -993,6 +1024,8 @@ void Zel_CodeBox::setRenderControl(bool New_RenderControl)
         return;
     d->view.setRendering(New_RenderControl);
     d->rowsChanged();
+    Q_EMIT AutoRenderChanged(New_RenderControl);
+    Q_EMIT RenderControlChanged(New_RenderControl);
 }
 
 bool Zel_CodeBox::Scroll_Visible() const
@@ -1008,7 +1041,10 @@ qint32 Zel_CodeBox::Count_TotalLines() const
 
 void Zel_CodeBox::setCount_TotalLines(qint32 New_Count_TotalLines)
 {
+    if (d->countTotalLines == New_Count_TotalLines)
+        return;
     d->countTotalLines = New_Count_TotalLines;
+    Q_EMIT Count_TotalLinesChanged(New_Count_TotalLines);
 }
 
 qint32 Zel_CodeBox::AreaTextHeight() const

@@ -67,52 +67,64 @@ class Zel_CodeBox : public UserControl
 {
     Q_OBJECT
     /// The current row; -1 for none. Out-of-range values raise error 380.
-    Q_PROPERTY(qint32 ListIndex READ ListIndex WRITE setListIndex NOTIFY ListIndexChange USER true)
+    Q_PROPERTY(qint32 ListIndex READ ListIndex WRITE setListIndex NOTIFY ListIndexChanged USER true)
     /// Whether the current row keeps its selection look when the box loses focus.
-    Q_PROPERTY(bool KeepFocus READ KeepFocus WRITE setKeepFocus)
+    Q_PROPERTY(bool KeepFocus READ KeepFocus WRITE setKeepFocus NOTIFY KeepFocusChanged)
     /// Colour of comment words, and of every token of a Shadowed row.
-    Q_PROPERTY(OLE_COLOR ColorComment READ ColorComment WRITE setColorComment)
+    Q_PROPERTY(
+        OLE_COLOR ColorComment READ ColorComment WRITE setColorComment NOTIFY ColorCommentChanged)
     /// Colour of element names and tag tails (drawn bold).
-    Q_PROPERTY(OLE_COLOR ColorElementName READ ColorElementName WRITE setColorElementName)
+    Q_PROPERTY(OLE_COLOR ColorElementName READ ColorElementName WRITE setColorElementName NOTIFY
+            ColorElementNameChanged)
     /// Colour of attribute names with their "=".
-    Q_PROPERTY(OLE_COLOR ColorAttributeName READ ColorAttributeName WRITE setColorAttributeName)
+    Q_PROPERTY(OLE_COLOR ColorAttributeName READ ColorAttributeName WRITE setColorAttributeName
+            NOTIFY ColorAttributeNameChanged)
     /// Colour of attribute values (drawn bold).
-    Q_PROPERTY(OLE_COLOR ColorAttributeValue READ ColorAttributeValue WRITE setColorAttributeValue)
+    Q_PROPERTY(OLE_COLOR ColorAttributeValue READ ColorAttributeValue WRITE setColorAttributeValue
+            NOTIFY ColorAttributeValueChanged)
     /// Drawn in the gutter of locked rows.
-    Q_PROPERTY(StdPicture LockPicture READ LockPicture WRITE setLockPicture)
+    Q_PROPERTY(
+        StdPicture LockPicture READ LockPicture WRITE setLockPicture NOTIFY LockPictureChanged)
     /// Base colour of the gutter.
-    Q_PROPERTY(OLE_COLOR GutterColor READ GutterColor WRITE setGutterColor)
+    Q_PROPERTY(
+        OLE_COLOR GutterColor READ GutterColor WRITE setGutterColor NOTIFY GutterColorChanged)
     /// True: the gutter is a gradient of GutterColor; false: flat with a black edge.
-    Q_PROPERTY(bool VisualStyle READ VisualStyle WRITE setVisualStyle)
+    Q_PROPERTY(bool VisualStyle READ VisualStyle WRITE setVisualStyle NOTIFY VisualStyleChanged)
     /// Colour of the line numbers.
-    Q_PROPERTY(OLE_COLOR GutterFontColor READ GutterFontColor WRITE setGutterFontColor)
+    Q_PROPERTY(OLE_COLOR GutterFontColor READ GutterFontColor WRITE setGutterFontColor NOTIFY
+            GutterFontColorChanged)
     /// Fill of the selection box.
-    Q_PROPERTY(OLE_COLOR SelectBGColor READ SelectBGColor WRITE setSelectBGColor)
+    Q_PROPERTY(OLE_COLOR SelectBGColor READ SelectBGColor WRITE setSelectBGColor NOTIFY
+            SelectBGColorChanged)
     /// Look of the selection (SelectMode).
-    Q_PROPERTY(SelectMode CodeStyle READ CodeStyle WRITE setCodeStyle)
+    Q_PROPERTY(SelectMode CodeStyle READ CodeStyle WRITE setCodeStyle NOTIFY CodeStyleChanged)
     /// False while loading: code rows are not coloured or measured. Setting it true refreshes.
-    Q_PROPERTY(bool AutoRender READ AutoRender WRITE setAutoRender)
+    Q_PROPERTY(bool AutoRender READ AutoRender WRITE setAutoRender NOTIFY AutoRenderChanged)
     /// NoBorder or Border; other values are ignored.
-    Q_PROPERTY(EnumBorderStyle BorderStyle READ BorderStyle WRITE setBorderStyle)
+    Q_PROPERTY(
+        EnumBorderStyle BorderStyle READ BorderStyle WRITE setBorderStyle NOTIFY BorderStyleChanged)
     /// Whether the gutter shows line numbers.
-    Q_PROPERTY(bool Show_Number READ Show_Number WRITE setShow_Number)
+    Q_PROPERTY(bool Show_Number READ Show_Number WRITE setShow_Number NOTIFY Show_NumberChanged)
     /// Host variable kept for hosts that use it; the box does not read it.
-    Q_PROPERTY(qint32 Line_Y READ Line_Y WRITE setLine_Y)
+    Q_PROPERTY(qint32 Line_Y READ Line_Y WRITE setLine_Y NOTIFY Line_YChanged)
     /// Host variable kept for hosts that use it; the box does not read it.
-    Q_PROPERTY(qint32 List_AreaHeight READ List_AreaHeight WRITE setList_AreaHeight)
+    Q_PROPERTY(qint32 List_AreaHeight READ List_AreaHeight WRITE setList_AreaHeight NOTIFY
+            List_AreaHeightChanged)
     /// The value behind AutoRender.
-    Q_PROPERTY(bool RenderControl READ RenderControl WRITE setRenderControl)
+    Q_PROPERTY(
+        bool RenderControl READ RenderControl WRITE setRenderControl NOTIFY RenderControlChanged)
     /// True when the rows from the first visible one on reach the bottom edge.
     Q_PROPERTY(bool Scroll_Visible READ Scroll_Visible)
     /// Rows added minus rows erased; Clear leaves it as it was.
-    Q_PROPERTY(qint32 Count_TotalLines READ Count_TotalLines WRITE setCount_TotalLines)
+    Q_PROPERTY(qint32 Count_TotalLines READ Count_TotalLines WRITE setCount_TotalLines NOTIFY
+            Count_TotalLinesChanged)
     /// True (the default): AddText stores code rows with common named entities made numeric,
     /// tabs and CR LF pairs made spaces and space runs shrunk. False: rows are stored and
     /// shown character for character as added. Rows already added keep their text.
     Q_PROPERTY(bool NormalizeEntities READ NormalizeEntities WRITE setNormalizeEntities NOTIFY
             NormalizeEntitiesChanged)
     /// The first visible row (the scroll bar's value); rows scroll whole.
-    Q_PROPERTY(qint32 TopIndex READ TopIndex WRITE setTopIndex NOTIFY TopIndexChange)
+    Q_PROPERTY(qint32 TopIndex READ TopIndex WRITE setTopIndex NOTIFY TopIndexChanged)
     /// The drawing surface's inner height in pixels.
     Q_PROPERTY(qint32 AreaTextHeight READ AreaTextHeight)
     /// The drawing surface's inner width in pixels.
@@ -338,6 +350,30 @@ Q_SIGNALS:
     void TopIndexChange();
     /// NormalizeEntities was set to another value.
     void NormalizeEntitiesChanged(bool normalize);
+
+    // Change notices: each property's signal is raised once when its value changes, by the
+    // host or by the user (ListIndex through a click or a key, TopIndex through scrolling),
+    // and not when the value it holds is written again. They come beside the events above.
+    void ListIndexChanged(qint32 listIndex);
+    void KeepFocusChanged(bool keepFocus);
+    void ColorCommentChanged(OLE_COLOR colorComment);
+    void ColorElementNameChanged(OLE_COLOR colorElementName);
+    void ColorAttributeNameChanged(OLE_COLOR colorAttributeName);
+    void ColorAttributeValueChanged(OLE_COLOR colorAttributeValue);
+    void LockPictureChanged(const StdPicture& lockPicture);
+    void GutterColorChanged(OLE_COLOR gutterColor);
+    void VisualStyleChanged(bool visualStyle);
+    void GutterFontColorChanged(OLE_COLOR gutterFontColor);
+    void SelectBGColorChanged(OLE_COLOR selectBGColor);
+    void CodeStyleChanged(SelectMode codeStyle);
+    void AutoRenderChanged(bool autoRender);
+    void BorderStyleChanged(EnumBorderStyle borderStyle);
+    void Show_NumberChanged(bool show_Number);
+    void Line_YChanged(qint32 line_Y);
+    void List_AreaHeightChanged(qint32 list_AreaHeight);
+    void RenderControlChanged(bool renderControl);
+    void Count_TotalLinesChanged(qint32 count_TotalLines);
+    void TopIndexChanged(qint32 topIndex);
 
 protected:
     /// \name Event handlers

@@ -40,6 +40,7 @@ class Zel_CodeBoxPrivate
 {
 public:
     explicit Zel_CodeBoxPrivate(Zel_CodeBox* q);
+    static Zel_CodeBoxPrivate* get(Zel_CodeBox* box) { return box->d.get(); }
 
     Zel_CodeBox* const q;
     CodeStore store;

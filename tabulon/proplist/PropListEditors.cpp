@@ -74,13 +74,13 @@ PropListEditors::PropListEditors(ZelPropListPrivate* owner, QWidget* surface)
     connect(m_spin, &Zel_SpinButton::ValueUpdate, this,
         [=, this](qint32 value) { guarded([&] { spinValueUpdate(value); }); });
     connect(m_spin, &Zel_SpinButton::TextChange, this,
-        [this](const QString& text) { d->pendingValue = text; });
+        [=, this](const QString& text) { guarded([&] { d->q->setTmp_Text(text); }); });
     connect(m_spin, &Zel_SpinButton::KeyDown, this,
         [=, this](qint16 keyCode, qint16) { guarded([&] { spinKeyDown(keyCode); }); });
     connect(m_combo, &Zel_ComboButton::ItemChosen, this,
         [=, this](const QString& text) { guarded([&] { comboChosen(text); }); });
     connect(m_browse, &Zel_BrowseButton::UpdateTExt, this,
-        [this](const QString& text) { d->pendingValue = text; });
+        [=, this](const QString& text) { guarded([&] { d->q->setTmp_Text(text); }); });
     connect(m_browse, &Zel_BrowseButton::ChangeText, this, [=, this](const QString& text) {
         guarded([&] {
             d->commitValue(text);
@@ -138,7 +138,7 @@ void PropListEditors::open(int row, const QRect& where, bool dropDown)
         m_spin->setControlDirty(false);
         m_spin->setMax(d->props.spinMaxValue);
         m_spin->setValue(item.Value.isEmpty() ? 0 : Zel::toLong(item.Value));
-        d->pendingValue = item.Value;
+        d->q->setTmp_Text(item.Value);
         m_spinCommitted = false;
         placeEditor(m_spin, where);
         break;
@@ -294,7 +294,7 @@ void PropListEditors::closeAll()
     // Hiding a drop-down editor closes its popup too.
     for (QWidget* each : editors())
         each->hide();
-    d->pendingValue.clear();
+    d->q->setTmp_Text(QString());
     const bool wasOpen = d->editorOpen;
     d->editorOpen = false;
     d->closing = false;
@@ -324,7 +324,7 @@ void PropListEditors::spinValueUpdate(qint32 value)
 {
     if (m_spin->ControlDirty())
         return; // Enter has committed already
-    d->pendingValue = QString::number(value);
+    d->q->setTmp_Text(QString::number(value));
     m_spinCommitted = false;
     d->commitValue(d->pendingValue);
 }

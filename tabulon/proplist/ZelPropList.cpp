@@ -1,6 +1,7 @@
 #include "ZelPropList.h"
 
 #include "DescriptionPane.h"
+#include "PropListAccessible.h"
 #include "PropListEditors.h"
 #include "PropListLayout.h"
 #include "PropListSurface.h"
@@ -315,6 +316,7 @@ void ZelPropListPrivate::assignListIndex(int index)
         scrollIntoView = true;
     }
     q->PropertyChanged(QStringLiteral("ListIndex"));
+    reportIndexes();
     Q_EMIT q->ListIndexChange();
 }
 
@@ -323,12 +325,27 @@ void ZelPropListPrivate::assignTopIndex(int top)
     scrollBar->setValue(top);
     topIndex = scrollBar->value();
     q->PropertyChanged(QStringLiteral("TopIndex"));
+    reportIndexes();
     Q_EMIT q->TopIndexChange();
+}
+
+void ZelPropListPrivate::reportIndexes()
+{
+    if (listIndex != reportedListIndex) {
+        reportedListIndex = listIndex;
+        Q_EMIT q->ListIndexChanged(listIndex);
+    }
+    const int top = scrollBar->value();
+    if (top != reportedTopIndex) {
+        reportedTopIndex = top;
+        Q_EMIT q->TopIndexChanged(top);
+    }
 }
 
 void ZelPropListPrivate::scrollBarMoved(int value)
 {
     topIndex = value;
+    reportIndexes();
     if (value == storedTop)
         return;
     storedTop = value;
@@ -685,6 +702,7 @@ ZelPropList::ZelPropList(QWidget* parent)
     d->editors = std::make_unique<PropListEditors>(d.get(), d->surface);
     d->scrollBar = new QScrollBar(Qt::Vertical, this);
     d->scrollBar->setObjectName(QStringLiteral("sbUC"));
+    watchAccessibility(this);
     d->scrollBar->setMinimum(0);
     d->scrollBar->setMaximum(0);
     d->scrollBar->hide();
@@ -733,6 +751,8 @@ void ZelPropList::AddItem(const QString& Key, const QString& Caption, PropertySt
     d->queueRangeSync();
     if (position < d->topIndex + d->visibleRows)
         d->updateRow(position);
+    if (position >= 0)
+        announceRows(this, QAccessibleTableModelChangeEvent::RowsInserted, position, position);
 }
 
 void ZelPropList::InsertItem(qint32 Index, const QVariant& Text, qint16 Icon, qint16 IconSelected)
@@ -756,6 +776,8 @@ void ZelPropList::InsertItem(qint32 Index, const QVariant& Text, qint16 Icon, qi
     d->scrollIntoView = false;
     d->syncScrollBar();
     d->updateVisibleRows();
+    d->reportIndexes();
+    announceRows(this, QAccessibleTableModelChangeEvent::RowsInserted, Index, Index);
 }
 
 bool ZelPropList::ModifyItem(const QString& Key, const QVariant& Value)
@@ -787,6 +809,7 @@ bool ZelPropList::ModifyItem(const QString& Key, const QVariant& Value)
         d->store.at(position).Value = text;
         if (!d->props.lockRedraw)
             d->updateRow(position);
+        announceValue(this, position);
     }
     return true;
 }
@@ -799,6 +822,9 @@ void ZelPropList::RemoveItem(const QString& Key)
     d->scrollIntoView = false;
     d->syncScrollBar();
     d->fullRepaint();
+    d->reportIndexes();
+    if (position >= 0)
+        announceRows(this, QAccessibleTableModelChangeEvent::RowsRemoved, position, position);
 }
 
 void ZelPropList::Clear()
@@ -820,6 +846,8 @@ void ZelPropList::Clear()
     }
     d->topIndex = d->scrollBar->value();
     d->fullRepaint();
+    d->reportIndexes();
+    announceRows(this, QAccessibleTableModelChangeEvent::ModelReset);
 }
 
 qint32 ZelPropList::ListCount() const
@@ -844,6 +872,7 @@ void ZelPropList::setItemText(qint32 Index, const QString& New_ItemText)
     d->store.at(Index).Value = New_ItemText;
     if (!d->props.lockRedraw)
         d->updateRow(Index);
+    announceValue(this, Index);
 }
 
 qint16 ZelPropList::ItemIcon(qint32 Index) const
@@ -1010,6 +1039,7 @@ void ZelPropList::setEnabled(bool New_Enabled)
         return;
     QWidget::setEnabled(New_Enabled);
     PropertyChanged(QStringLiteral("Enabled"));
+    Q_EMIT EnabledChanged(Enabled());
 }
 
 qint16 ZelPropList::ScrollBarWidth() const
@@ -1027,6 +1057,7 @@ void ZelPropList::setScrollBarWidth(qint16 New_ScrollBarWidth)
     d->props.scrollBarWidth = value;
     PropertyChanged(QStringLiteral("ScrollBarWidth"));
     d->layout();
+    Q_EMIT ScrollBarWidthChanged(ScrollBarWidth());
 }
 
 StdFont ZelPropList::Font() const
@@ -1045,6 +1076,7 @@ void ZelPropList::setFont(const StdFont& New_Font)
     PropertyChanged(QStringLiteral("Font"));
     d->applyFont();
     d->layout();
+    Q_EMIT FontChanged(Font());
 }
 
 #define ZEL_COLOR_PROPERTY(Name, member, repaint)                                                  \
@@ -1058,6 +1090,7 @@ void ZelPropList::setFont(const StdFont& New_Font)
             return;                                                                                \
         d->props.member = New_##Name;                                                              \
         PropertyChanged(QStringLiteral(#Name));                                                    \
+        Q_EMIT Name##Changed(New_##Name);                                                          \
         if (repaint)                                                                               \
             d->updateVisibleRows();                                                                \
     }
@@ -1085,6 +1118,7 @@ ZEL_COLOR_PROPERTY(VisualColor, visualColor, true)
             return;                                                                                \
         d->props.member = New_##Name;                                                              \
         PropertyChanged(QStringLiteral(#Name));                                                    \
+        Q_EMIT Name##Changed(New_##Name);                                                          \
         if (repaint)                                                                               \
             d->updateVisibleRows();                                                                \
     }
@@ -1112,6 +1146,7 @@ void ZelPropList::setBoxOffset(qint16 New_BoxOffset)
     d->props.boxOffset = New_BoxOffset;
     PropertyChanged(QStringLiteral("BoxOffset"));
     d->updateVisibleRows();
+    Q_EMIT BoxOffsetChanged(BoxOffset());
 }
 
 bool ZelPropList::LockRedraw() const
@@ -1127,6 +1162,7 @@ void ZelPropList::setLockRedraw(bool New_LockRedraw)
     PropertyChanged(QStringLiteral("LockRedraw"));
     if (!New_LockRedraw)
         d->fullRepaint();
+    Q_EMIT LockRedrawChanged(LockRedraw());
 }
 
 bool ZelPropList::Focus() const
@@ -1142,6 +1178,7 @@ void ZelPropList::setFocus(bool New_Focus)
     PropertyChanged(QStringLiteral("Focus"));
     if (!New_Focus)
         d->updateRow(d->listIndex);
+    Q_EMIT FocusChanged(Focus());
 }
 
 qint16 ZelPropList::ItemHeight() const
@@ -1156,6 +1193,7 @@ void ZelPropList::setItemHeight(qint16 New_ItemHeight)
     d->props.itemHeight = New_ItemHeight;
     PropertyChanged(QStringLiteral("ItemHeight"));
     d->layout();
+    Q_EMIT ItemHeightChanged(ItemHeight());
 }
 
 bool ZelPropList::ItemHeightAuto() const
@@ -1170,6 +1208,7 @@ void ZelPropList::setItemHeightAuto(bool New_ItemHeightAuto)
     d->props.itemHeightAuto = New_ItemHeightAuto;
     PropertyChanged(QStringLiteral("ItemHeightAuto"));
     d->layout();
+    Q_EMIT ItemHeightAutoChanged(ItemHeightAuto());
 }
 
 qint16 ZelPropList::ItemOffset() const
@@ -1184,6 +1223,7 @@ void ZelPropList::setItemOffset(qint16 New_ItemOffset)
     d->props.itemOffset = New_ItemOffset;
     PropertyChanged(QStringLiteral("ItemOffset"));
     d->updateVisibleRows();
+    Q_EMIT ItemOffsetChanged(ItemOffset());
 }
 
 StdPicture ZelPropList::SelectionPicture() const
@@ -1197,6 +1237,7 @@ void ZelPropList::setSelectionPicture(const StdPicture& New_SelectionPicture)
         return;
     d->props.selectionPicture = New_SelectionPicture;
     PropertyChanged(QStringLiteral("SelectionPicture"));
+    Q_EMIT SelectionPictureChanged(SelectionPicture());
 }
 
 qint16 ZelPropList::MousePointer() const
@@ -1211,6 +1252,7 @@ void ZelPropList::setMousePointer(qint16 New_MousePointer)
     d->props.mousePointer = New_MousePointer;
     PropertyChanged(QStringLiteral("MousePointer"));
     d->applyCursor();
+    Q_EMIT MousePointerChanged(MousePointer());
 }
 
 StdPicture ZelPropList::MouseIcon() const
@@ -1225,6 +1267,7 @@ void ZelPropList::setMouseIcon(const StdPicture& New_MouseIcon)
     d->props.mouseIcon = New_MouseIcon;
     PropertyChanged(QStringLiteral("MouseIcon"));
     d->applyCursor();
+    Q_EMIT MouseIconChanged(MouseIcon());
 }
 
 bool ZelPropList::ShowDescription() const
@@ -1239,6 +1282,7 @@ void ZelPropList::setShowDescription(bool New_ShowDescription)
     d->props.showDescription = New_ShowDescription;
     PropertyChanged(QStringLiteral("ShowDescription"));
     d->layout();
+    Q_EMIT ShowDescriptionChanged(ShowDescription());
 }
 
 StdPicture ZelPropList::HeaderBackPicture() const
@@ -1253,6 +1297,7 @@ void ZelPropList::setHeaderBackPicture(const StdPicture& New_HeaderBackPicture)
     d->props.headerBackPicture = New_HeaderBackPicture;
     PropertyChanged(QStringLiteral("HeaderBackPicture"));
     d->updateVisibleRows();
+    Q_EMIT HeaderBackPictureChanged(HeaderBackPicture());
 }
 
 BorderS ZelPropList::BorderStyle() const
@@ -1269,6 +1314,7 @@ void ZelPropList::setBorderStyle(BorderS New_BorderStyle)
     d->applyBorder();
     d->layout();
     update();
+    Q_EMIT BorderStyleChanged(BorderStyle());
 }
 
 qint32 ZelPropList::ListIndex() const
@@ -1307,7 +1353,10 @@ QString ZelPropList::Tmp_Text() const
 
 void ZelPropList::setTmp_Text(const QString& New_Tmp_Text)
 {
+    if (d->pendingValue == New_Tmp_Text)
+        return;
     d->pendingValue = New_Tmp_Text;
+    Q_EMIT Tmp_TextChanged(Tmp_Text());
 }
 
 int ZelPropList::rowHeight() const
@@ -1396,6 +1445,7 @@ void ZelPropList::ReadProperties(const PropertyBag& bag)
     d->applyFont();
     d->applyEnabled();
     d->layout();
+    d->reportIndexes();
 }
 
 void ZelPropList::WriteProperties(PropertyBag& bag) const

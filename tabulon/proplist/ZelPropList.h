@@ -21,84 +21,103 @@ class TABULON_EXPORT ZelPropList : public UserControl
 {
     Q_OBJECT
     /// Whether the control and its scroll bar accept input; disabled rows paint in button shadow.
-    Q_PROPERTY(bool Enabled READ Enabled WRITE setEnabled)
+    Q_PROPERTY(bool Enabled READ Enabled WRITE setEnabled NOTIFY EnabledChanged)
     /// Width of the vertical scroll bar: at least 9, at most half the control's width.
-    Q_PROPERTY(qint16 ScrollBarWidth READ ScrollBarWidth WRITE setScrollBarWidth)
+    Q_PROPERTY(qint16 ScrollBarWidth READ ScrollBarWidth WRITE setScrollBarWidth NOTIFY
+            ScrollBarWidthChanged)
     /// The list font (name and size are used); the ambient font by default.
-    Q_PROPERTY(StdFont Font READ Font WRITE setFont)
+    Q_PROPERTY(StdFont Font READ Font WRITE setFont NOTIFY FontChanged)
     /// Text colour of rows.
-    Q_PROPERTY(OLE_COLOR FontNormal READ FontNormal WRITE setFontNormal)
+    Q_PROPERTY(OLE_COLOR FontNormal READ FontNormal WRITE setFontNormal NOTIFY FontNormalChanged)
     /// Caption colour of the current row.
-    Q_PROPERTY(OLE_COLOR FontSelected READ FontSelected WRITE setFontSelected)
+    Q_PROPERTY(
+        OLE_COLOR FontSelected READ FontSelected WRITE setFontSelected NOTIFY FontSelectedChanged)
     /// Row background.
-    Q_PROPERTY(OLE_COLOR BackNormal READ BackNormal WRITE setBackNormal)
+    Q_PROPERTY(OLE_COLOR BackNormal READ BackNormal WRITE setBackNormal NOTIFY BackNormalChanged)
     /// Background of disabled rows.
-    Q_PROPERTY(OLE_COLOR BackDisabled READ BackDisabled WRITE setBackDisabled)
+    Q_PROPERTY(
+        OLE_COLOR BackDisabled READ BackDisabled WRITE setBackDisabled NOTIFY BackDisabledChanged)
     /// Background of the current row's name column.
-    Q_PROPERTY(OLE_COLOR BackSelected READ BackSelected WRITE setBackSelected)
+    Q_PROPERTY(
+        OLE_COLOR BackSelected READ BackSelected WRITE setBackSelected NOTIFY BackSelectedChanged)
     /// Stored and persisted for hosts; not painted.
-    Q_PROPERTY(OLE_COLOR BackSelectedG1 READ BackSelectedG1 WRITE setBackSelectedG1)
+    Q_PROPERTY(OLE_COLOR BackSelectedG1 READ BackSelectedG1 WRITE setBackSelectedG1 NOTIFY
+            BackSelectedG1Changed)
     /// Stored and persisted for hosts; not painted.
-    Q_PROPERTY(OLE_COLOR BackSelectedG2 READ BackSelectedG2 WRITE setBackSelectedG2)
+    Q_PROPERTY(OLE_COLOR BackSelectedG2 READ BackSelectedG2 WRITE setBackSelectedG2 NOTIFY
+            BackSelectedG2Changed)
     /// Stored and persisted for hosts; not painted.
-    Q_PROPERTY(OLE_COLOR BoxBorder READ BoxBorder WRITE setBoxBorder)
+    Q_PROPERTY(OLE_COLOR BoxBorder READ BoxBorder WRITE setBoxBorder NOTIFY BoxBorderChanged)
     /// Stored and persisted; a value above half the row height is ignored. Not painted.
-    Q_PROPERTY(qint16 BoxOffset READ BoxOffset WRITE setBoxOffset)
+    Q_PROPERTY(qint16 BoxOffset READ BoxOffset WRITE setBoxOffset NOTIFY BoxOffsetChanged)
     /// Stored and persisted; not painted.
-    Q_PROPERTY(qint16 BoxRadius READ BoxRadius WRITE setBoxRadius)
+    Q_PROPERTY(qint16 BoxRadius READ BoxRadius WRITE setBoxRadius NOTIFY BoxRadiusChanged)
     /// While true, value changes do not repaint; false repaints the visible rows.
-    Q_PROPERTY(bool LockRedraw READ LockRedraw WRITE setLockRedraw)
+    Q_PROPERTY(bool LockRedraw READ LockRedraw WRITE setLockRedraw NOTIFY LockRedrawChanged)
     /// Stored and persisted; false repaints the current row.
-    Q_PROPERTY(bool Focus READ Focus WRITE setFocus)
+    Q_PROPERTY(bool Focus READ Focus WRITE setFocus NOTIFY FocusChanged)
     /// When true, moving the mouse over rows moves the current row without a button.
-    Q_PROPERTY(bool HoverSelection READ HoverSelection WRITE setHoverSelection)
+    Q_PROPERTY(bool HoverSelection READ HoverSelection WRITE setHoverSelection NOTIFY
+            HoverSelectionChanged)
     /// True: captions and values with their line breaks; false: single-line texts.
-    Q_PROPERTY(bool WordWrap READ WordWrap WRITE setWordWrap)
+    Q_PROPERTY(bool WordWrap READ WordWrap WRITE setWordWrap NOTIFY WordWrapChanged)
     /// Fixed row height in pixels; never below the font's text height.
-    Q_PROPERTY(qint16 ItemHeight READ ItemHeight WRITE setItemHeight)
+    Q_PROPERTY(qint16 ItemHeight READ ItemHeight WRITE setItemHeight NOTIFY ItemHeightChanged)
     /// True: 20-pixel rows whatever the font.
-    Q_PROPERTY(bool ItemHeightAuto READ ItemHeightAuto WRITE setItemHeightAuto)
+    Q_PROPERTY(bool ItemHeightAuto READ ItemHeightAuto WRITE setItemHeightAuto NOTIFY
+            ItemHeightAutoChanged)
     /// Inset of text in a row; a value above the row height is ignored.
-    Q_PROPERTY(qint16 ItemOffset READ ItemOffset WRITE setItemOffset)
+    Q_PROPERTY(qint16 ItemOffset READ ItemOffset WRITE setItemOffset NOTIFY ItemOffsetChanged)
     /// Left margin of captions in pixels.
-    Q_PROPERTY(qint16 ItemTextLeft READ ItemTextLeft WRITE setItemTextLeft)
+    Q_PROPERTY(
+        qint16 ItemTextLeft READ ItemTextLeft WRITE setItemTextLeft NOTIFY ItemTextLeftChanged)
     /// Stored and persisted for hosts; not painted.
-    Q_PROPERTY(StdPicture SelectionPicture READ SelectionPicture WRITE setSelectionPicture)
+    Q_PROPERTY(StdPicture SelectionPicture READ SelectionPicture WRITE setSelectionPicture NOTIFY
+            SelectionPictureChanged)
     /// Stored and persisted for hosts; no other use.
-    Q_PROPERTY(bool ShowMenu READ ShowMenu WRITE setShowMenu)
+    Q_PROPERTY(bool ShowMenu READ ShowMenu WRITE setShowMenu NOTIFY ShowMenuChanged)
     /// Mouse pointer number of the list surface (99: MouseIcon).
-    Q_PROPERTY(qint16 MousePointer READ MousePointer WRITE setMousePointer)
+    Q_PROPERTY(
+        qint16 MousePointer READ MousePointer WRITE setMousePointer NOTIFY MousePointerChanged)
     /// Custom pointer of the list surface.
-    Q_PROPERTY(StdPicture MouseIcon READ MouseIcon WRITE setMouseIcon)
+    Q_PROPERTY(StdPicture MouseIcon READ MouseIcon WRITE setMouseIcon NOTIFY MouseIconChanged)
     /// Grid lines between rows and columns.
-    Q_PROPERTY(Tabulon::GridLines ShowGridLines READ ShowGridLines WRITE setShowGridLines)
+    Q_PROPERTY(Tabulon::GridLines ShowGridLines READ ShowGridLines WRITE setShowGridLines NOTIFY
+            ShowGridLinesChanged)
     /// Colour of the grid lines.
-    Q_PROPERTY(OLE_COLOR GridColor READ GridColor WRITE setGridColor)
+    Q_PROPERTY(OLE_COLOR GridColor READ GridColor WRITE setGridColor NOTIFY GridColorChanged)
     /// Width of the name column in pixels.
-    Q_PROPERTY(qint32 ListColumWidth READ ListColumWidth WRITE setListColumWidth)
+    Q_PROPERTY(qint32 ListColumWidth READ ListColumWidth WRITE setListColumWidth NOTIFY
+            ListColumWidthChanged)
     /// Whether the description pane shows below the list.
-    Q_PROPERTY(bool ShowDescription READ ShowDescription WRITE setShowDescription)
+    Q_PROPERTY(bool ShowDescription READ ShowDescription WRITE setShowDescription NOTIFY
+            ShowDescriptionChanged)
     /// CoolXP paints header rows as a gradient of VisualColor.
-    Q_PROPERTY(Tabulon::Style VisualStyle READ VisualStyle WRITE setVisualStyle)
+    Q_PROPERTY(
+        Tabulon::Style VisualStyle READ VisualStyle WRITE setVisualStyle NOTIFY VisualStyleChanged)
     /// Base colour of the header gradient.
-    Q_PROPERTY(OLE_COLOR VisualColor READ VisualColor WRITE setVisualColor)
+    Q_PROPERTY(
+        OLE_COLOR VisualColor READ VisualColor WRITE setVisualColor NOTIFY VisualColorChanged)
     /// Picture behind header rows in the Standard look.
-    Q_PROPERTY(StdPicture HeaderBackPicture READ HeaderBackPicture WRITE setHeaderBackPicture)
+    Q_PROPERTY(StdPicture HeaderBackPicture READ HeaderBackPicture WRITE setHeaderBackPicture NOTIFY
+            HeaderBackPictureChanged)
     /// The control's one-pixel border.
-    Q_PROPERTY(Tabulon::BorderS BorderStyle READ BorderStyle WRITE setBorderStyle)
+    Q_PROPERTY(Tabulon::BorderS BorderStyle READ BorderStyle WRITE setBorderStyle NOTIFY
+            BorderStyleChanged)
     /// Upper limit of the number editor.
-    Q_PROPERTY(qint32 SpinMaxValue READ SpinMaxValue WRITE setSpinMaxValue)
+    Q_PROPERTY(
+        qint32 SpinMaxValue READ SpinMaxValue WRITE setSpinMaxValue NOTIFY SpinMaxValueChanged)
 
     /// Number of items (run time).
     Q_PROPERTY(qint32 ListCount READ ListCount)
     /// Number of selected items (run time).
     Q_PROPERTY(qint32 SelectedCount READ SelectedCount)
     /// The current item, -1 for none; error 380 outside -1 .. ListCount - 1.
-    Q_PROPERTY(qint32 ListIndex READ ListIndex WRITE setListIndex NOTIFY ListIndexChange USER true)
+    Q_PROPERTY(qint32 ListIndex READ ListIndex WRITE setListIndex NOTIFY ListIndexChanged USER true)
     /// The first visible item; error 380 outside 0 .. ListCount - visible rows.
-    Q_PROPERTY(qint32 TopIndex READ TopIndex WRITE setTopIndex NOTIFY TopIndexChange)
+    Q_PROPERTY(qint32 TopIndex READ TopIndex WRITE setTopIndex NOTIFY TopIndexChanged)
     /// The pending value of the number and browse editors; emptied when editors close.
-    Q_PROPERTY(QString Tmp_Text READ Tmp_Text WRITE setTmp_Text)
+    Q_PROPERTY(QString Tmp_Text READ Tmp_Text WRITE setTmp_Text NOTIFY Tmp_TextChanged)
 
 public:
     /// An empty list; the host calls InitProperties or ReadProperties next.
@@ -321,6 +340,47 @@ Q_SIGNALS:
     /// An error was absorbed while opening an editor (9: no such item; 13, 6: the value does not
     /// fit the number editor).
     void ErrorTracker(qint32 ErrNumber);
+
+    // Change notices: each property's signal is raised once when its value changes, by the
+    // host or by the user (ListIndex through a click, TopIndex through scrolling), and not when
+    // the value it holds is written again. They come beside the events above.
+    void EnabledChanged(bool enabled);
+    void ScrollBarWidthChanged(qint16 scrollBarWidth);
+    void FontChanged(const StdFont& font);
+    void FontNormalChanged(OLE_COLOR fontNormal);
+    void FontSelectedChanged(OLE_COLOR fontSelected);
+    void BackNormalChanged(OLE_COLOR backNormal);
+    void BackDisabledChanged(OLE_COLOR backDisabled);
+    void BackSelectedChanged(OLE_COLOR backSelected);
+    void BackSelectedG1Changed(OLE_COLOR backSelectedG1);
+    void BackSelectedG2Changed(OLE_COLOR backSelectedG2);
+    void BoxBorderChanged(OLE_COLOR boxBorder);
+    void BoxOffsetChanged(qint16 boxOffset);
+    void BoxRadiusChanged(qint16 boxRadius);
+    void LockRedrawChanged(bool lockRedraw);
+    void FocusChanged(bool focus);
+    void HoverSelectionChanged(bool hoverSelection);
+    void WordWrapChanged(bool wordWrap);
+    void ItemHeightChanged(qint16 itemHeight);
+    void ItemHeightAutoChanged(bool itemHeightAuto);
+    void ItemOffsetChanged(qint16 itemOffset);
+    void ItemTextLeftChanged(qint16 itemTextLeft);
+    void SelectionPictureChanged(const StdPicture& selectionPicture);
+    void ShowMenuChanged(bool showMenu);
+    void MousePointerChanged(qint16 mousePointer);
+    void MouseIconChanged(const StdPicture& mouseIcon);
+    void ShowGridLinesChanged(Tabulon::GridLines showGridLines);
+    void GridColorChanged(OLE_COLOR gridColor);
+    void ListColumWidthChanged(qint32 listColumWidth);
+    void ShowDescriptionChanged(bool showDescription);
+    void VisualStyleChanged(Tabulon::Style visualStyle);
+    void VisualColorChanged(OLE_COLOR visualColor);
+    void HeaderBackPictureChanged(const StdPicture& headerBackPicture);
+    void BorderStyleChanged(Tabulon::BorderS borderStyle);
+    void SpinMaxValueChanged(qint32 spinMaxValue);
+    void ListIndexChanged(qint32 listIndex);
+    void TopIndexChanged(qint32 topIndex);
+    void Tmp_TextChanged(const QString& tmp_Text);
 
 protected:
     /// \name Event handlers

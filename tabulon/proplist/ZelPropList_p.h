@@ -70,6 +70,7 @@ class ZelPropListPrivate
 public:
     explicit ZelPropListPrivate(ZelPropList* q);
     ~ZelPropListPrivate();
+    static ZelPropListPrivate* get(ZelPropList* list) { return list->d.get(); }
 
     ZelPropList* const q;
     Tabulon::ItemStore store;
@@ -119,6 +120,9 @@ public:
     int autoScrollDirection = 0;
     int nextInsertNumber = 1;
     QString pendingValue;
+    // The current and first rows bindings last heard of (ListIndexChanged, TopIndexChanged).
+    int reportedListIndex = -1;
+    int reportedTopIndex = 0;
 
     /// Marks drawn by DrawLine; wiped by the next full repaint.
     struct Mark
@@ -138,6 +142,9 @@ public:
     int innerHeight() const;
     int listWidth() const;
     void queueRangeSync();
+    /// Raises ListIndexChanged and TopIndexChanged for whichever moved since they were last
+    /// raised: clicks, keys, scrolling, inserts and removals all end here.
+    void reportIndexes();
     void syncScrollBar();
     void updateRow(int row);
     void updateVisibleRows();

@@ -395,11 +395,21 @@ private Q_SLOTS:
         // The current row is scrolled into view.
         QVERIFY(box.TopIndex() <= box.ListIndex());
         QVERIFY(box.ListIndex() < box.TopIndex() + box.VisibleRowSpan());
+        QSignalSpy rowNotices(&box, &Zel_CodeBox::ListIndexChanged);
+        QSignalSpy topNotices(&box, &Zel_CodeBox::TopIndexChanged);
         QTest::keyClick(s, Qt::Key_End);
         QCOMPARE(box.ListIndex(), 99);
         QVERIFY(box.TopIndex() + box.VisibleRowSpan() > 99);
+        // Keys that move the row and scroll notify bindings once each; a key that moves
+        // nothing notifies nothing.
+        QCOMPARE(rowNotices.count(), 1);
+        QCOMPARE(rowNotices.first().first().toInt(), 99);
+        QCOMPARE(topNotices.count(), 1);
+        QCOMPARE(topNotices.first().first().toInt(), box.TopIndex());
         QTest::keyClick(s, Qt::Key_Down);
         QCOMPARE(box.ListIndex(), 99);
+        QCOMPARE(rowNotices.count(), 1);
+        QCOMPARE(topNotices.count(), 1);
         QTest::keyClick(s, Qt::Key_PageUp);
         QCOMPARE(box.ListIndex(), 99 - span);
         QTest::keyClick(s, Qt::Key_Home);
@@ -617,13 +627,26 @@ private Q_SLOTS:
         QImage lock(8, 8, QImage::Format_ARGB32);
         lock.fill(Qt::blue);
         options.values.insert("LockPicture", QVariant::fromValue(StdPicture(lock)));
-        // The current and the first row need rows; the row tests cover them.
-        options.skipped = { "ListIndex", "TopIndex" };
-        // The look and the layout of a running box, set by its host each time.
-        options.notPersisted = { "SelectBGColor", "CodeStyle", "AutoRender", "BorderStyle",
-            "Show_Number", "Line_Y", "List_AreaHeight", "RenderControl", "Count_TotalLines" };
-        const QString faults
-            = checkPropertyRoundTrip([] { return std::make_unique<Zel_CodeBox>(); }, options);
+        // The look and the layout of a running box, set by its host each time, and the rows
+        // it shows.
+        options.notPersisted
+            = { "SelectBGColor", "CodeStyle", "AutoRender", "BorderStyle", "Show_Number", "Line_Y",
+                  "List_AreaHeight", "RenderControl", "Count_TotalLines", "ListIndex", "TopIndex" };
+        options.notifyRequired = true;
+        const QString faults = checkPropertyRoundTrip(
+            [] {
+                auto box = std::make_unique<Zel_CodeBox>();
+                box->resize(300, 100);
+                // Enough rows to scroll, so ListIndex and TopIndex have somewhere to go.
+                for (int i = 0; i < 40; ++i)
+                    box->AddText(QStringLiteral("<p>row %1</p>").arg(i),
+                        QStringLiteral("k%1").arg(i), QString());
+                // Rendering on, so the walk turns it off and RenderControl turns it back on
+                // before TopIndex needs the rows measured.
+                box->setAutoRender(true);
+                return box;
+            },
+            options);
         QVERIFY2(faults.isEmpty(), qPrintable(faults));
     }
 };

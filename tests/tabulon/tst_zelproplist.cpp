@@ -318,6 +318,7 @@ private Q_SLOTS:
         QSignalSpy ups(list.get(), &ZelPropList::MouseUp);
         QSignalSpy clicks(list.get(), &ZelPropList::Click);
         QSignalSpy keys(list.get(), &ZelPropList::KeySelected);
+        QSignalSpy notices(list.get(), &ZelPropList::ListIndexChanged);
 
         QTest::mouseClick(surface, Qt::LeftButton, {}, rowCentre(*list, 0)); // header
         QCOMPARE(list->ListIndex(), -1);
@@ -326,6 +327,8 @@ private Q_SLOTS:
 
         QTest::mouseClick(surface, Qt::LeftButton, {}, rowCentre(*list, 1));
         QCOMPARE(list->ListIndex(), 1);
+        QCOMPARE(notices.count(), 1);
+        QCOMPARE(notices.first().first().toInt(), 1);
         QCOMPARE(downs.count(), 1);
         QCOMPARE(ups.count(), 1);
         QCOMPARE(clicks.count(), 1);
@@ -341,6 +344,8 @@ private Q_SLOTS:
         QTest::mouseClick(surface, Qt::LeftButton, {}, rowCentre(*list, 4)); // below the last row
         QCOMPARE(list->ListIndex(), 1);
         QCOMPARE(downs.count(), 1);
+        // Clicks that leave the current row where it was are no change to a binding.
+        QCOMPARE(notices.count(), 1);
 
         auto* caption = list->findChild<QWidget*>(QStringLiteral("Picture3"))
                             ->findChild<QLabel*>(QStringLiteral("Label1"));
@@ -442,10 +447,14 @@ private Q_SLOTS:
         auto* bar = list->findChild<QScrollBar*>(QStringLiteral("sbUC"));
         QSignalSpy scrolls(list.get(), &ZelPropList::Scroll);
         QSignalSpy tops(list.get(), &ZelPropList::TopIndexChange);
+        QSignalSpy topNotices(list.get(), &ZelPropList::TopIndexChanged);
         bar->setValue(5);
         QCOMPARE(list->TopIndex(), 5);
         QCOMPARE(scrolls.count(), 1);
         QCOMPARE(tops.count(), 0);
+        // Scrolling is no TopIndex assignment, but the value did change.
+        QCOMPARE(topNotices.count(), 1);
+        QCOMPARE(topNotices.first().first().toInt(), 5);
         QWidget* surface = surfaceOf(*list);
         QWheelEvent wheel(QPointF(50, 50), surface->mapToGlobal(QPointF(50, 50)), QPoint(),
             QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
@@ -747,9 +756,9 @@ private Q_SLOTS:
         image.fill(Qt::red);
         for (const char* picture : { "SelectionPicture", "MouseIcon", "HeaderBackPicture" })
             options.values.insert(picture, QVariant::fromValue(StdPicture(image)));
-        // The current and the first row need items; the item tests cover them.
-        options.skipped = { "ListIndex", "TopIndex" };
-        options.notPersisted = { "Tmp_Text" };
+        // The current and the first row belong to the running list, not to its stored form.
+        options.notPersisted = { "Tmp_Text", "ListIndex", "TopIndex" };
+        options.notifyRequired = true;
         // Inside the ranges the list clamps to: 9 .. half the width, and the text height.
         options.values.insert("ScrollBarWidth", QVariant::fromValue(qint16(20)));
         options.values.insert("ItemHeight", QVariant::fromValue(qint16(25)));
@@ -757,6 +766,10 @@ private Q_SLOTS:
             [] {
                 auto list = std::make_unique<ZelPropList>();
                 list->resize(300, 200);
+                // Enough rows to scroll, so ListIndex and TopIndex have somewhere to go.
+                for (int i = 0; i < 30; ++i)
+                    list->AddItem(QStringLiteral("k%1").arg(i), QStringLiteral("Row %1").arg(i),
+                        propString, QString(), QString());
                 return list;
             },
             options);

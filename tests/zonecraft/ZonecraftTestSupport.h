@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QImage>
+#include <QMetaProperty>
+#include <QSet>
 #include <QSignalSpy>
 #include <QStringList>
 #include <common/Dialogs.h>
@@ -50,16 +52,20 @@ Q_SIGNALS:
     void fired();
 };
 
-/// Records the names of the control's signals in the order they are raised.
+/// Records the names of the control's events in the order they are raised (the properties'
+/// change notices are not events and are left out).
 class EventLog
 {
 public:
     explicit EventLog(Zonecraft& z)
     {
         const QMetaObject* mo = z.metaObject();
+        QSet<int> notices;
+        for (int i = 0; i < mo->propertyCount(); ++i)
+            notices.insert(mo->property(i).notifySignalIndex());
         for (int i = mo->methodOffset(); i < mo->methodCount(); ++i) {
             const QMetaMethod m = mo->method(i);
-            if (m.methodType() != QMetaMethod::Signal)
+            if (m.methodType() != QMetaMethod::Signal || notices.contains(i))
                 continue;
             const QString name = QString::fromLatin1(m.name());
             // One spy per signal; the sequence number orders them.

@@ -413,16 +413,22 @@ void TestEditing::otherButtonsSelectWithoutDragging()
     z.DrawNewRectangle(300, 100, 400, 150);
     z.PictureGetFocus();
     EventLog log(z);
+    QSignalSpy selection(&z, &Zonecraft::m_SelectedObjectChanged);
     QTest::mousePress(p, Qt::RightButton, {}, QPoint(150, 125));
     QTest::mouseMove(p, QPoint(170, 140));
     QTest::mouseRelease(p, Qt::RightButton, {}, QPoint(170, 140));
     QCOMPARE(z.SelectedIndex(), 1);
+    // The user property follows the selection made with the mouse.
+    QCOMPARE(selection.count(), 1);
+    QCOMPARE(selection.first().first().toInt(), 1);
     QCOMPARE(box(z, 1), QStringLiteral("100,100,200,150"));
     QCOMPARE(
         log.take(), QStringList({ "GetKey", "HotspotActivate", "ObjectLock", "HotspotClick" }));
     QTest::mouseClick(p, Qt::MiddleButton, {}, QPoint(10, 10));
     QCOMPARE(z.SelectedIndex(), 0);
     QCOMPARE(log.take(), QStringList({ "PictureClick" }));
+    QCOMPARE(selection.count(), 2);
+    QCOMPARE(selection.last().first().toInt(), 0);
     // A press on the bare picture drops the selection.
     z.ActivateHotspot(2);
     log.take();

@@ -424,7 +424,8 @@ void TestOperations::everyPropertyRoundTrips()
     options.notPersisted = { "StartRotate", "EnabledVerticalBar", "PictureWidth", "PictureHeight",
         "BrowserHitRules" };
     // The drawing tabs are objects the host owns; the tab strip's tests cover them.
-    options.skipped = { "m_DrawingTabs" };
+    options.skipped = { { "m_DrawingTabs", QStringLiteral("objects the host owns") } };
+    options.notifyRequired = true;
     const QString faults
         = checkPropertyRoundTrip([] { return std::make_unique<Zonecraft>(); }, options);
     QVERIFY2(faults.isEmpty(), qPrintable(faults));

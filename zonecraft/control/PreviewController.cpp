@@ -109,7 +109,7 @@ void PreviewController::previewObject(QObject* obj, bool clickEvent, qint16 butt
         obj->setProperty("Selected", true);
         m_overFigure = true;
     }
-    d.mouseObject = hoveredIndex();
+    d.setMouseObject(hoveredIndex());
 
     if (!obj) {
         if (clickEvent) {
@@ -186,7 +186,7 @@ void PreviewController::leavePreview()
         m_hovered->setProperty("Selected", false);
     m_hovered = nullptr;
     m_overFigure = false;
-    d.mouseObject = 0;
+    d.setMouseObject(0);
     setFocused(0);
     deleteTooltip();
     // The editing selection keeps its flag.

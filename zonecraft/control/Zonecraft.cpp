@@ -4,6 +4,7 @@
 #include "../areacode/AreaCodeWriter.h"
 #include "../figures/NumberFormat.h"
 #include "../view/ZonecraftView.h"
+#include "ZonecraftAccessible_p.h"
 #include "Zonecraft_p.h"
 
 #include <QEvent>
@@ -107,6 +108,26 @@ void ZonecraftPrivate::clearSelection()
         selected->Selected = false;
     selected = nullptr;
     selectedIndex = 0;
+    reportSelection();
+}
+
+void ZonecraftPrivate::setMouseObject(qint32 number)
+{
+    if (mouseObject == number)
+        return;
+    mouseObject = number;
+    Q_EMIT q->m_MouseObjectChanged(number);
+}
+
+void ZonecraftPrivate::reportSelection()
+{
+    if (selectionNoticeHeld)
+        return;
+    const qint32 number = selected ? selected->ControlIndex : 0;
+    if (number == reportedSelection)
+        return;
+    reportedSelection = number;
+    Q_EMIT q->m_SelectedObjectChanged(number);
 }
 
 void ZonecraftPrivate::select(Figure* figure)
@@ -121,6 +142,7 @@ void ZonecraftPrivate::select(Figure* figure)
     selected = figure;
     selectedIndex = figure->ControlIndex;
     setFigureFocus(figure);
+    reportSelection();
     const qint32 number = figure->ControlIndex;
     Q_EMIT q->GetKey(figure->Key, number);
     // The host may have changed the figures from inside the event.
@@ -153,7 +175,10 @@ Figure* ZonecraftPrivate::replaceFigure(std::unique_ptr<Figure> replacement)
 {
     const qint32 number = replacement->ControlIndex;
     const bool wasSelected = selected && selected->ControlIndex == number;
+    // The same number stays selected: bindings hear of no change.
+    selectionNoticeHeld = true;
     takeFigure(number);
+    selectionNoticeHeld = false;
     Figure* figure = figures.add(std::move(replacement));
     if (wasSelected) {
         figure->Selected = true;
@@ -161,6 +186,7 @@ Figure* ZonecraftPrivate::replaceFigure(std::unique_ptr<Figure> replacement)
         selectedIndex = number;
         setFigureFocus(figure);
     }
+    reportSelection();
     return figure;
 }
 
@@ -258,6 +284,7 @@ Zonecraft::Zonecraft(QWidget* parent)
     d->picture3->setBackColor(0xC0C0C0);
     d->workPicture = new PictureBox(d->picture3);
     d->workPicture->setObjectName(QStringLiteral("WorkPicture"));
+    zc::watchAccessibility(this);
     d->workPicture->setBackColor(0xE0E0E0);
     d->workPicture->move(0, 0);
     d->workPicture->resize(0, 0);
@@ -332,6 +359,7 @@ void Zonecraft::setImagemapMode(AppMode New_ImagemapMode)
     // or hide here.
     if (!zoomed || d->view->repaintSuppressed() || !d->view->hasPicture())
         Redraw(true);
+    Q_EMIT ImagemapModeChanged(ImagemapMode());
 }
 
 bool Zonecraft::AlignToGrid() const
@@ -345,6 +373,7 @@ void Zonecraft::setAlignToGrid(bool New_AlignToGrid)
         return;
     d->alignToGrid = New_AlignToGrid;
     PropertyChanged(QStringLiteral("AlignToGrid"));
+    Q_EMIT AlignToGridChanged(AlignToGrid());
 }
 
 Zonecraft::OperatingMode Zonecraft::FigureToDraw() const
@@ -356,9 +385,14 @@ void Zonecraft::setFigureToDraw(OperatingMode New_FigureToDraw)
 {
     // Another tool drops what the old one had under way.
     d->engine.cancel();
+    // Choosing the tool in use again still starts it afresh, but changes no stored value.
+    const bool changed = d->figureToDraw != New_FigureToDraw;
     d->figureToDraw = New_FigureToDraw;
-    PropertyChanged(QStringLiteral("FigureToDraw"));
+    if (changed)
+        PropertyChanged(QStringLiteral("FigureToDraw"));
     d->applyToolPointer();
+    if (changed)
+        Q_EMIT FigureToDrawChanged(New_FigureToDraw);
     if (New_FigureToDraw != RotatingFigure || !d->selected)
         return;
     // Turning works on vertices: a rectangle becomes the polygon of its corners.
@@ -378,6 +412,7 @@ void Zonecraft::setFigureSize(qint32 New_FigureSize)
     shared.figureSize = New_FigureSize;
     PropertyChanged(QStringLiteral("FigureSize"));
     Redraw(true);
+    Q_EMIT FigureSizeChanged(FigureSize());
 }
 
 bool Zonecraft::ShowHotspot() const
@@ -393,6 +428,7 @@ void Zonecraft::setShowHotspot(bool New_ShowHotspot)
     shared.showHotspot = New_ShowHotspot;
     PropertyChanged(QStringLiteral("ShowHotspot"));
     Redraw(true);
+    Q_EMIT ShowHotspotChanged(ShowHotspot());
 }
 
 qint16 Zonecraft::FillStyle() const
@@ -408,6 +444,7 @@ void Zonecraft::setFillStyle(qint16 New_FillStyle)
     shared.fillStyle = New_FillStyle;
     PropertyChanged(QStringLiteral("FillStyle"));
     Redraw(true);
+    Q_EMIT FillStyleChanged(FillStyle());
 }
 
 bool Zonecraft::ShowHandles() const
@@ -422,6 +459,7 @@ void Zonecraft::setShowHandles(bool New_ShowHandles)
     d->showHandles = New_ShowHandles;
     PropertyChanged(QStringLiteral("ShowHandles"));
     Redraw(true);
+    Q_EMIT ShowHandlesChanged(ShowHandles());
 }
 
 OLE_COLOR Zonecraft::HandleColor() const
@@ -436,6 +474,7 @@ void Zonecraft::setHandleColor(OLE_COLOR New_HandleColor)
     d->handleColor = New_HandleColor;
     PropertyChanged(QStringLiteral("HandleColor"));
     Redraw(true);
+    Q_EMIT HandleColorChanged(HandleColor());
 }
 
 OLE_COLOR Zonecraft::HandleColorLocked() const
@@ -450,6 +489,7 @@ void Zonecraft::setHandleColorLocked(OLE_COLOR New_HandleColorLocked)
     d->handleColorLocked = New_HandleColorLocked;
     PropertyChanged(QStringLiteral("HandleColorLocked"));
     Redraw(true);
+    Q_EMIT HandleColorLockedChanged(HandleColorLocked());
 }
 
 bool Zonecraft::ShowSupport() const
@@ -463,6 +503,7 @@ void Zonecraft::setShowSupport(bool New_ShowSupport)
         return;
     d->showSupport = New_ShowSupport;
     PropertyChanged(QStringLiteral("ShowSupport"));
+    Q_EMIT ShowSupportChanged(ShowSupport());
 }
 
 QString Zonecraft::ExtractSeperator() const
@@ -476,6 +517,7 @@ void Zonecraft::setExtractSeperator(const QString& New_ExtractSeperator)
         return;
     d->extractSeperator = New_ExtractSeperator;
     PropertyChanged(QStringLiteral("ExtractSeperator"));
+    Q_EMIT ExtractSeperatorChanged(ExtractSeperator());
 }
 
 OLE_COLOR Zonecraft::DrawFigureColor() const
@@ -489,6 +531,7 @@ void Zonecraft::setDrawFigureColor(OLE_COLOR New_DrawFigureColor)
         return;
     d->drawFigureColor = New_DrawFigureColor;
     PropertyChanged(QStringLiteral("DrawFigureColor"));
+    Q_EMIT DrawFigureColorChanged(DrawFigureColor());
 }
 
 OLE_COLOR Zonecraft::ShapeBorderColor() const
@@ -502,6 +545,7 @@ void Zonecraft::setShapeBorderColor(OLE_COLOR New_ShapeBorderColor)
         return;
     d->shapeBorderColor = New_ShapeBorderColor;
     Redraw(true);
+    Q_EMIT ShapeBorderColorChanged(ShapeBorderColor());
 }
 
 bool Zonecraft::LockAll() const
@@ -516,10 +560,12 @@ StdPicture Zonecraft::Picture() const
 
 void Zonecraft::setPicture(const StdPicture& New_Picture)
 {
-    d->setIfChanged(d->picture, New_Picture, QStringLiteral("Picture"));
+    const bool changed = d->setIfChanged(d->picture, New_Picture, QStringLiteral("Picture"));
     // Assigning a picture, even the same one again, shows it at 100 %.
     if (!New_Picture.isNull())
         d->view->assignPicture(New_Picture);
+    if (changed)
+        Q_EMIT PictureChanged(New_Picture);
 }
 
 float Zonecraft::StartRotate() const
@@ -529,7 +575,10 @@ float Zonecraft::StartRotate() const
 
 void Zonecraft::setStartRotate(float New_StartRotate)
 {
+    if (d->startRotate == New_StartRotate)
+        return;
     d->startRotate = New_StartRotate;
+    Q_EMIT StartRotateChanged(New_StartRotate);
 }
 
 Zonecraft::UpdateFigActivate Zonecraft::FigActivate_Loading() const

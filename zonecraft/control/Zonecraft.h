@@ -25,116 +25,148 @@ class Zonecraft : public UserControl, public ZonecraftFigureKinds
     /// Editing (DesignMode) or hotspot preview (PreviewMode); figures are painted only in
     /// DesignMode. Entering preview keeps the zoom level (and shows 100 % with
     /// ZoomToNormal); returning to design applies the kept level again.
-    Q_PROPERTY(AppMode ImagemapMode READ ImagemapMode WRITE setImagemapMode)
+    Q_PROPERTY(
+        AppMode ImagemapMode READ ImagemapMode WRITE setImagemapMode NOTIFY ImagemapModeChanged)
     /// Whether mouse positions snap to whole picture pixels.
-    Q_PROPERTY(bool AlignToGrid READ AlignToGrid WRITE setAlignToGrid)
+    Q_PROPERTY(bool AlignToGrid READ AlignToGrid WRITE setAlignToGrid NOTIFY AlignToGridChanged)
     /// The drawing tool; RotatingFigure prepares the selected figure for turning.
-    Q_PROPERTY(OperatingMode FigureToDraw READ FigureToDraw WRITE setFigureToDraw)
+    Q_PROPERTY(OperatingMode FigureToDraw READ FigureToDraw WRITE setFigureToDraw NOTIFY
+            FigureToDrawChanged)
     /// Figure outline width in pixels, shared by every Zonecraft in the process.
-    Q_PROPERTY(qint32 FigureSize READ FigureSize WRITE setFigureSize)
+    Q_PROPERTY(qint32 FigureSize READ FigureSize WRITE setFigureSize NOTIFY FigureSizeChanged)
     /// False paints figures invisible (they still answer hit tests); shared by every Zonecraft.
-    Q_PROPERTY(bool ShowHotspot READ ShowHotspot WRITE setShowHotspot)
+    Q_PROPERTY(bool ShowHotspot READ ShowHotspot WRITE setShowHotspot NOTIFY ShowHotspotChanged)
     /// Figure fill: 0 solid, 1 transparent, 2 to 7 hatches; shared by every Zonecraft.
-    Q_PROPERTY(qint16 FillStyle READ FillStyle WRITE setFillStyle)
+    Q_PROPERTY(qint16 FillStyle READ FillStyle WRITE setFillStyle NOTIFY FillStyleChanged)
     /// Whether the selected figure shows its handles.
-    Q_PROPERTY(bool ShowHandles READ ShowHandles WRITE setShowHandles)
+    Q_PROPERTY(bool ShowHandles READ ShowHandles WRITE setShowHandles NOTIFY ShowHandlesChanged)
     /// Colour of the handles of an unlocked figure.
-    Q_PROPERTY(OLE_COLOR HandleColor READ HandleColor WRITE setHandleColor)
+    Q_PROPERTY(
+        OLE_COLOR HandleColor READ HandleColor WRITE setHandleColor NOTIFY HandleColorChanged)
     /// Colour of the handles of a locked figure.
-    Q_PROPERTY(OLE_COLOR HandleColorLocked READ HandleColorLocked WRITE setHandleColorLocked)
+    Q_PROPERTY(OLE_COLOR HandleColorLocked READ HandleColorLocked WRITE setHandleColorLocked NOTIFY
+            HandleColorLockedChanged)
     /// Whether support lines show while a figure is dragged.
-    Q_PROPERTY(bool ShowSupport READ ShowSupport WRITE setShowSupport)
+    Q_PROPERTY(bool ShowSupport READ ShowSupport WRITE setShowSupport NOTIFY ShowSupportChanged)
     /// Field separator of the separated (customcode) area list; any text, "|" by default.
-    Q_PROPERTY(QString ExtractSeperator READ ExtractSeperator WRITE setExtractSeperator)
+    Q_PROPERTY(QString ExtractSeperator READ ExtractSeperator WRITE setExtractSeperator NOTIFY
+            ExtractSeperatorChanged)
     /// Fill colour of a new figure created without a colour.
-    Q_PROPERTY(OLE_COLOR DrawFigureColor READ DrawFigureColor WRITE setDrawFigureColor)
+    Q_PROPERTY(OLE_COLOR DrawFigureColor READ DrawFigureColor WRITE setDrawFigureColor NOTIFY
+            DrawFigureColorChanged)
     /// Outline colour of every figure.
-    Q_PROPERTY(OLE_COLOR ShapeBorderColor READ ShapeBorderColor WRITE setShapeBorderColor)
+    Q_PROPERTY(OLE_COLOR ShapeBorderColor READ ShapeBorderColor WRITE setShapeBorderColor NOTIFY
+            ShapeBorderColorChanged)
     /// The control's lock-all flag (read-only).
     Q_PROPERTY(bool LockAll READ LockAll)
     /// The picture under the figures. Assigning one (even the same again)
     /// shows it at 100 % and raises ZoomLevelSet(100), leaving ZoomLevel as
     /// it was; assigning the empty picture changes what is shown not at all.
-    Q_PROPERTY(StdPicture Picture READ Picture WRITE setPicture)
+    Q_PROPERTY(StdPicture Picture READ Picture WRITE setPicture NOTIFY PictureChanged)
     /// Start angle of an interactive rotation, in degrees.
-    Q_PROPERTY(float StartRotate READ StartRotate WRITE setStartRotate)
+    Q_PROPERTY(float StartRotate READ StartRotate WRITE setStartRotate NOTIFY StartRotateChanged)
     /// NotReady while figures are loaded in bulk (no per-figure events); Ready otherwise.
     Q_PROPERTY(UpdateFigActivate FigActivate_Loading READ FigActivate_Loading)
     /// Stored flag only.
-    Q_PROPERTY(bool PictureAutoSize READ PictureAutoSize WRITE setPictureAutoSize)
+    Q_PROPERTY(bool PictureAutoSize READ PictureAutoSize WRITE setPictureAutoSize NOTIFY
+            PictureAutoSizeChanged)
     /// Look of the rulers (st_Standard, st_CoolXP); any value is stored.
     /// Setting it restyles both rulers.
-    Q_PROPERTY(Zel_Style VisualStyle READ VisualStyle WRITE setVisualStyle)
+    Q_PROPERTY(
+        Zel_Style VisualStyle READ VisualStyle WRITE setVisualStyle NOTIFY VisualStyleChanged)
     /// The control's own border (Border_None, Border_FixedSingle).
-    Q_PROPERTY(BorderStil BorderStyle READ BorderStyle WRITE setBorderStyle)
+    Q_PROPERTY(
+        BorderStil BorderStyle READ BorderStyle WRITE setBorderStyle NOTIFY BorderStyleChanged)
     /// Pointer number over the work picture while a drawing tool is chosen
     /// and CoolCursor is False.
-    Q_PROPERTY(qint16 DrawMousePointer READ DrawMousePointer WRITE setDrawMousePointer)
+    Q_PROPERTY(qint16 DrawMousePointer READ DrawMousePointer WRITE setDrawMousePointer NOTIFY
+            DrawMousePointerChanged)
     /// Whether the scroll bars show; hiding them gives the viewport the whole control.
-    Q_PROPERTY(bool ShowScrollbars READ ShowScrollbars WRITE setShowScrollbars)
+    Q_PROPERTY(bool ShowScrollbars READ ShowScrollbars WRITE setShowScrollbars NOTIFY
+            ShowScrollbarsChanged)
     /// Pointer number over the work picture in preview mode.
-    Q_PROPERTY(qint16 PreviewMousePointer READ PreviewMousePointer WRITE setPreviewMousePointer)
+    Q_PROPERTY(qint16 PreviewMousePointer READ PreviewMousePointer WRITE setPreviewMousePointer
+            NOTIFY PreviewMousePointerChanged)
     /// The custom pointer (number 99) of preview mode.
-    Q_PROPERTY(StdPicture PreviewMouseIcon READ PreviewMouseIcon WRITE setPreviewMouseIcon)
+    Q_PROPERTY(StdPicture PreviewMouseIcon READ PreviewMouseIcon WRITE setPreviewMouseIcon NOTIFY
+            PreviewMouseIconChanged)
     /// Stored flag only.
-    Q_PROPERTY(bool RedrawScreen READ RedrawScreen WRITE setRedrawScreen)
+    Q_PROPERTY(bool RedrawScreen READ RedrawScreen WRITE setRedrawScreen NOTIFY RedrawScreenChanged)
     /// Whether preview mode shows tooltips over the figures.
-    Q_PROPERTY(bool PreviewTooltips READ PreviewTooltips WRITE setPreviewTooltips)
+    Q_PROPERTY(bool PreviewTooltips READ PreviewTooltips WRITE setPreviewTooltips NOTIFY
+            PreviewTooltipsChanged)
     /// Back colour of the preview tooltips.
-    Q_PROPERTY(OLE_COLOR Tooltips_BackColor READ Tooltips_BackColor WRITE setTooltips_BackColor)
+    Q_PROPERTY(OLE_COLOR Tooltips_BackColor READ Tooltips_BackColor WRITE setTooltips_BackColor
+            NOTIFY Tooltips_BackColorChanged)
     /// Text colour of the preview tooltips.
-    Q_PROPERTY(OLE_COLOR Tooltips_ForeColor READ Tooltips_ForeColor WRITE setTooltips_ForeColor)
+    Q_PROPERTY(OLE_COLOR Tooltips_ForeColor READ Tooltips_ForeColor WRITE setTooltips_ForeColor
+            NOTIFY Tooltips_ForeColorChanged)
     /// Plain (UseStandard) or balloon (UseBalloon) tooltips; any value is stored.
-    Q_PROPERTY(Tool_Style Tooltips_Style READ Tooltips_Style WRITE setTooltips_Style)
+    Q_PROPERTY(Tool_Style Tooltips_Style READ Tooltips_Style WRITE setTooltips_Style NOTIFY
+            Tooltips_StyleChanged)
     /// Background of the tab strip, shared by every Zonecraft in the process.
-    Q_PROPERTY(OLE_COLOR TabBackColor READ TabBackColor WRITE setTabBackColor)
+    Q_PROPERTY(
+        OLE_COLOR TabBackColor READ TabBackColor WRITE setTabBackColor NOTIFY TabBackColorChanged)
     /// Border of the tab strip's tabs, shared like TabBackColor.
-    Q_PROPERTY(OLE_COLOR TabBorderColor READ TabBorderColor WRITE setTabBorderColor)
+    Q_PROPERTY(OLE_COLOR TabBorderColor READ TabBorderColor WRITE setTabBorderColor NOTIFY
+            TabBorderColorChanged)
     /// Colour of a tab under the mouse, shared like TabBackColor.
-    Q_PROPERTY(OLE_COLOR TabMouseOver READ TabMouseOver WRITE setTabMouseOver)
+    Q_PROPERTY(
+        OLE_COLOR TabMouseOver READ TabMouseOver WRITE setTabMouseOver NOTIFY TabMouseOverChanged)
     /// Zoom level in percent (see Zoom); any value is stored and applied,
     /// also the stored one again. The picture shows at ZoomLevel / 100 of
     /// its size, the rulers return to 0 and ZoomLevelSet reports the listed
     /// levels (25 reports 20; 20 itself and unlisted levels report nothing).
-    Q_PROPERTY(qint32 ZoomLevel READ ZoomLevel WRITE setZoomLevel)
+    Q_PROPERTY(qint32 ZoomLevel READ ZoomLevel WRITE setZoomLevel NOTIFY ZoomLevelChanged)
     /// Base colour of the rulers' shaded look (VisualStyle st_CoolXP).
-    Q_PROPERTY(OLE_COLOR RulerBackColor READ RulerBackColor WRITE setRulerBackColor)
+    Q_PROPERTY(OLE_COLOR RulerBackColor READ RulerBackColor WRITE setRulerBackColor NOTIFY
+            RulerBackColorChanged)
     /// Whether preview shows the picture at 100 %; stored only, not marked changed.
-    Q_PROPERTY(bool ZoomToNormal READ ZoomToNormal WRITE setZoomToNormal)
+    Q_PROPERTY(bool ZoomToNormal READ ZoomToNormal WRITE setZoomToNormal NOTIFY ZoomToNormalChanged)
     /// Whether the drawing tools show the four custom cursors below.
-    Q_PROPERTY(bool CoolCursor READ CoolCursor WRITE setCoolCursor)
+    Q_PROPERTY(bool CoolCursor READ CoolCursor WRITE setCoolCursor NOTIFY CoolCursorChanged)
     /// Custom cursor of the rotation tool (with CoolCursor).
-    Q_PROPERTY(StdPicture RotateCursor READ RotateCursor WRITE setRotateCursor)
+    Q_PROPERTY(
+        StdPicture RotateCursor READ RotateCursor WRITE setRotateCursor NOTIFY RotateCursorChanged)
     /// Custom cursor of the circle tool.
-    Q_PROPERTY(StdPicture DrawCircleCursor READ DrawCircleCursor WRITE setDrawCircleCursor)
+    Q_PROPERTY(StdPicture DrawCircleCursor READ DrawCircleCursor WRITE setDrawCircleCursor NOTIFY
+            DrawCircleCursorChanged)
     /// Custom cursor of the polygon tool.
-    Q_PROPERTY(StdPicture DrawPolygonCursor READ DrawPolygonCursor WRITE setDrawPolygonCursor)
+    Q_PROPERTY(StdPicture DrawPolygonCursor READ DrawPolygonCursor WRITE setDrawPolygonCursor NOTIFY
+            DrawPolygonCursorChanged)
     /// Custom cursor of the rectangle tool.
-    Q_PROPERTY(StdPicture DrawRectCursor READ DrawRectCursor WRITE setDrawRectCursor)
+    Q_PROPERTY(StdPicture DrawRectCursor READ DrawRectCursor WRITE setDrawRectCursor NOTIFY
+            DrawRectCursorChanged)
     /// Whether the rulers show; not persisted (False for a new control, True after loading).
-    Q_PROPERTY(bool ShowRulers READ ShowRulers WRITE setShowRulers)
+    Q_PROPERTY(bool ShowRulers READ ShowRulers WRITE setShowRulers NOTIFY ShowRulersChanged)
     /// Whether the horizontal scroll bar may be enabled when the picture is
     /// wider than the viewport; False disables it at once. Not persisted.
-    Q_PROPERTY(bool EnabledVerticalBar READ EnabledVerticalBar WRITE setEnabledVerticalBar)
+    Q_PROPERTY(bool EnabledVerticalBar READ EnabledVerticalBar WRITE setEnabledVerticalBar NOTIFY
+            EnabledVerticalBarChanged)
     /// The size zoom 100 shows the picture at (the picture's own size after
     /// an assignment); setting it re-applies the last assigned ZoomLevel
     /// unless RepaintArea(False) holds. Not persisted.
-    Q_PROPERTY(qint32 PictureWidth READ PictureWidth WRITE setPictureWidth)
+    Q_PROPERTY(
+        qint32 PictureWidth READ PictureWidth WRITE setPictureWidth NOTIFY PictureWidthChanged)
     /// The height zoom 100 shows the picture at, like PictureWidth.
-    Q_PROPERTY(qint32 PictureHeight READ PictureHeight WRITE setPictureHeight)
+    Q_PROPERTY(
+        qint32 PictureHeight READ PictureHeight WRITE setPictureHeight NOTIFY PictureHeightChanged)
     /// There is no device context under Qt: always 0.
     Q_PROPERTY(qint32 hdc READ hdc)
     /// Number of the selected figure, 0 when none (read-only).
-    Q_PROPERTY(qint32 m_SelectedObject READ m_SelectedObject)
+    Q_PROPERTY(
+        qint32 m_SelectedObject READ m_SelectedObject NOTIFY m_SelectedObjectChanged USER true)
     /// Number of the figure under the mouse in preview mode, 0 when none (read-only).
-    Q_PROPERTY(qint32 m_MouseObject READ m_MouseObject)
+    Q_PROPERTY(qint32 m_MouseObject READ m_MouseObject NOTIFY m_MouseObjectChanged)
     /// Preview: False finds the hotspot under the pointer by the editor's rules (the figure
     /// created last wins), True by a browser's rules for map areas (the first in document
     /// order wins; rectangle edges, circle rims and polygon outlines inside).
-    Q_PROPERTY(bool BrowserHitRules READ BrowserHitRules WRITE setBrowserHitRules)
+    Q_PROPERTY(bool BrowserHitRules READ BrowserHitRules WRITE setBrowserHitRules NOTIFY
+            BrowserHitRulesChanged)
     /// The drawing tabs: objects offering Selected, Draw() and IsAt(X, Y); a press on the
     /// control's own surface selects the last one whose IsAt accepts the point.
-    Q_PROPERTY(QList<QObject*> m_DrawingTabs READ m_DrawingTabs WRITE setm_DrawingTabs)
+    Q_PROPERTY(QList<QObject*> m_DrawingTabs READ m_DrawingTabs WRITE setm_DrawingTabs NOTIFY
+            m_DrawingTabsChanged)
     /// The drawing tab last passed to SelectingTab, or null (read-only).
     Q_PROPERTY(QObject* m_SelectedTab READ m_SelectedTab)
 
@@ -565,6 +597,57 @@ Q_SIGNALS:
     void PointAddStart();
     /// A polygon drawn with the mouse is finished.
     void PointAddEnd();
+
+    // Change notices: each property's signal is raised once when its value changes, by the
+    // host or by the user (the selected figure through a click, the figure under the mouse in
+    // preview), and not when the value it holds is written again. They come beside the events
+    // above. The settings shared by every Zonecraft notify on the control they were set on.
+    void ImagemapModeChanged(AppMode imagemapMode);
+    void AlignToGridChanged(bool alignToGrid);
+    void FigureToDrawChanged(OperatingMode figureToDraw);
+    void FigureSizeChanged(qint32 figureSize);
+    void ShowHotspotChanged(bool showHotspot);
+    void FillStyleChanged(qint16 fillStyle);
+    void ShowHandlesChanged(bool showHandles);
+    void HandleColorChanged(OLE_COLOR handleColor);
+    void HandleColorLockedChanged(OLE_COLOR handleColorLocked);
+    void ShowSupportChanged(bool showSupport);
+    void ExtractSeperatorChanged(const QString& extractSeperator);
+    void DrawFigureColorChanged(OLE_COLOR drawFigureColor);
+    void ShapeBorderColorChanged(OLE_COLOR shapeBorderColor);
+    void PictureChanged(const StdPicture& picture);
+    void StartRotateChanged(float startRotate);
+    void PictureAutoSizeChanged(bool pictureAutoSize);
+    void VisualStyleChanged(Zel_Style visualStyle);
+    void BorderStyleChanged(BorderStil borderStyle);
+    void DrawMousePointerChanged(qint16 drawMousePointer);
+    void ShowScrollbarsChanged(bool showScrollbars);
+    void PreviewMousePointerChanged(qint16 previewMousePointer);
+    void PreviewMouseIconChanged(const StdPicture& previewMouseIcon);
+    void RedrawScreenChanged(bool redrawScreen);
+    void PreviewTooltipsChanged(bool previewTooltips);
+    void Tooltips_BackColorChanged(OLE_COLOR tooltips_BackColor);
+    void Tooltips_ForeColorChanged(OLE_COLOR tooltips_ForeColor);
+    void Tooltips_StyleChanged(Tool_Style tooltips_Style);
+    void TabBackColorChanged(OLE_COLOR tabBackColor);
+    void TabBorderColorChanged(OLE_COLOR tabBorderColor);
+    void TabMouseOverChanged(OLE_COLOR tabMouseOver);
+    void ZoomLevelChanged(qint32 zoomLevel);
+    void RulerBackColorChanged(OLE_COLOR rulerBackColor);
+    void ZoomToNormalChanged(bool zoomToNormal);
+    void CoolCursorChanged(bool coolCursor);
+    void RotateCursorChanged(const StdPicture& rotateCursor);
+    void DrawCircleCursorChanged(const StdPicture& drawCircleCursor);
+    void DrawPolygonCursorChanged(const StdPicture& drawPolygonCursor);
+    void DrawRectCursorChanged(const StdPicture& drawRectCursor);
+    void ShowRulersChanged(bool showRulers);
+    void EnabledVerticalBarChanged(bool enabledVerticalBar);
+    void PictureWidthChanged(qint32 pictureWidth);
+    void PictureHeightChanged(qint32 pictureHeight);
+    void BrowserHitRulesChanged(bool browserHitRules);
+    void m_DrawingTabsChanged(const QList<QObject*>& m_DrawingTabs);
+    void m_SelectedObjectChanged(qint32 m_SelectedObject);
+    void m_MouseObjectChanged(qint32 m_MouseObject);
 
 protected:
     /// Lays the viewport, rulers and scroll bars out for the new size.

@@ -29,4 +29,5 @@ void Zonecraft::setBrowserHitRules(bool New_BrowserHitRules)
         return;
     d->preview->setBrowserHitRules(New_BrowserHitRules);
     PropertyChanged(QStringLiteral("BrowserHitRules"));
+    Q_EMIT BrowserHitRulesChanged(BrowserHitRules());
 }

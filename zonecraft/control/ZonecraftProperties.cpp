@@ -28,8 +28,8 @@ bool Zonecraft::PictureAutoSize() const
 
 void Zonecraft::setPictureAutoSize(bool New_PictureAutoSize)
 {
-    d->setIfChanged(
-        d->shell.pictureAutoSize, New_PictureAutoSize, QStringLiteral("PictureAutoSize"));
+    d->setIfChanged(d->shell.pictureAutoSize, New_PictureAutoSize,
+        QStringLiteral("PictureAutoSize"), &Zonecraft::PictureAutoSizeChanged);
 }
 
 Zonecraft::Zel_Style Zonecraft::VisualStyle() const
@@ -39,7 +39,8 @@ Zonecraft::Zel_Style Zonecraft::VisualStyle() const
 
 void Zonecraft::setVisualStyle(Zel_Style New_VisualStyle)
 {
-    if (d->setIfChanged(d->shell.visualStyle, New_VisualStyle, QStringLiteral("VisualStyle")))
+    if (d->setIfChanged(d->shell.visualStyle, New_VisualStyle, QStringLiteral("VisualStyle"),
+            &Zonecraft::VisualStyleChanged))
         d->view->applyRulerStyle();
 }
 
@@ -50,7 +51,8 @@ Zonecraft::BorderStil Zonecraft::BorderStyle() const
 
 void Zonecraft::setBorderStyle(BorderStil New_BorderStyle)
 {
-    d->setIfChanged(d->shell.borderStyle, New_BorderStyle, QStringLiteral("BorderStyle"));
+    d->setIfChanged(d->shell.borderStyle, New_BorderStyle, QStringLiteral("BorderStyle"),
+        &Zonecraft::BorderStyleChanged);
 }
 
 qint16 Zonecraft::DrawMousePointer() const
@@ -60,8 +62,8 @@ qint16 Zonecraft::DrawMousePointer() const
 
 void Zonecraft::setDrawMousePointer(qint16 New_DrawMousePointer)
 {
-    if (!d->setIfChanged(
-            d->shell.drawMousePointer, New_DrawMousePointer, QStringLiteral("DrawMousePointer")))
+    if (!d->setIfChanged(d->shell.drawMousePointer, New_DrawMousePointer,
+            QStringLiteral("DrawMousePointer"), &Zonecraft::DrawMousePointerChanged))
         return;
     d->applyToolPointer();
 }
@@ -73,8 +75,8 @@ bool Zonecraft::ShowScrollbars() const
 
 void Zonecraft::setShowScrollbars(bool New_ShowScrollbars)
 {
-    if (d->setIfChanged(
-            d->shell.showScrollbars, New_ShowScrollbars, QStringLiteral("ShowScrollbars")))
+    if (d->setIfChanged(d->shell.showScrollbars, New_ShowScrollbars,
+            QStringLiteral("ShowScrollbars"), &Zonecraft::ShowScrollbarsChanged))
         d->view->layout();
 }
 
@@ -86,7 +88,7 @@ qint16 Zonecraft::PreviewMousePointer() const
 void Zonecraft::setPreviewMousePointer(qint16 New_PreviewMousePointer)
 {
     d->setIfChanged(d->shell.previewMousePointer, New_PreviewMousePointer,
-        QStringLiteral("PreviewMousePointer"));
+        QStringLiteral("PreviewMousePointer"), &Zonecraft::PreviewMousePointerChanged);
 }
 
 StdPicture Zonecraft::PreviewMouseIcon() const
@@ -96,8 +98,8 @@ StdPicture Zonecraft::PreviewMouseIcon() const
 
 void Zonecraft::setPreviewMouseIcon(const StdPicture& New_PreviewMouseIcon)
 {
-    d->setIfChanged(
-        d->shell.previewMouseIcon, New_PreviewMouseIcon, QStringLiteral("PreviewMouseIcon"));
+    d->setIfChanged(d->shell.previewMouseIcon, New_PreviewMouseIcon,
+        QStringLiteral("PreviewMouseIcon"), &Zonecraft::PreviewMouseIconChanged);
 }
 
 bool Zonecraft::RedrawScreen() const
@@ -107,7 +109,8 @@ bool Zonecraft::RedrawScreen() const
 
 void Zonecraft::setRedrawScreen(bool New_RedrawScreen)
 {
-    d->setIfChanged(d->shell.redrawScreen, New_RedrawScreen, QStringLiteral("RedrawScreen"));
+    d->setIfChanged(d->shell.redrawScreen, New_RedrawScreen, QStringLiteral("RedrawScreen"),
+        &Zonecraft::RedrawScreenChanged);
 }
 
 bool Zonecraft::PreviewTooltips() const
@@ -117,8 +120,8 @@ bool Zonecraft::PreviewTooltips() const
 
 void Zonecraft::setPreviewTooltips(bool New_PreviewTooltips)
 {
-    d->setIfChanged(
-        d->shell.previewTooltips, New_PreviewTooltips, QStringLiteral("PreviewTooltips"));
+    d->setIfChanged(d->shell.previewTooltips, New_PreviewTooltips,
+        QStringLiteral("PreviewTooltips"), &Zonecraft::PreviewTooltipsChanged);
 }
 
 OLE_COLOR Zonecraft::Tooltips_BackColor() const
@@ -128,8 +131,8 @@ OLE_COLOR Zonecraft::Tooltips_BackColor() const
 
 void Zonecraft::setTooltips_BackColor(OLE_COLOR New_Tooltips_BackColor)
 {
-    d->setIfChanged(
-        d->shell.tooltipsBackColor, New_Tooltips_BackColor, QStringLiteral("Tooltips_BackColor"));
+    d->setIfChanged(d->shell.tooltipsBackColor, New_Tooltips_BackColor,
+        QStringLiteral("Tooltips_BackColor"), &Zonecraft::Tooltips_BackColorChanged);
 }
 
 OLE_COLOR Zonecraft::Tooltips_ForeColor() const
@@ -139,8 +142,8 @@ OLE_COLOR Zonecraft::Tooltips_ForeColor() const
 
 void Zonecraft::setTooltips_ForeColor(OLE_COLOR New_Tooltips_ForeColor)
 {
-    d->setIfChanged(
-        d->shell.tooltipsForeColor, New_Tooltips_ForeColor, QStringLiteral("Tooltips_ForeColor"));
+    d->setIfChanged(d->shell.tooltipsForeColor, New_Tooltips_ForeColor,
+        QStringLiteral("Tooltips_ForeColor"), &Zonecraft::Tooltips_ForeColorChanged);
 }
 
 Zonecraft::Tool_Style Zonecraft::Tooltips_Style() const
@@ -150,7 +153,8 @@ Zonecraft::Tool_Style Zonecraft::Tooltips_Style() const
 
 void Zonecraft::setTooltips_Style(Tool_Style New_Tooltips_Style)
 {
-    d->setIfChanged(d->shell.tooltipsStyle, New_Tooltips_Style, QStringLiteral("Tooltips_Style"));
+    d->setIfChanged(d->shell.tooltipsStyle, New_Tooltips_Style, QStringLiteral("Tooltips_Style"),
+        &Zonecraft::Tooltips_StyleChanged);
 }
 
 OLE_COLOR Zonecraft::TabBackColor() const
@@ -165,6 +169,7 @@ void Zonecraft::setTabBackColor(OLE_COLOR New_TabBackColor)
         return;
     colors.setBack(New_TabBackColor);
     PropertyChanged(QStringLiteral("TabBackColor"));
+    Q_EMIT TabBackColorChanged(TabBackColor());
 }
 
 OLE_COLOR Zonecraft::TabBorderColor() const
@@ -179,6 +184,7 @@ void Zonecraft::setTabBorderColor(OLE_COLOR New_TabBorderColor)
         return;
     colors.setBorder(New_TabBorderColor);
     PropertyChanged(QStringLiteral("TabBorderColor"));
+    Q_EMIT TabBorderColorChanged(TabBorderColor());
 }
 
 OLE_COLOR Zonecraft::TabMouseOver() const
@@ -193,6 +199,7 @@ void Zonecraft::setTabMouseOver(OLE_COLOR New_TabMouseOver)
         return;
     colors.setMouseOver(New_TabMouseOver);
     PropertyChanged(QStringLiteral("TabMouseOver"));
+    Q_EMIT TabMouseOverChanged(TabMouseOver());
 }
 
 qint32 Zonecraft::ZoomLevel() const
@@ -202,10 +209,13 @@ qint32 Zonecraft::ZoomLevel() const
 
 void Zonecraft::setZoomLevel(qint32 New_ZoomLevel)
 {
-    d->setIfChanged(d->shell.zoomLevel, New_ZoomLevel, QStringLiteral("ZoomLevel"));
+    const bool changed
+        = d->setIfChanged(d->shell.zoomLevel, New_ZoomLevel, QStringLiteral("ZoomLevel"));
     // Applied even when the level is the stored one: a new picture shows at
     // 100 % while the stored level stays what it was.
     d->view->setZoomLevel(New_ZoomLevel);
+    if (changed)
+        Q_EMIT ZoomLevelChanged(New_ZoomLevel);
 }
 
 OLE_COLOR Zonecraft::RulerBackColor() const
@@ -215,8 +225,8 @@ OLE_COLOR Zonecraft::RulerBackColor() const
 
 void Zonecraft::setRulerBackColor(OLE_COLOR New_RulerBackColor)
 {
-    if (d->setIfChanged(
-            d->shell.rulerBackColor, New_RulerBackColor, QStringLiteral("RulerBackColor")))
+    if (d->setIfChanged(d->shell.rulerBackColor, New_RulerBackColor,
+            QStringLiteral("RulerBackColor"), &Zonecraft::RulerBackColorChanged))
         d->view->applyRulerStyle();
 }
 
@@ -227,7 +237,10 @@ bool Zonecraft::ZoomToNormal() const
 
 void Zonecraft::setZoomToNormal(bool New_ZoomToNormal)
 {
+    if (d->shell.zoomToNormal == New_ZoomToNormal)
+        return;
     d->shell.zoomToNormal = New_ZoomToNormal;
+    Q_EMIT ZoomToNormalChanged(New_ZoomToNormal);
 }
 
 bool Zonecraft::CoolCursor() const
@@ -237,7 +250,8 @@ bool Zonecraft::CoolCursor() const
 
 void Zonecraft::setCoolCursor(bool New_CoolCursor)
 {
-    if (!d->setIfChanged(d->shell.coolCursor, New_CoolCursor, QStringLiteral("CoolCursor")))
+    if (!d->setIfChanged(d->shell.coolCursor, New_CoolCursor, QStringLiteral("CoolCursor"),
+            &Zonecraft::CoolCursorChanged))
         return;
     d->applyToolPointer();
 }
@@ -249,7 +263,8 @@ StdPicture Zonecraft::RotateCursor() const
 
 void Zonecraft::setRotateCursor(const StdPicture& New_RotateCursor)
 {
-    if (!d->setIfChanged(d->shell.rotateCursor, New_RotateCursor, QStringLiteral("RotateCursor")))
+    if (!d->setIfChanged(d->shell.rotateCursor, New_RotateCursor, QStringLiteral("RotateCursor"),
+            &Zonecraft::RotateCursorChanged))
         return;
     d->applyToolPointer();
 }
@@ -261,8 +276,8 @@ StdPicture Zonecraft::DrawCircleCursor() const
 
 void Zonecraft::setDrawCircleCursor(const StdPicture& New_DrawCircleCursor)
 {
-    if (!d->setIfChanged(
-            d->shell.drawCircleCursor, New_DrawCircleCursor, QStringLiteral("DrawCircleCursor")))
+    if (!d->setIfChanged(d->shell.drawCircleCursor, New_DrawCircleCursor,
+            QStringLiteral("DrawCircleCursor"), &Zonecraft::DrawCircleCursorChanged))
         return;
     d->applyToolPointer();
 }
@@ -274,8 +289,8 @@ StdPicture Zonecraft::DrawPolygonCursor() const
 
 void Zonecraft::setDrawPolygonCursor(const StdPicture& New_DrawPolygonCursor)
 {
-    if (!d->setIfChanged(
-            d->shell.drawPolygonCursor, New_DrawPolygonCursor, QStringLiteral("DrawPolygonCursor")))
+    if (!d->setIfChanged(d->shell.drawPolygonCursor, New_DrawPolygonCursor,
+            QStringLiteral("DrawPolygonCursor"), &Zonecraft::DrawPolygonCursorChanged))
         return;
     d->applyToolPointer();
 }
@@ -287,8 +302,8 @@ StdPicture Zonecraft::DrawRectCursor() const
 
 void Zonecraft::setDrawRectCursor(const StdPicture& New_DrawRectCursor)
 {
-    if (!d->setIfChanged(
-            d->shell.drawRectCursor, New_DrawRectCursor, QStringLiteral("DrawRectCursor")))
+    if (!d->setIfChanged(d->shell.drawRectCursor, New_DrawRectCursor,
+            QStringLiteral("DrawRectCursor"), &Zonecraft::DrawRectCursorChanged))
         return;
     d->applyToolPointer();
 }
@@ -300,7 +315,8 @@ bool Zonecraft::ShowRulers() const
 
 void Zonecraft::setShowRulers(bool New_ShowRulers)
 {
-    if (d->setIfChanged(d->shell.showRulers, New_ShowRulers, QStringLiteral("ShowRulers"))
+    if (d->setIfChanged(d->shell.showRulers, New_ShowRulers, QStringLiteral("ShowRulers"),
+            &Zonecraft::ShowRulersChanged)
         && !d->view->repaintSuppressed())
         d->view->layout();
 }
@@ -312,9 +328,12 @@ bool Zonecraft::EnabledVerticalBar() const
 
 void Zonecraft::setEnabledVerticalBar(bool New_EnabledVerticalBar)
 {
+    const bool changed = d->shell.enabledVerticalBar != New_EnabledVerticalBar;
     d->shell.enabledVerticalBar = New_EnabledVerticalBar;
     if (!New_EnabledVerticalBar)
         d->view->disableHorizontalBar();
+    if (changed)
+        Q_EMIT EnabledVerticalBarChanged(New_EnabledVerticalBar);
 }
 
 qint32 Zonecraft::PictureWidth() const
@@ -324,7 +343,10 @@ qint32 Zonecraft::PictureWidth() const
 
 void Zonecraft::setPictureWidth(qint32 New_PictureWidth)
 {
+    const qint32 old = PictureWidth();
     d->view->setPictureWidth(New_PictureWidth);
+    if (PictureWidth() != old)
+        Q_EMIT PictureWidthChanged(PictureWidth());
 }
 
 qint32 Zonecraft::PictureHeight() const
@@ -334,7 +356,10 @@ qint32 Zonecraft::PictureHeight() const
 
 void Zonecraft::setPictureHeight(qint32 New_PictureHeight)
 {
+    const qint32 old = PictureHeight();
     d->view->setPictureHeight(New_PictureHeight);
+    if (PictureHeight() != old)
+        Q_EMIT PictureHeightChanged(PictureHeight());
 }
 
 void Zonecraft::RepaintArea(bool Repaint)

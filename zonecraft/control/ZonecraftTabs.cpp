@@ -42,7 +42,10 @@ QList<QObject*> Zonecraft::m_DrawingTabs() const
 
 void Zonecraft::setm_DrawingTabs(const QList<QObject*>& New_m_DrawingTabs)
 {
+    if (d->tabs->drawingTabs() == New_m_DrawingTabs)
+        return;
     d->tabs->setDrawingTabs(New_m_DrawingTabs);
+    Q_EMIT m_DrawingTabsChanged(New_m_DrawingTabs);
 }
 
 QObject* Zonecraft::m_SelectedTab() const

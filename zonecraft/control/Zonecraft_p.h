@@ -94,6 +94,8 @@ public:
     // Selection and the current shape
     zc::Figure* selected = nullptr;
     qint32 selectedIndex = 0;
+    qint32 reportedSelection = 0; // m_SelectedObject as bindings last heard of it
+    bool selectionNoticeHeld = false; // a figure is swapped for its replacement
     zc::SelectionBox selectionBox;
     ShapeFigure currentShape;
 
@@ -145,6 +147,11 @@ public:
     {
         return q->setIfChanged(field, value, key);
     }
+    template<typename T, typename Arg>
+    bool setIfChanged(T& field, const T& value, const QString& key, void (Zonecraft::*notify)(Arg))
+    {
+        return q->setIfChanged(field, value, key, notify);
+    }
 
     // Figures
     /// Key, colour and lock of a new figure as the factory takes them.
@@ -155,6 +162,11 @@ public:
     void setFigureFocus(const zc::Figure* figure);
     void select(zc::Figure* figure);
     void clearSelection();
+    /// Raises m_SelectedObjectChanged when the selected number differs from the one last
+    /// reported.
+    void reportSelection();
+    /// Sets the figure under the mouse in preview, raising m_MouseObjectChanged when it moves.
+    void setMouseObject(qint32 number);
     /// Removes a figure, dropping the selection when it was selected.
     std::unique_ptr<zc::Figure> takeFigure(qint32 index);
     /// Adds a new figure and does what a creation does next (selection,
