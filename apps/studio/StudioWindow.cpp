@@ -75,6 +75,12 @@ constexpr int LargestZoom = 500;
 // One notch of a mouse wheel, in eighths of a degree.
 constexpr int WheelNotch = 120;
 
+// The map's tabs: editing the map and trying it, in the order they are added.
+const QString DesignTab = QStringLiteral("design");
+const QString PreviewTab = QStringLiteral("preview");
+constexpr qint32 DesignTabIndex = 1;
+constexpr qint32 PreviewTabIndex = 2;
+
 // The zoom step after \a level going \a up (or down); \a level itself at the ends.
 int nextZoomStep(int level, bool up)
 {
@@ -220,6 +226,12 @@ StudioWindow::StudioWindow(QWidget* parent)
     m_map->setHandleColorLocked(Zel::rgb(0xC0, 0x20, 0x20));
     m_map->setShowRulers(true);
     m_map->setShowScrollbars(true);
+    // Design and Preview as tabs in the map's corner, the views a web editor
+    // offers; two short captions leave the horizontal bar most of the row.
+    m_map->AddControlTab(DesignTab, tr("Design"));
+    m_map->AddControlTab(PreviewTab, tr("Preview"));
+    m_map->RedrawTabs();
+    m_map->SelectTabButton(DesignTabIndex);
 
     auto* side = new QSplitter(Qt::Vertical);
     side->setObjectName(QStringLiteral("sideSplitter"));
@@ -557,6 +569,8 @@ void StudioWindow::connectControls()
             else
                 QToolTip::hideText();
         });
+    connect(m_map, &Zonecraft::TabClicked, this,
+        [this](const QString& name) { setPreview(name == PreviewTab); });
     connect(m_map, &Zonecraft::PreviewClick, this,
         [this](Zonecraft::MouseArea where, qint32 index, qint16) {
             if (where == Zonecraft::area_figure)
@@ -1246,6 +1260,8 @@ void StudioWindow::setPreview(bool on)
     m_map->setImagemapMode(on ? Zonecraft::PreviewMode : Zonecraft::DesignMode);
     if (QAction* action = findChild<QAction*>(QStringLiteral("actionPreview")))
         action->setChecked(on);
+    // The tabs follow the Preview action and F5 as well as their own clicks.
+    m_map->SelectTabButton(on ? PreviewTabIndex : DesignTabIndex);
     statusBar()->showMessage(on
             ? tr("Preview: point at a hotspot to see its tip, click it to see where it leads.")
             : QString());

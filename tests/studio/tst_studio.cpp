@@ -24,7 +24,9 @@
 #include <QMimeData>
 #include <QProcess>
 #include <QScopeGuard>
+#include <QScrollBar>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -211,6 +213,7 @@ private Q_SLOTS:
     void warningsShow();
     void codeBoxShowsThePageAsSaved();
     void toolsAndPreview();
+    void designAndPreviewTabs();
     void drawingWithTheMouse();
     void aboutNamesTheLibraries();
     void aTranslationChangesTheTexts();
@@ -822,6 +825,66 @@ void TestStudio::toolsAndPreview()
     QVERIFY(studio.window.map()->ZoomLevel() > zoom);
     studio.action("actionZoomOut")->trigger();
     QCOMPARE(studio.window.map()->ZoomLevel(), zoom);
+}
+
+// The map's tab buttons, by their Index (element 0 holds no tab).
+QWidget* mapTab(Zonecraft* map, int index)
+{
+    for (QWidget* button : map->findChildren<QWidget*>(QStringLiteral("GoldButton1"))) {
+        if (button->property("Index").toInt() == index)
+            return button;
+    }
+    return nullptr;
+}
+
+void TestStudio::designAndPreviewTabs()
+{
+    Studio studio;
+    QVERIFY(studio.show());
+    Zonecraft* map = studio.window.map();
+    QWidget* design = mapTab(map, 1);
+    QWidget* preview = mapTab(map, 2);
+    QVERIFY(design && preview);
+    QVERIFY(!mapTab(map, 3));
+    QCOMPARE(design->property("Caption").toString(), QStringLiteral("Design"));
+    QCOMPARE(preview->property("Caption").toString(), QStringLiteral("Preview"));
+    QVERIFY(design->isVisible() && preview->isVisible());
+    // Side by side in the row of the horizontal bar, which keeps most of it.
+    auto* bar = map->findChild<QScrollBar*>(QStringLiteral("HScroll1"));
+    QVERIFY(bar && bar->isVisible());
+    QCOMPARE(preview->x(), design->geometry().right() + 1);
+    QCOMPARE(bar->x(), preview->geometry().right() + 1);
+    QCOMPARE(bar->y(), design->y());
+    QVERIFY(bar->width() > map->width() / 2);
+
+    const auto selected = [](QWidget* tab) { return tab->property("SelectedState").toInt() == 2; };
+    QVERIFY(selected(design) && !selected(preview));
+    QSignalSpy clicked(map, &Zonecraft::TabClicked);
+
+    QTest::mouseClick(preview, Qt::LeftButton, {}, QPoint(5, 5));
+    QCOMPARE(clicked.count(), 1);
+    QCOMPARE(map->ImagemapMode(), Zonecraft::PreviewMode);
+    QVERIFY(studio.action("actionPreview")->isChecked());
+    QVERIFY(selected(preview) && !selected(design));
+
+    // The current tab again changes nothing.
+    QTest::mouseClick(preview, Qt::LeftButton, {}, QPoint(5, 5));
+    QCOMPARE(map->ImagemapMode(), Zonecraft::PreviewMode);
+    QVERIFY(selected(preview) && !selected(design));
+
+    QTest::mouseClick(design, Qt::LeftButton, {}, QPoint(5, 5));
+    QCOMPARE(map->ImagemapMode(), Zonecraft::DesignMode);
+    QVERIFY(!studio.action("actionPreview")->isChecked());
+    QVERIFY(selected(design) && !selected(preview));
+
+    // F5 and the action move the tabs without a click on them.
+    QTest::keyClick(&studio.window, Qt::Key_F5);
+    QCOMPARE(map->ImagemapMode(), Zonecraft::PreviewMode);
+    QVERIFY(selected(preview) && !selected(design));
+    studio.action("actionPreview")->trigger();
+    QCOMPARE(map->ImagemapMode(), Zonecraft::DesignMode);
+    QVERIFY(selected(design) && !selected(preview));
+    QCOMPARE(clicked.count(), 3);
 }
 
 void TestStudio::drawingWithTheMouse()
