@@ -2,6 +2,8 @@
 // logical pixels they have at ratio 1, and text is drawn at the screen's
 // resolution.
 
+#include "HighDpiProbe.h"
+
 #include <QApplication>
 #include <QTest>
 #include <glyphon/Zel_CodeBox.h>
@@ -11,21 +13,6 @@ namespace {
 QWidget* surface(Zel_CodeBox& box)
 {
     return box.findChild<QWidget*>(QStringLiteral("Picture1"));
-}
-
-// True when some 2 x 2 device-pixel block of \a rect (in logical pixels) is
-// not of one colour: the picture carries detail finer than a logical pixel.
-bool hasSubLogicalDetail(const QImage& shown, const QRect& rect)
-{
-    for (int y = rect.top(); y <= rect.bottom(); ++y) {
-        for (int x = rect.left(); x <= rect.right(); ++x) {
-            const QRgb c = shown.pixel(2 * x, 2 * y);
-            if (shown.pixel(2 * x + 1, 2 * y) != c || shown.pixel(2 * x, 2 * y + 1) != c
-                || shown.pixel(2 * x + 1, 2 * y + 1) != c)
-                return true;
-        }
-    }
-    return false;
 }
 
 } // namespace

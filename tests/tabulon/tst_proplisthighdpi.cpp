@@ -2,6 +2,8 @@
 // editors keep the logical pixels they have at ratio 1, and text is drawn
 // at the screen's resolution.
 
+#include "HighDpiProbe.h"
+
 #include <QApplication>
 #include <QLineEdit>
 #include <QTest>
@@ -11,24 +13,7 @@
 
 using namespace Tabulon;
 
-namespace {
-
-// True when some 2 x 2 device-pixel block of \a rect (in logical pixels) is
-// not of one colour: the picture carries detail finer than a logical pixel.
-bool hasSubLogicalDetail(const QImage& shown, const QRect& rect)
-{
-    for (int y = rect.top(); y <= rect.bottom(); ++y) {
-        for (int x = rect.left(); x <= rect.right(); ++x) {
-            const QRgb c = shown.pixel(2 * x, 2 * y);
-            if (shown.pixel(2 * x + 1, 2 * y) != c || shown.pixel(2 * x, 2 * y + 1) != c
-                || shown.pixel(2 * x + 1, 2 * y + 1) != c)
-                return true;
-        }
-    }
-    return false;
-}
-
-} // namespace
+namespace { } // namespace
 
 class TestPropListHighDpi : public QObject
 {
