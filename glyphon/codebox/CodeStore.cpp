@@ -5,49 +5,7 @@
 
 qsizetype CodeStore::findKey(QStringView key, quint32 hash) const
 {
-    if (m_keys.empty())
-        return -1;
-    const size_t mask = m_keys.size() - 1;
-    for (size_t i = hash & mask;; i = (i + 1) & mask) {
-        const KeyEntry& e = m_keys[i];
-        if (e.id == EmptyEntry)
-            return -1;
-        if (e.id >= 0 && e.hash == hash && Zel::sameKey(m_keyOfId[size_t(e.id)], key))
-            return qsizetype(i);
-    }
-}
-
-void CodeStore::growKeys()
-{
-    size_t capacity = 64;
-    while (capacity * 7 < size_t(m_size + 1) * 20)
-        capacity *= 2;
-    std::vector<KeyEntry> old(capacity);
-    old.swap(m_keys);
-    m_keysUsed = 0;
-    const size_t mask = capacity - 1;
-    for (const KeyEntry& e : old) {
-        if (e.id < 0)
-            continue;
-        size_t i = e.hash & mask;
-        while (m_keys[i].id != EmptyEntry)
-            i = (i + 1) & mask;
-        m_keys[i] = e;
-        ++m_keysUsed;
-    }
-}
-
-void CodeStore::addKey(quint32 hash, qint32 id)
-{
-    if (size_t(m_keysUsed + 1) * 10 > m_keys.size() * 7)
-        growKeys();
-    const size_t mask = m_keys.size() - 1;
-    size_t i = hash & mask;
-    while (m_keys[i].id >= 0)
-        i = (i + 1) & mask;
-    if (m_keys[i].id == EmptyEntry)
-        ++m_keysUsed;
-    m_keys[i] = KeyEntry { hash, id };
+    return m_keys.find(hash, [&](qint32 id) { return Zel::sameKey(m_keyOfId[size_t(id)], key); });
 }
 
 qint32 CodeStore::newKeyId(const QString& key, quint32 hash, qint32 position)
@@ -55,7 +13,7 @@ qint32 CodeStore::newKeyId(const QString& key, quint32 hash, qint32 position)
     const qint32 id = qint32(m_keyOfId.size());
     m_keyOfId.push_back(key);
     m_positionOfId.push_back(position);
-    addKey(hash, id);
+    m_keys.insert(hash, id);
     return id;
 }
 
@@ -97,7 +55,7 @@ qint32 CodeStore::indexOfKey(const QString& key) const
         return -1;
     if (m_positionsStale)
         rebuildKeyPositions();
-    return m_positionOfId[size_t(m_keys[size_t(entry)].id)];
+    return m_positionOfId[size_t(m_keys.idAt(entry))];
 }
 
 bool CodeStore::categoryExists(const QString& category) const
@@ -166,9 +124,6 @@ qint32 CodeStore::add(StoredRow row)
     const quint32 keyHash = Zel::foldedKeyHash(row.key);
     if (findKey(row.key, keyHash) >= 0)
         return -1;
-    // Room for the new key now, so adding it cannot move the table.
-    if (size_t(m_keysUsed + 1) * 10 > m_keys.size() * 7)
-        growKeys();
     const qint32 n = size();
     // Hosts add runs of rows with one category: fold and share it once a run.
     if (row.category != m_lastCategory) {
@@ -236,11 +191,11 @@ void CodeStore::changeKey(const QString& oldKey, const QString& newKey)
     const qsizetype entry = findKey(oldKey, Zel::foldedKeyHash(oldKey));
     if (entry < 0)
         return;
-    const qint32 id = m_keys[size_t(entry)].id;
+    const qint32 id = m_keys.idAt(entry);
     const qint32 index = indexOfKey(oldKey);
-    m_keys[size_t(entry)].id = RemovedEntry;
+    m_keys.remove(entry);
     m_keyOfId[size_t(id)] = newKey;
-    addKey(Zel::foldedKeyHash(newKey), id);
+    m_keys.insert(Zel::foldedKeyHash(newKey), id);
     at(index).key = newKey;
 }
 
@@ -272,7 +227,6 @@ void CodeStore::clear()
     m_blockStart.clear();
     m_size = 0;
     m_keys.clear();
-    m_keysUsed = 0;
     m_keyOfId.clear();
     m_positionOfId.clear();
     m_positionsStale = false;
@@ -289,7 +243,6 @@ void CodeStore::clear()
 void CodeStore::rebuildIndexes()
 {
     m_keys.clear();
-    m_keysUsed = 0;
     m_keyOfId.clear();
     m_positionOfId.clear();
     m_runs.clear();

@@ -3,6 +3,7 @@
 #include <QHash>
 #include <QSet>
 #include <QString>
+#include <common/KeyIndex_p.h>
 #include <utility>
 #include <vector>
 
@@ -91,25 +92,15 @@ private:
     void rebuildIndexes();
     QString sharedCategory(const QString& category);
 
-    struct KeyEntry
-    {
-        quint32 hash = 0;
-        qint32 id = EmptyEntry;
-    };
-    static constexpr qint32 EmptyEntry = -1;
-    static constexpr qint32 RemovedEntry = -2;
     /// The entry of \a key, -1 when none.
     qsizetype findKey(QStringView key, quint32 hash) const;
-    void addKey(quint32 hash, qint32 id);
-    void growKeys();
     /// A new key id for \a key at \a position.
     qint32 newKeyId(const QString& key, quint32 hash, qint32 position);
 
     std::vector<Block> m_blocks;
     std::vector<qint32> m_blockStart; // index of the first row of each block
     qint32 m_size = 0;
-    std::vector<KeyEntry> m_keys; // a power of two in size
-    qsizetype m_keysUsed = 0; // live and removed entries
+    Zel::KeyIndex m_keys; // key hash -> key id
     std::vector<QString> m_keyOfId;
     mutable std::vector<qint32> m_positionOfId;
     mutable bool m_positionsStale = false; // rows were inserted before some keys

@@ -5,56 +5,10 @@
 
 namespace Tabulon {
 
-quint32 ItemStore::keyHash(const QString& key)
-{
-    return Zel::foldedKeyHash(key);
-}
-
 qsizetype ItemStore::findKey(const QString& key, quint32 hash) const
 {
-    if (m_keys.empty())
-        return -1;
-    const size_t mask = m_keys.size() - 1;
-    for (size_t i = hash & mask;; i = (i + 1) & mask) {
-        const KeyEntry& e = m_keys[i];
-        if (e.slot == EmptyEntry)
-            return -1;
-        if (e.slot >= 0 && e.hash == hash && sameKey(m_slots[e.slot].item.Key, key))
-            return qsizetype(i);
-    }
-}
-
-void ItemStore::growKeys()
-{
-    size_t capacity = 64;
-    while (capacity * 7 < size_t(m_order.size() + 1) * 20)
-        capacity *= 2;
-    std::vector<KeyEntry> old(capacity);
-    old.swap(m_keys);
-    m_keysUsed = 0;
-    const size_t mask = capacity - 1;
-    for (const KeyEntry& e : old) {
-        if (e.slot < 0)
-            continue;
-        size_t i = e.hash & mask;
-        while (m_keys[i].slot != EmptyEntry)
-            i = (i + 1) & mask;
-        m_keys[i] = e;
-        ++m_keysUsed;
-    }
-}
-
-void ItemStore::addKey(quint32 hash, int slot)
-{
-    if (size_t(m_keysUsed + 1) * 10 > m_keys.size() * 7)
-        growKeys();
-    const size_t mask = m_keys.size() - 1;
-    size_t i = hash & mask;
-    while (m_keys[i].slot >= 0)
-        i = (i + 1) & mask;
-    if (m_keys[i].slot == EmptyEntry)
-        ++m_keysUsed;
-    m_keys[i] = KeyEntry { hash, slot };
+    return m_keys.find(
+        hash, [&](qint32 slot) { return Zel::sameKey(m_slots[slot].item.Key, key); });
 }
 
 int ItemStore::takeSlot(Item&& item)
@@ -86,11 +40,11 @@ void ItemStore::positionsShiftedFrom(int position)
 
 int ItemStore::append(Item item)
 {
-    const quint32 hash = keyHash(item.Key);
+    const quint32 hash = Zel::foldedKeyHash(item.Key);
     if (findKey(item.Key, hash) >= 0)
         throw RuntimeError(RuntimeError::KeyAlreadyAssociated);
     const int slot = takeSlot(std::move(item));
-    addKey(hash, slot);
+    m_keys.insert(hash, slot);
     const int position = count();
     m_order.push_back(slot);
     m_positionOfSlot[slot] = position;
@@ -102,23 +56,23 @@ int ItemStore::append(Item item)
 void ItemStore::insert(int position, Item item)
 {
     Q_ASSERT(position >= 0 && position <= count());
-    const quint32 hash = keyHash(item.Key);
+    const quint32 hash = Zel::foldedKeyHash(item.Key);
     if (findKey(item.Key, hash) >= 0)
         throw RuntimeError(RuntimeError::KeyAlreadyAssociated);
     const int slot = takeSlot(std::move(item));
-    addKey(hash, slot);
+    m_keys.insert(hash, slot);
     m_order.insert(m_order.begin() + position, slot);
     positionsShiftedFrom(position);
 }
 
 int ItemStore::remove(const QString& key)
 {
-    const qsizetype entry = findKey(key, keyHash(key));
+    const qsizetype entry = findKey(key, Zel::foldedKeyHash(key));
     if (entry < 0)
         throw RuntimeError(RuntimeError::InvalidProcedureCall);
-    const int slot = m_keys[entry].slot;
+    const int slot = m_keys.idAt(entry);
     const int position = positionOfSlot(slot);
-    m_keys[entry].slot = RemovedEntry;
+    m_keys.remove(entry);
     if (m_slots[slot].selected)
         --m_selectedCount;
     m_order.erase(m_order.begin() + position);
@@ -133,7 +87,6 @@ void ItemStore::clear()
     m_freeSlots.clear();
     m_order.clear();
     m_keys.clear();
-    m_keysUsed = 0;
     m_positionOfSlot.clear();
     m_validBelow = 0;
     m_selectedCount = 0;
@@ -141,8 +94,8 @@ void ItemStore::clear()
 
 int ItemStore::indexOf(const QString& key) const
 {
-    const qsizetype entry = findKey(key, keyHash(key));
-    return entry < 0 ? -1 : positionOfSlot(m_keys[entry].slot);
+    const qsizetype entry = findKey(key, Zel::foldedKeyHash(key));
+    return entry < 0 ? -1 : positionOfSlot(m_keys.idAt(entry));
 }
 
 int ItemStore::positionOfSlot(int slot) const
@@ -160,7 +113,7 @@ int ItemStore::positionOfSlot(int slot) const
 
 bool ItemStore::containsKey(const QString& key) const
 {
-    return findKey(key, keyHash(key)) >= 0;
+    return findKey(key, Zel::foldedKeyHash(key)) >= 0;
 }
 
 void ItemStore::setSelected(int position, bool selected)

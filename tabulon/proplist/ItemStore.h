@@ -3,6 +3,7 @@
 #include "PropItem.h"
 
 #include <QString>
+#include <common/KeyIndex_p.h>
 #include <vector>
 
 namespace Tabulon {
@@ -49,13 +50,6 @@ public:
         m_slots[m_order[position]].iconHandle = handle;
     }
 
-    /// The hash of a key without regard to letter case.
-    static quint32 keyHash(const QString& key);
-    static bool sameKey(const QString& a, const QString& b)
-    {
-        return a.size() == b.size() && a.compare(b, Qt::CaseInsensitive) == 0;
-    }
-
 private:
     struct Slot
     {
@@ -64,19 +58,8 @@ private:
         qint16 iconHandle = 0;
     };
 
-    /// An entry of the key index: the key's hash and its slot.
-    struct KeyEntry
-    {
-        quint32 hash = 0;
-        qint32 slot = EmptyEntry;
-    };
-    static constexpr qint32 EmptyEntry = -1;
-    static constexpr qint32 RemovedEntry = -2;
-
     int takeSlot(Item&& item);
     qsizetype findKey(const QString& key, quint32 hash) const;
-    void addKey(quint32 hash, int slot);
-    void growKeys();
     int positionOfSlot(int slot) const;
     void releaseSlot(int slot);
     void positionsShiftedFrom(int position);
@@ -84,9 +67,7 @@ private:
     std::vector<Slot> m_slots;
     std::vector<int> m_freeSlots;
     std::vector<int> m_order; // position -> slot
-    // Open addressing with the hashes stored, so growing never reads key text.
-    std::vector<KeyEntry> m_keys;
-    qsizetype m_keysUsed = 0; // live and removed entries
+    Zel::KeyIndex m_keys; // key hash -> slot
     mutable std::vector<int> m_positionOfSlot; // cache, valid below m_validBelow
     mutable int m_validBelow = 0;
     int m_selectedCount = 0;
