@@ -599,6 +599,17 @@ void EditingEngine::startDrag(qint32 number, int code, QPoint at)
     confine(true);
 }
 
+Figure* EditingEngine::hideForGesture(Figure& figure, State gesture)
+{
+    // Only the gesture's frame shows while the figure is dragged or turned.
+    const QRect reach = reachOf(m_number);
+    figure.EraseMode = true;
+    m_host.repaintFigures(reach);
+    // The host hears of the repaint and may drop the figure or end the gesture.
+    Figure* f = m_host.figure(m_number);
+    return f && m_state == gesture ? f : nullptr;
+}
+
 void EditingEngine::moveDrag(QPoint at, bool square)
 {
     reportBox(int(BoxNotice::FigureXY), m_box);
@@ -610,13 +621,9 @@ void EditingEngine::moveDrag(QPoint at, bool square)
         return;
     }
     if (m_firstDragMove) {
-        // Only the frame shows while the figure is dragged.
         m_firstDragMove = false;
-        const QRect reach = reachOf(m_number);
-        f->EraseMode = true;
-        m_host.repaintFigures(reach);
-        f = m_host.figure(m_number);
-        if (!f || m_state != State::Dragging)
+        f = hideForGesture(*f, State::Dragging);
+        if (!f)
             return;
     } else {
         m_marks.eraseAll();
@@ -625,53 +632,29 @@ void EditingEngine::moveDrag(QPoint at, bool square)
     const int y = snap(at.y());
     const bool circle = f->ClassFigure == CircleKind;
     SelectionBox& b = m_box;
-    switch (m_handle) {
-    case HandleTopLeft:
-        b.left = x;
-        b.top = y;
-        b.width = m_rightAnchor - x;
-        b.height = m_bottomAnchor - y;
-        break;
-    case HandleTop:
-        b.top = y;
-        b.height = m_bottomAnchor - y;
-        if (circle)
-            b.width = b.height;
-        break;
-    case HandleTopRight:
-        b.top = y;
-        b.height = m_bottomAnchor - y;
-        b.width = x - b.left;
-        break;
-    case HandleRight:
-        b.width = x - b.left;
-        if (circle)
-            b.height = b.width;
-        break;
-    case HandleBottomRight:
-        b.width = x - b.left;
-        b.height = y - b.top;
-        break;
-    case HandleBottom:
-        b.height = y - b.top;
-        if (circle)
-            b.width = y - b.top;
-        break;
-    case HandleBottomLeft:
-        b.left = x;
-        b.height = y - b.top;
-        b.width = m_rightAnchor - x;
-        break;
-    case HandleLeft:
-        b.left = x;
-        b.width = m_rightAnchor - x;
-        if (circle)
-            b.height = b.width;
-        break;
-    default:
+    const int h = m_handle;
+    if (h == HandleMove) {
         b.left = snap(at.x() - m_grabX);
         b.top = snap(at.y() - m_grabY);
-        break;
+    } else {
+        // A handle moves the sides it sits on; the opposite ones stay anchored.
+        if (h == HandleTopLeft || h == HandleLeft || h == HandleBottomLeft) {
+            b.left = x;
+            b.width = m_rightAnchor - x;
+        }
+        if (h == HandleTopLeft || h == HandleTop || h == HandleTopRight) {
+            b.top = y;
+            b.height = m_bottomAnchor - y;
+        }
+        if (h == HandleTopRight || h == HandleRight || h == HandleBottomRight)
+            b.width = x - b.left;
+        if (h == HandleBottomLeft || h == HandleBottom || h == HandleBottomRight)
+            b.height = y - b.top;
+        // A circle dragged by a side stays round.
+        if (circle && (h == HandleTop || h == HandleBottom))
+            b.width = b.height;
+        if (circle && (h == HandleLeft || h == HandleRight))
+            b.height = b.width;
     }
     if (square && m_resizing && f->ClassFigure == RectangleKind) {
         if (m_handle == HandleTop || m_handle == HandleBottom)
@@ -935,11 +918,8 @@ void EditingEngine::rotateStep(qint16 button, float x, float y)
         return;
     if (m_firstRotateStep) {
         m_firstRotateStep = false;
-        const QRect reach = reachOf(m_number);
-        f->EraseMode = true;
-        m_host.repaintFigures(reach);
-        f = m_host.figure(m_number);
-        if (!f || m_state != State::Rotating)
+        f = hideForGesture(*f, State::Rotating);
+        if (!f)
             return;
     }
     std::vector<float> dx = f->DataX();

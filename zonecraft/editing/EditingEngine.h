@@ -127,6 +127,9 @@ private:
     void confine(bool on);
     void endGesture(State next);
     QRect reachOf(qint32 number) const;
+    /// Stops \a figure (the gesture's) painting itself on the first step of
+    /// \a gesture; the figure again, or null when the gesture ended meanwhile.
+    Figure* hideForGesture(Figure& figure, State gesture);
 
     EditingHost& m_host;
     ScreenMarks m_marks; // the moving mark of the gesture
