@@ -75,6 +75,18 @@ bool paintsAsFullPass(Zonecraft& z)
     return now == p->persistentLayer();
 }
 
+/// What the cases arrange first: the control over its plain picture, the
+/// work picture the mouse and keys act on, and the engine behind them.
+struct EditingFixture : ZonecraftFixture
+{
+    Zonecraft& z = *control;
+    PictureBox* const p = workPicture(z);
+    zc::EditingEngine& engine = ZonecraftPrivate::get(&z)->engine;
+
+    /// The figure numbered \a index, null when there is none.
+    zc::Figure* figure(qint32 index) { return ZonecraftPrivate::get(&z)->figures.find(index); }
+};
+
 } // namespace
 
 class TestEditing : public QObject
@@ -122,15 +134,15 @@ void TestEditing::drawRectangle()
     QFETCH(QPoint, from);
     QFETCH(QPoint, to);
     QFETCH(QString, coordinates);
-    ZonecraftFixture fx;
-    Zonecraft& z = fx.z();
+    EditingFixture fx;
+    Zonecraft& z = fx.z;
     z.setFigureToDraw(Zonecraft::DrawingRectangle);
     EventLog log(z);
     QSignalSpy start(&z, &Zonecraft::EditingStart);
     QSignalSpy band(&z, &Zonecraft::MoveHotspot);
     QSignalSpy finished(&z, &Zonecraft::DrawFinished);
     const QPoint middle = (from + to) / 2;
-    drag(workPicture(z), { from, middle, to });
+    drag(fx.p, { from, middle, to });
 
     QCOMPARE(z.CountFigures(), 1);
     QCOMPARE(z.ExtractCordinates(1), coordinates);
@@ -145,7 +157,7 @@ void TestEditing::drawRectangle()
     QCOMPARE(log.take(),
         QStringList({ "EditingStart", "MoveHotspot", "MoveHotspot", "GetKey", "VisibleObject",
             "DrawFinished", "HotspotActivate", "HistoryStatus", "HistoryStatus" }));
-    QCOMPARE(workPicture(z)->MousePointer(), qint16(0));
+    QCOMPARE(fx.p->MousePointer(), qint16(0));
     // The drawing is one undo step.
     z.Undo();
     QCOMPARE(z.CountFigures(), 0);
@@ -153,34 +165,34 @@ void TestEditing::drawRectangle()
 
 void TestEditing::drawCircleFromDraggedWidth()
 {
-    ZonecraftFixture fx;
-    Zonecraft& z = fx.z();
+    EditingFixture fx;
+    Zonecraft& z = fx.z;
     z.setFigureToDraw(Zonecraft::DrawingCircle);
-    drag(workPicture(z), { { 10, 10 }, { 30, 60 }, { 50, 90 } });
+    drag(fx.p, { { 10, 10 }, { 30, 60 }, { 50, 90 } });
     QCOMPARE(z.ExtractFigure(1), QStringLiteral("Circle"));
     QCOMPARE(z.ExtractCordinates(1), QStringLiteral("30,30,20"));
     // Dragged up and left: a circle of radius 0 on the start point.
-    drag(workPicture(z), { { 200, 200 }, { 150, 150 } });
+    drag(fx.p, { { 200, 200 }, { 150, 150 } });
     QCOMPARE(z.ExtractCordinates(2), QStringLiteral("200,200,0"));
 }
 
 void TestEditing::drawPolygon()
 {
-    ZonecraftFixture fx;
-    Zonecraft& z = fx.z();
-    PictureBox* p = workPicture(z);
+    EditingFixture fx;
+    Zonecraft& z = fx.z;
+    PictureBox* p = fx.p;
     z.setFigureToDraw(Zonecraft::DrawingPolygn);
     EventLog log(z);
     QTest::mouseClick(p, Qt::LeftButton, {}, QPoint(100, 100));
     hover(p, QPoint(150, 110));
     QTest::mouseClick(p, Qt::LeftButton, {}, QPoint(200, 100));
     QTest::mouseClick(p, Qt::LeftButton, {}, QPoint(150, 180));
-    QCOMPARE(ZonecraftPrivate::get(&z)->engine.state(), State::DrawingPolygon);
-    QCOMPARE(ZonecraftPrivate::get(&z)->engine.polygonPoints().size(), size_t(3));
+    QCOMPARE(fx.engine.state(), State::DrawingPolygon);
+    QCOMPARE(fx.engine.polygonPoints().size(), size_t(3));
     // The second press of a double click places its point as well.
     QTest::mouseDClick(p, Qt::LeftButton, {}, QPoint(120, 160));
     QTest::mouseRelease(p, Qt::LeftButton, {}, QPoint(120, 160));
-    QCOMPARE(ZonecraftPrivate::get(&z)->engine.polygonPoints().size(), size_t(4));
+    QCOMPARE(fx.engine.polygonPoints().size(), size_t(4));
     QCOMPARE(z.CountFigures(), 0);
     QTest::mouseClick(p, Qt::RightButton, {}, QPoint(10, 10));
     QCOMPARE(z.CountFigures(), 1);
@@ -193,9 +205,9 @@ void TestEditing::drawPolygon()
 
 void TestEditing::polygonUnderThreePointsIsCancelled()
 {
-    ZonecraftFixture fx;
-    Zonecraft& z = fx.z();
-    PictureBox* p = workPicture(z);
+    EditingFixture fx;
+    Zonecraft& z = fx.z;
+    PictureBox* p = fx.p;
     z.setFigureToDraw(Zonecraft::DrawingPolygn);
     EventLog log(z);
     QTest::mouseClick(p, Qt::LeftButton, {}, QPoint(100, 100));
@@ -204,23 +216,23 @@ void TestEditing::polygonUnderThreePointsIsCancelled()
     QCOMPARE(z.CountFigures(), 0);
     QCOMPARE(
         log.take(), QStringList({ "EditingStart", "PointAddStart", "DrawCancel", "PictureClick" }));
-    QCOMPARE(ZonecraftPrivate::get(&z)->engine.state(), State::Idle);
+    QCOMPARE(fx.engine.state(), State::Idle);
     QVERIFY(screenMatchesPicture(p));
 }
 
 void TestEditing::moveSelectedFigure()
 {
-    ZonecraftFixture fx;
-    Zonecraft& z = fx.z();
+    EditingFixture fx;
+    Zonecraft& z = fx.z;
     z.DrawNewRectangle(100, 100, 200, 150);
     z.PictureGetFocus();
     EventLog log(z);
     QSignalSpy xy(&z, &Zonecraft::FigureXY);
     QSignalSpy moved(&z, &Zonecraft::MoveHotspot);
-    PictureBox* p = workPicture(z);
+    PictureBox* p = fx.p;
     QTest::mousePress(p, Qt::LeftButton, {}, QPoint(150, 125));
     QCOMPARE(z.FigureToDraw(), Zonecraft::movingshape);
-    QCOMPARE(ZonecraftPrivate::get(&z)->engine.buttonHeld(), 1);
+    QCOMPARE(fx.engine.buttonHeld(), 1);
     QTest::mouseMove(p, QPoint(160, 130));
     QTest::mouseMove(p, QPoint(170, 135));
     QTest::mouseRelease(p, Qt::LeftButton, {}, QPoint(170, 135));
@@ -267,25 +279,25 @@ void TestEditing::resizeByHandle()
     QFETCH(QPoint, grab);
     QFETCH(QString, result);
     QFETCH(bool, resize);
-    ZonecraftFixture fx;
-    Zonecraft& z = fx.z();
+    EditingFixture fx;
+    Zonecraft& z = fx.z;
     z.DrawNewRectangle(100, 100, 200, 160);
     EventLog log(z);
-    drag(workPicture(z), { grab, grab + QPoint(5, 10), grab + QPoint(10, 20) });
+    drag(fx.p, { grab, grab + QPoint(5, 10), grab + QPoint(10, 20) });
     QCOMPARE(box(z, 1), result);
     const QStringList events = log.take();
     QCOMPARE(events.first(), resize ? QStringLiteral("PointDragStart") : "MovingStart");
     QCOMPARE(events.contains(QStringLiteral("PointDragFinished")), resize);
     QCOMPARE(events.last(), QStringLiteral("MovingFinished"));
-    QVERIFY(screenMatchesPicture(workPicture(z)));
+    QVERIFY(screenMatchesPicture(fx.p));
     QVERIFY(paintsAsFullPass(z));
 }
 
 void TestEditing::circlesStaySquare()
 {
-    ZonecraftFixture fx;
-    Zonecraft& z = fx.z();
-    PictureBox* p = workPicture(z);
+    EditingFixture fx;
+    Zonecraft& z = fx.z;
+    PictureBox* p = fx.p;
     z.DrawNewCircle(130, 130, 30); // box (100, 100)-(160, 160)
     drag(p, { { 164, 130 }, { 184, 130 } }); // right handle
     QCOMPARE(z.ExtractCordinates(1), QStringLiteral("142,142,42"));
@@ -300,30 +312,29 @@ void TestEditing::circlesStaySquare()
 
 void TestEditing::pointDragRenormalises()
 {
-    ZonecraftFixture fx;
-    Zonecraft& z = fx.z();
-    PictureBox* p = workPicture(z);
+    EditingFixture fx;
+    Zonecraft& z = fx.z;
+    PictureBox* p = fx.p;
     z.DrawNewPolygon(QStringLiteral("100,100,200,100,150,200"));
-    auto& engine = ZonecraftPrivate::get(&z)->engine;
     hover(p, QPoint(160, 150));
-    QVERIFY(!engine.pointEditing());
+    QVERIFY(!fx.engine.pointEditing());
     hover(p, QPoint(203, 100)); // 3 pixels away is too far
-    QVERIFY(!engine.pointEditing());
+    QVERIFY(!fx.engine.pointEditing());
     QCOMPARE(p->MousePointer(), qint16(0));
     hover(p, QPoint(102, 98));
-    QVERIFY(engine.pointEditing());
-    QCOMPARE(engine.grabbedVertex(), 1);
+    QVERIFY(fx.engine.pointEditing());
+    QCOMPARE(fx.engine.grabbedVertex(), 1);
     QCOMPARE(p->MousePointer(), qint16(2));
 
     EventLog log(z);
     QTest::mousePress(p, Qt::LeftButton, {}, QPoint(102, 98));
-    QCOMPARE(engine.buttonHeld(), 2);
+    QCOMPARE(fx.engine.buttonHeld(), 2);
     QTest::mouseMove(p, QPoint(90, 80));
     QTest::mouseMove(p, QPoint(80, 60));
     QTest::mouseRelease(p, Qt::LeftButton, {}, QPoint(80, 60));
     QCOMPARE(z.ExtractCordinates(1), QStringLiteral("80,60,200,100,150,200"));
     QCOMPARE(box(z, 1), QStringLiteral("80,60,200,200"));
-    const zc::Figure* f = ZonecraftPrivate::get(&z)->figures.find(1);
+    const zc::Figure* f = fx.figure(1);
     QCOMPARE(f->DataX()[1], 0.0f);
     QCOMPARE(f->DataY()[1], 0.0f);
     QCOMPARE(f->DataX()[2], 120.0f);
@@ -338,9 +349,9 @@ void TestEditing::pointDragRenormalises()
 
 void TestEditing::rotateByNinetyDegrees()
 {
-    ZonecraftFixture fx;
-    Zonecraft& z = fx.z();
-    PictureBox* p = workPicture(z);
+    EditingFixture fx;
+    Zonecraft& z = fx.z;
+    PictureBox* p = fx.p;
     z.DrawNewRectangle(100, 100, 200, 150);
     z.DrawNewRectangle(100, 100, 200, 150);
     z.ActivateHotspot(1);
@@ -364,14 +375,13 @@ void TestEditing::rotateByNinetyDegrees()
 
     // The angle steps of every quadrant, whole degrees growing anticlockwise,
     // truncated: the lower right diagonal comes out a hair under 315.
-    auto& engine = ZonecraftPrivate::get(&z)->engine;
     z.ActivateHotspot(1);
     QTest::mousePress(p, Qt::LeftButton, {}, QPoint(150, 75));
     const QList<std::pair<QPoint, int>> steps { { { 200, 75 }, 45 }, { { 100, 75 }, 134 },
         { { 100, 175 }, 224 }, { { 200, 175 }, 314 }, { { 250, 125 }, 359 }, { { 150, 25 }, 90 } };
     for (const auto& [at, degrees] : steps) {
         QTest::mouseMove(p, at);
-        QCOMPARE(engine.currentAngle(), degrees);
+        QCOMPARE(fx.engine.currentAngle(), degrees);
     }
     QTest::keyClick(p, Qt::Key_Escape);
     QTest::mouseRelease(p, Qt::LeftButton, {}, QPoint(150, 25));
@@ -379,9 +389,9 @@ void TestEditing::rotateByNinetyDegrees()
 
 void TestEditing::lockedFigureDoesNotMove()
 {
-    ZonecraftFixture fx;
-    Zonecraft& z = fx.z();
-    PictureBox* p = workPicture(z);
+    EditingFixture fx;
+    Zonecraft& z = fx.z;
+    PictureBox* p = fx.p;
     z.DrawNewRectangle(100, 100, 200, 150, {}, {}, true);
     z.PictureGetFocus();
     EventLog log(z);
@@ -400,15 +410,15 @@ void TestEditing::lockedFigureDoesNotMove()
     drag(p, { { 100, 75 }, { 100, 175 } });
     QCOMPARE(z.ExtractCordinates(1), QStringLiteral("100,100,100,150,200,150,200,100"));
     QVERIFY(z.ExtractFigure(1) == QStringLiteral("Polygon"));
-    QVERIFY(ZonecraftPrivate::get(&z)->figures.find(1)->Locked);
+    QVERIFY(fx.figure(1)->Locked);
     QVERIFY(!log.take().contains(QStringLiteral("HotspotMoved")));
 }
 
 void TestEditing::otherButtonsSelectWithoutDragging()
 {
-    ZonecraftFixture fx;
-    Zonecraft& z = fx.z();
-    PictureBox* p = workPicture(z);
+    EditingFixture fx;
+    Zonecraft& z = fx.z;
+    PictureBox* p = fx.p;
     z.DrawNewRectangle(100, 100, 200, 150);
     z.DrawNewRectangle(300, 100, 400, 150);
     z.PictureGetFocus();
@@ -439,40 +449,39 @@ void TestEditing::otherButtonsSelectWithoutDragging()
 
 void TestEditing::alignToGrid()
 {
-    ZonecraftFixture fx;
-    Zonecraft& z = fx.z();
+    EditingFixture fx;
+    Zonecraft& z = fx.z;
     ZonecraftPrivate* d = ZonecraftPrivate::get(&z);
-    auto& engine = d->engine;
     QVERIFY(z.AlignToGrid());
     // At zoom 1 positions land on whole pixels.
     z.setFigureToDraw(Zonecraft::DrawingPolygn);
-    engine.press(1, 0, QPointF(10.4, 20.6));
-    engine.press(1, 0, QPointF(60.5, 20.2));
-    engine.press(1, 0, QPointF(40.7, 70.49));
-    engine.release(2, 0, QPointF(40, 70));
+    fx.engine.press(1, 0, QPointF(10.4, 20.6));
+    fx.engine.press(1, 0, QPointF(60.5, 20.2));
+    fx.engine.press(1, 0, QPointF(40.7, 70.49));
+    fx.engine.release(2, 0, QPointF(40, 70));
     QCOMPARE(z.ExtractCordinates(1), QStringLiteral("10,21,60,20,41,70"));
 
     // At zoom 2 drawn points land on even screen pixels: whole picture pixels.
     d->zoom = 2.0;
-    engine.press(1, 0, QPointF(21, 33));
-    engine.press(1, 0, QPointF(61, 35));
-    engine.press(1, 0, QPointF(43, 81));
-    engine.release(2, 0, QPointF(0, 0));
+    fx.engine.press(1, 0, QPointF(21, 33));
+    fx.engine.press(1, 0, QPointF(61, 35));
+    fx.engine.press(1, 0, QPointF(43, 81));
+    fx.engine.release(2, 0, QPointF(0, 0));
     QCOMPARE(z.ExtractCordinates(2), QStringLiteral("10,16,30,17,21,40"));
     z.setAlignToGrid(false);
-    engine.press(1, 0, QPointF(21, 33));
-    engine.press(1, 0, QPointF(61, 35));
-    engine.press(1, 0, QPointF(43, 81));
-    engine.release(2, 0, QPointF(0, 0));
+    fx.engine.press(1, 0, QPointF(21, 33));
+    fx.engine.press(1, 0, QPointF(61, 35));
+    fx.engine.press(1, 0, QPointF(43, 81));
+    fx.engine.release(2, 0, QPointF(0, 0));
     QCOMPARE(z.ExtractCordinates(3), QStringLiteral("10.5,16.5,30.5,17.5,21.5,40.5"));
     d->zoom = 1.0;
 }
 
 void TestEditing::shiftKeepsSquaresAndOctants()
 {
-    ZonecraftFixture fx;
-    Zonecraft& z = fx.z();
-    PictureBox* p = workPicture(z);
+    EditingFixture fx;
+    Zonecraft& z = fx.z;
+    PictureBox* p = fx.p;
     z.setFigureToDraw(Zonecraft::DrawingRectangle);
     drag(p, { { 10, 10 }, { 40, 90 } }, Qt::ShiftModifier);
     QCOMPARE(z.ExtractCordinates(1), QStringLiteral("10,10,90,90"));
@@ -494,10 +503,9 @@ void TestEditing::shiftKeepsSquaresAndOctants()
 
 void TestEditing::escapeCancels()
 {
-    ZonecraftFixture fx;
-    Zonecraft& z = fx.z();
-    PictureBox* p = workPicture(z);
-    auto& engine = ZonecraftPrivate::get(&z)->engine;
+    EditingFixture fx;
+    Zonecraft& z = fx.z;
+    PictureBox* p = fx.p;
     QSignalSpy history(&z, &Zonecraft::HistoryStatus);
 
     // A rubber band: nothing is drawn.
@@ -505,11 +513,11 @@ void TestEditing::escapeCancels()
     QTest::mousePress(p, Qt::LeftButton, {}, QPoint(10, 10));
     QTest::mouseMove(p, QPoint(80, 80));
     QTest::keyClick(p, Qt::Key_Escape);
-    QCOMPARE(engine.state(), State::Ignoring);
+    QCOMPARE(fx.engine.state(), State::Ignoring);
     QTest::mouseMove(p, QPoint(90, 90));
     QTest::mouseRelease(p, Qt::LeftButton, {}, QPoint(90, 90));
     QCOMPARE(z.CountFigures(), 0);
-    QCOMPARE(engine.state(), State::Idle);
+    QCOMPARE(fx.engine.state(), State::Idle);
     QVERIFY(screenMatchesPicture(p));
 
     // A polygon being drawn goes as DrawCancel.
@@ -551,15 +559,15 @@ void TestEditing::escapeCancels()
     QTest::mouseRelease(p, Qt::LeftButton, {}, QPoint(100, 250));
     QCOMPARE(z.ExtractCordinates(1), before);
     QCOMPARE(history.count(), 0);
-    QVERIFY(!ZonecraftPrivate::get(&z)->figures.find(1)->EraseMode);
+    QVERIFY(!fx.figure(1)->EraseMode);
     QVERIFY(screenMatchesPicture(p));
 }
 
 void TestEditing::keyboardEditing()
 {
-    ZonecraftFixture fx;
-    Zonecraft& z = fx.z();
-    PictureBox* p = workPicture(z);
+    EditingFixture fx;
+    Zonecraft& z = fx.z;
+    PictureBox* p = fx.p;
     z.DrawNewRectangle(10, 10, 20, 20);
     z.DrawNewCircle(100, 100, 10);
     z.DrawNewPolygon(QStringLiteral("200,200,250,200,220,240"));
@@ -597,9 +605,9 @@ void TestEditing::keyboardEditing()
 
 void TestEditing::pointers()
 {
-    ZonecraftFixture fx;
-    Zonecraft& z = fx.z();
-    PictureBox* p = workPicture(z);
+    EditingFixture fx;
+    Zonecraft& z = fx.z;
+    PictureBox* p = fx.p;
     z.DrawNewRectangle(100, 100, 200, 160);
     z.setFigureToDraw(Zonecraft::Pointer);
     // The handle pointer table: 8, 7, 6, 9, 8, 7, 6, 9, 5, 1.
@@ -631,9 +639,9 @@ void TestEditing::marksLeaveNoTrace()
 {
     // Bands, frames and rubber lines are drawn and erased on the screen
     // layer only; whatever the path, the picture underneath is untouched.
-    ZonecraftFixture fx;
-    Zonecraft& z = fx.z();
-    PictureBox* p = workPicture(z);
+    EditingFixture fx;
+    Zonecraft& z = fx.z;
+    PictureBox* p = fx.p;
     z.setFigureSize(3);
     z.DrawNewCircle(200, 200, 40);
     z.DrawNewPolygon(QStringLiteral("300,300,400,310,350,390"));
@@ -642,7 +650,7 @@ void TestEditing::marksLeaveNoTrace()
     for (int i = 1; i < 20; ++i)
         QTest::mouseMove(p, QPoint(10 + i * 7, 10 + i * 3));
     QVERIFY(!screenMatchesPicture(p));
-    QVERIFY(!ZonecraftPrivate::get(&z)->engine.marks().isEmpty());
+    QVERIFY(!fx.engine.marks().isEmpty());
     QTest::keyClick(p, Qt::Key_Escape);
     QVERIFY(screenMatchesPicture(p));
     QTest::mouseRelease(p, Qt::LeftButton, {}, QPoint(80, 80));
@@ -681,15 +689,15 @@ void TestEditing::marksLeaveNoTrace()
 
 void TestEditing::mouseIsConfined()
 {
-    ZonecraftFixture fx;
-    Zonecraft& z = fx.z();
-    PictureBox* p = workPicture(z);
+    EditingFixture fx;
+    Zonecraft& z = fx.z;
+    PictureBox* p = fx.p;
     z.setFigureToDraw(Zonecraft::DrawingRectangle);
     QTest::mousePress(p, Qt::LeftButton, {}, QPoint(600, 400));
-    QVERIFY(ZonecraftPrivate::get(&z)->engine.mouseConfined());
+    QVERIFY(fx.engine.mouseConfined());
     QTest::mouseMove(p, QPoint(900, 700));
     QTest::mouseRelease(p, Qt::LeftButton, {}, QPoint(900, 700));
-    QVERIFY(!ZonecraftPrivate::get(&z)->engine.mouseConfined());
+    QVERIFY(!fx.engine.mouseConfined());
     QCOMPARE(z.ExtractCordinates(1), QStringLiteral("600,400,639,479"));
 
     z.setFigureToDraw(Zonecraft::Pointer);
@@ -699,9 +707,9 @@ void TestEditing::mouseIsConfined()
 
 void TestEditing::previewEditsNothing()
 {
-    ZonecraftFixture fx;
-    Zonecraft& z = fx.z();
-    PictureBox* p = workPicture(z);
+    EditingFixture fx;
+    Zonecraft& z = fx.z;
+    PictureBox* p = fx.p;
     z.DrawNewRectangle(100, 100, 200, 150);
     z.setImagemapMode(Zonecraft::PreviewMode);
     EventLog log(z);
@@ -721,9 +729,9 @@ void TestEditing::previewEditsNothing()
 
 void TestEditing::hostDeletesFigureMidDrag()
 {
-    ZonecraftFixture fx;
-    Zonecraft& z = fx.z();
-    PictureBox* p = workPicture(z);
+    EditingFixture fx;
+    Zonecraft& z = fx.z;
+    PictureBox* p = fx.p;
     z.DrawNewRectangle(100, 100, 200, 150);
     z.DrawNewPolygon(QStringLiteral("300,300,400,310,350,390"));
     QObject::connect(&z, &Zonecraft::FigureXY, &z, [&z] {
@@ -732,7 +740,7 @@ void TestEditing::hostDeletesFigureMidDrag()
     });
     drag(p, { { 150, 125 }, { 160, 130 }, { 170, 140 } });
     QCOMPARE(z.CountFigures(), 1);
-    QCOMPARE(ZonecraftPrivate::get(&z)->engine.state(), State::Idle);
+    QCOMPARE(fx.engine.state(), State::Idle);
     QCOMPARE(z.FigureToDraw(), Zonecraft::Pointer);
     // A figure created by the host mid-gesture ends the gesture.
     z.setFigureToDraw(Zonecraft::DrawingRectangle);
