@@ -201,6 +201,49 @@ private Q_SLOTS:
         }
     }
 
+    void anOpenEditorFollowsAPaletteChange_data()
+    {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QString>("editorName");
+        // The date and colour faces keep the white of their own BackColor.
+        QTest::addColumn<bool>("windowColoured");
+        QTest::newRow("text") << 1 << QStringLiteral("txtEdit") << true;
+        QTest::newRow("spin") << 2 << QStringLiteral("Zel_SpinButton1") << true;
+        QTest::newRow("combo") << 3 << QStringLiteral("Zel_ComboButton1") << true;
+        QTest::newRow("browse") << 4 << QStringLiteral("Zel_BrowseButton1") << true;
+        QTest::newRow("date") << 5 << QStringLiteral("Zel_DropCalendar1") << false;
+        QTest::newRow("colour") << 6 << QStringLiteral("ColorSelector1") << false;
+    }
+
+    void anOpenEditorFollowsAPaletteChange()
+    {
+        QFETCH(int, row);
+        QFETCH(QString, editorName);
+        QFETCH(bool, windowColoured);
+        Form form;
+        QVERIFY(form.show());
+        connect(form.list, &ZelPropList::ComboAddItem, this,
+            [](QStringList& items, QString&) { items << QStringLiteral("round"); });
+        form.click(row);
+        auto* editor = form.list->findChild<QWidget*>(editorName);
+        QVERIFY(editor && editor->isVisible());
+        QCoreApplication::processEvents();
+        // The value text, left of any drop or browse button.
+        const QRect text(0, 0, editor->width() - 24, editor->height());
+        QVERIFY(qGray(backgroundIn(editor->grab().toImage(), text)) > 128);
+
+        // The palette turns dark while the editor stays open.
+        QApplication::setPalette(darkPalette());
+        QCoreApplication::processEvents();
+        QVERIFY(editor->isVisible());
+        const QImage dark = editor->grab().toImage();
+        if (windowColoured)
+            QCOMPARE(QColor(backgroundIn(dark, text)), darkPalette().color(QPalette::Base));
+        const int contrast = contrastIn(dark, text);
+        QVERIFY2(
+            contrast >= LegibleContrast, qPrintable(QStringLiteral("contrast %1").arg(contrast)));
+    }
+
     void popupsReadUnderADarkPalette()
     {
         QApplication::setPalette(darkPalette());
