@@ -12,6 +12,7 @@
 #include <common/HostConvert.h>
 #include <common/OleColor.h>
 #include <common/PictureBox.h>
+#include <common/PropertyBag.h>
 #include <tabulon/ZelPropList.h>
 #include <tabulon/calendar/Zel_DropCalendar.h>
 #include <tabulon/colorselector/ColorPopup.h>
@@ -242,6 +243,31 @@ private Q_SLOTS:
         const int contrast = contrastIn(dark, text);
         QVERIFY2(
             contrast >= LegibleContrast, qPrintable(QStringLiteral("contrast %1").arg(contrast)));
+    }
+
+    void editorsOnTheirOwnFollowAPaletteChange()
+    {
+        // Read from a bag, the spin and combo editors take the window colour; the browse
+        // editor is given it as its BackColor. It follows the palette from then on.
+        Zel_SpinButton spin;
+        Zel_ComboButton combo;
+        Zel_BrowseButton browse;
+        spin.ReadProperties(PropertyBag());
+        combo.ReadProperties(PropertyBag());
+        browse.setBackColor(Zel::WindowBackgroundColor);
+        browse.UserValue(QStringLiteral("a.png"));
+        for (QWidget* editor : std::initializer_list<QWidget*> { &spin, &combo, &browse }) {
+            editor->resize(120, 22);
+            editor->show();
+        }
+        QApplication::setPalette(darkPalette());
+        QCoreApplication::processEvents();
+        for (QWidget* editor : std::initializer_list<QWidget*> { &spin, &combo, &browse }) {
+            const QImage face = editor->grab().toImage();
+            const QRect text(0, 0, editor->width() - 24, editor->height());
+            QCOMPARE(QColor(backgroundIn(face, text)), darkPalette().color(QPalette::Base));
+            QVERIFY2(contrastIn(face, text) >= LegibleContrast, editor->metaObject()->className());
+        }
     }
 
     void popupsReadUnderADarkPalette()
