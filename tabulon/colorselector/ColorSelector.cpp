@@ -272,7 +272,7 @@ void ColorSelector::ClickColor(const QString& Codes)
     const int green = digits.size() > 2 ? hexByte(digits.mid(2, 2)) : 0;
     const int blue = digits.size() > 4 ? hexByte(digits.mid(4, 2)) : 0;
     const qint32 color = qint32(Zel::rgb(red, green, blue));
-    // The face follows; no event, and no change to persist.
+    // The face and the change notice follow; no event, and no change to persist.
     if (color != m_selectedColor)
         storeSelectedColor(color);
 }
