@@ -5,11 +5,12 @@
 #include "StdPicture.h"
 
 #include <QWidget>
+#include <common/zelcommon_export.h>
 
 /// The base of every control: persistence through a PropertyBag, the
 /// property-changed notification, the ambient properties the host supplies,
 /// and unit conversion.
-class UserControl : public QWidget
+class ZELCOMMON_EXPORT UserControl : public QWidget
 {
     Q_OBJECT
     /// False at design time, true at run time (the host's Ambient.UserMode).
