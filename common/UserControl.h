@@ -6,6 +6,9 @@
 
 #include <QWidget>
 #include <common/zelcommon_export.h>
+#include <memory>
+
+class UserControlPrivate;
 
 /// The base of every control: persistence through a PropertyBag, the
 /// property-changed notification, the ambient properties the host supplies,
@@ -104,7 +107,5 @@ protected:
     }
 
 private:
-    bool m_userMode = true;
-    bool m_dirty = false;
-    StdFont m_ambientFont;
+    std::unique_ptr<UserControlPrivate> const d;
 };
