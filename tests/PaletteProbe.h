@@ -36,17 +36,21 @@ inline QPalette darkPalette()
     return p;
 }
 
-/// How far the pixels of \a rect in \a image stand out from its background
-/// (the commonest colour there): the largest grey-level difference, 0..255.
-/// Text that reads has a high figure; text in about the background's shade,
-/// or no text at all, a low one.
-inline int contrastIn(const QImage& image, const QRect& rect)
+namespace PaletteProbe {
+
+/// How often each colour (alpha dropped) occurs in \a rect of \a image.
+inline QHash<QRgb, int> colourCounts(const QImage& image, const QRect& rect)
 {
     const QRect r = rect & image.rect();
     QHash<QRgb, int> counts;
     for (int y = r.top(); y <= r.bottom(); ++y)
         for (int x = r.left(); x <= r.right(); ++x)
             ++counts[image.pixel(x, y) & 0xFFFFFF];
+    return counts;
+}
+
+inline QRgb commonest(const QHash<QRgb, int>& counts)
+{
     QRgb background = 0;
     int most = -1;
     for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
@@ -55,6 +59,25 @@ inline int contrastIn(const QImage& image, const QRect& rect)
             background = it.key();
         }
     }
+    return background;
+}
+
+} // namespace PaletteProbe
+
+/// The background of \a rect in \a image: its commonest colour.
+inline QRgb backgroundIn(const QImage& image, const QRect& rect)
+{
+    return PaletteProbe::commonest(PaletteProbe::colourCounts(image, rect));
+}
+
+/// How far the pixels of \a rect in \a image stand out from its background
+/// (the commonest colour there): the largest grey-level difference, 0..255.
+/// Text that reads has a high figure; text in about the background's shade,
+/// or no text at all, a low one.
+inline int contrastIn(const QImage& image, const QRect& rect)
+{
+    const QHash<QRgb, int> counts = PaletteProbe::colourCounts(image, rect);
+    const QRgb background = PaletteProbe::commonest(counts);
     int best = 0;
     for (auto it = counts.cbegin(); it != counts.cend(); ++it)
         best = std::max(best, std::abs(qGray(it.key()) - qGray(background)));

@@ -29,7 +29,7 @@ struct RoundTripOptions
     QSet<QByteArray> unmarked;
     /// When set, a writable property without a notify signal is a fault unless it is listed in
     /// silent, with the reason, and a stored property written its own value again must not mark
-    /// the control changed. (The editors mark every assignment.)
+    /// the control changed.
     bool notifyRequired = false;
     QHash<QByteArray, QString> silent;
 };

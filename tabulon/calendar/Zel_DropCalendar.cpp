@@ -93,11 +93,9 @@ Zel_DropCalendar::~Zel_DropCalendar() = default;
 
 void Zel_DropCalendar::setBackColor(OLE_COLOR New_BackColor)
 {
-    if (m_backColor == New_BackColor)
-        return;
-    m_backColor = New_BackColor;
-    PropertyChanged(key("BackColor"));
-    update();
+    if (setIfChanged(
+            m_backColor, New_BackColor, key("BackColor"), &Zel_DropCalendar::BackColorChanged))
+        update();
 }
 
 void Zel_DropCalendar::setEnabled(bool New_Enabled)
@@ -106,6 +104,7 @@ void Zel_DropCalendar::setEnabled(bool New_Enabled)
         return;
     QWidget::setEnabled(New_Enabled);
     PropertyChanged(key("Enabled"));
+    Q_EMIT EnabledChanged(New_Enabled);
 }
 
 StdFont Zel_DropCalendar::Font() const
@@ -120,18 +119,18 @@ void Zel_DropCalendar::setFont(const StdFont& New_Font)
     m_font = New_Font;
     applyFont();
     PropertyChanged(key("Font"));
+    Q_EMIT FontChanged(m_font);
 }
 
 void Zel_DropCalendar::setBorderApperance(qint16 New_BorderApperance)
 {
     if (New_BorderApperance != 0 && New_BorderApperance != 1)
         throw RuntimeError(RuntimeError::InvalidPropertyValue);
-    if (m_borderApperance == New_BorderApperance)
+    if (!setIfChanged(m_borderApperance, New_BorderApperance, key("BorderApperance")))
         return;
-    m_borderApperance = New_BorderApperance;
-    PropertyChanged(key("BorderApperance"));
     placeLabel();
     update();
+    Q_EMIT BorderApperanceChanged(m_borderApperance);
 }
 
 QDate Zel_DropCalendar::CaptionDate() const
@@ -144,8 +143,8 @@ void Zel_DropCalendar::setCaptionDate(const QDate& New_CaptionDate)
     if (New_CaptionDate.isValid()
         && (New_CaptionDate.year() < 100 || New_CaptionDate.year() > 9999))
         throw RuntimeError(RuntimeError::InvalidPropertyValue);
-    m_label->setText(Zel::shortDate(New_CaptionDate));
-    PropertyChanged(key("CaptionDate"));
+    showCaption(New_CaptionDate);
+    // The calendar is set up again also for the date it shows: browsing may have left it.
     if (!New_CaptionDate.isValid())
         return;
     m_calendar->setShownMonth(qint16(New_CaptionDate.month()));
@@ -281,9 +280,21 @@ void Zel_DropCalendar::showDay(const QDate& date)
 void Zel_DropCalendar::onDateClicked(const QDate& date)
 {
     m_keyboardDay = date;
-    m_label->setText(Zel::shortDate(date));
-    PropertyChanged(key("CaptionDate"));
+    showCaption(date);
     Zel::guardEvent("Zel_DropCalendar", [&] { Q_EMIT ChangeDate(date); });
+}
+
+void Zel_DropCalendar::showCaption(const QDate& date)
+{
+    // The text is what is stored; the date is what a binding sees.
+    const QString text = Zel::shortDate(date);
+    if (text == m_label->text())
+        return;
+    const QDate before = CaptionDate();
+    m_label->setText(text);
+    PropertyChanged(key("CaptionDate"));
+    if (CaptionDate() != before)
+        Q_EMIT CaptionDateChanged(CaptionDate());
 }
 
 // --- face ------------------------------------------------------------------

@@ -23,13 +23,15 @@ class clsCalendar;
 class Zel_DropCalendar : public DropDownControl
 {
     Q_OBJECT
-    Q_PROPERTY(OLE_COLOR BackColor READ BackColor WRITE setBackColor)
-    Q_PROPERTY(bool Enabled READ Enabled WRITE setEnabled)
-    Q_PROPERTY(StdFont Font READ Font WRITE setFont)
+    Q_PROPERTY(OLE_COLOR BackColor READ BackColor WRITE setBackColor NOTIFY BackColorChanged)
+    Q_PROPERTY(bool Enabled READ Enabled WRITE setEnabled NOTIFY EnabledChanged)
+    Q_PROPERTY(StdFont Font READ Font WRITE setFont NOTIFY FontChanged)
     /// 0: no border, 1: a fixed single line.
-    Q_PROPERTY(qint16 BorderApperance READ BorderApperance WRITE setBorderApperance)
-    /// The shown date; invalid while the face shows no date.
-    Q_PROPERTY(QDate CaptionDate READ CaptionDate WRITE setCaptionDate USER true)
+    Q_PROPERTY(qint16 BorderApperance READ BorderApperance WRITE setBorderApperance NOTIFY
+            BorderApperanceChanged)
+    /// The shown date; invalid while the face shows no date. A day chosen in the popup sets it.
+    Q_PROPERTY(
+        QDate CaptionDate READ CaptionDate WRITE setCaptionDate NOTIFY CaptionDateChanged USER true)
 
 public:
     /// Width of the drop button at the right of the face.
@@ -69,6 +71,19 @@ Q_SIGNALS:
     /// A day was pressed in the popup.
     void ChangeDate(QDate SelectedDate);
 
+    /// \name Change notices
+    ///@{
+
+    /// Each is raised once when its property's value changes (CaptionDate also when a day is
+    /// chosen in the popup, before ChangeDate), and not when the value it holds is written
+    /// again. They come beside ChangeDate.
+    void BackColorChanged(OLE_COLOR backColor);
+    void EnabledChanged(bool enabled);
+    void FontChanged(const StdFont& font);
+    void BorderApperanceChanged(qint16 borderApperance);
+    void CaptionDateChanged(const QDate& captionDate);
+    ///@}
+
 protected:
     void aboutToShowPopup() override;
     void paintEvent(QPaintEvent* event) override;
@@ -79,6 +94,7 @@ private:
     void onDateClicked(const QDate& date);
     void onPopupKey(int& keyCode);
     void showDay(const QDate& date);
+    void showCaption(const QDate& date);
     void applyFont();
     void applyTextColor();
     void placeLabel();

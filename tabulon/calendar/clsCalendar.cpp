@@ -44,16 +44,22 @@ void clsCalendar::setShownMonth(qint16 New_ShownMonth)
 {
     if (New_ShownMonth < 1 || New_ShownMonth > 12)
         throw RuntimeError(RuntimeError::InvalidPropertyValue);
+    const bool changed = m_shownMonth != New_ShownMonth;
     m_shownMonth = New_ShownMonth;
     RefreshMonthData();
+    if (changed)
+        Q_EMIT ShownMonthChanged(m_shownMonth);
 }
 
 void clsCalendar::setShownYear(qint16 New_ShownYear)
 {
     if (New_ShownYear < 100 || New_ShownYear > 9999)
         throw RuntimeError(RuntimeError::InvalidPropertyValue);
+    const bool changed = m_shownYear != New_ShownYear;
     m_shownYear = New_ShownYear;
     RefreshMonthData();
+    if (changed)
+        Q_EMIT ShownYearChanged(m_shownYear);
 }
 
 void clsCalendar::setPictureBox(PictureBox* New_PictureBox)
@@ -126,6 +132,8 @@ void clsCalendar::ChangeMonth(int Direction)
 
 void clsCalendar::setShown(int month, int year)
 {
+    const bool monthChanged = m_shownMonth != month;
+    const bool yearChanged = m_shownYear != year;
     m_shownMonth = qint16(month);
     m_shownYear = qint16(year);
     // The days drawn always belong to the month in the header; days selected
@@ -137,6 +145,10 @@ void clsCalendar::setShown(int month, int year)
         if (m_monthData.FExists(key))
             m_monthData.Item(key)->setSelected(true);
     }
+    if (monthChanged)
+        Q_EMIT ShownMonthChanged(m_shownMonth);
+    if (yearChanged)
+        Q_EMIT ShownYearChanged(m_shownYear);
 }
 
 int clsCalendar::leadingEmptyCells() const

@@ -20,9 +20,9 @@ class clsCalendar : public QObject
     Q_OBJECT
     /// The shown month (1..12); setting it rebuilds the month data, which
     /// also clears the selection. Nothing is redrawn until RefreshCalendar.
-    Q_PROPERTY(qint16 ShownMonth READ ShownMonth WRITE setShownMonth)
+    Q_PROPERTY(qint16 ShownMonth READ ShownMonth WRITE setShownMonth NOTIFY ShownMonthChanged)
     /// The shown year; setting it rebuilds the month data as ShownMonth does.
-    Q_PROPERTY(qint16 ShownYear READ ShownYear WRITE setShownYear)
+    Q_PROPERTY(qint16 ShownYear READ ShownYear WRITE setShownYear NOTIFY ShownYearChanged)
 
 public:
     /// Grid geometry in pixels.
@@ -103,6 +103,11 @@ Q_SIGNALS:
     /// A day of the shown month was pressed: \a Button is always 1 (left),
     /// \a iPos its cell position.
     void DateClicked(int Button, QDate dtDateClicked, int iPos);
+    /// The shown month changed: assigned, or browsed with ChangeMonth or the month buttons.
+    /// Not raised when the month it shows is written again (which still rebuilds the month).
+    void ShownMonthChanged(qint16 shownMonth);
+    /// The shown year changed, as ShownMonthChanged.
+    void ShownYearChanged(qint16 shownYear);
 
 private:
     void onMouseDown(int button, float x, float y);

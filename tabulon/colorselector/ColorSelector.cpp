@@ -110,9 +110,8 @@ void ColorSelector::setSelectedColor(qint32 New_SelectedColor)
 void ColorSelector::chooseColor(qint32 color)
 {
     if (m_selectedColor != color) {
-        m_selectedColor = color;
+        storeSelectedColor(color);
         PropertyChanged(key("SelectedColor"));
-        update();
     }
     if (color == Transparent)
         return;
@@ -120,21 +119,31 @@ void ColorSelector::chooseColor(qint32 color)
     Q_EMIT SelectedLong(color);
 }
 
+void ColorSelector::storeSelectedColor(qint32 color)
+{
+    m_selectedColor = color;
+    update();
+    Q_EMIT SelectedColorChanged(color);
+}
+
 void ColorSelector::setAppearance(qint32 New_Appearance)
 {
-    if (setIfChanged(m_appearance, New_Appearance, key("Appearance")))
+    if (setIfChanged(
+            m_appearance, New_Appearance, key("Appearance"), &ColorSelector::AppearanceChanged))
         update();
 }
 
 void ColorSelector::setControlBorder(bool New_ControlBorder)
 {
-    if (setIfChanged(m_controlBorder, New_ControlBorder, key("ControlBorder")))
+    if (setIfChanged(m_controlBorder, New_ControlBorder, key("ControlBorder"),
+            &ColorSelector::ControlBorderChanged))
         update();
 }
 
 void ColorSelector::setBackColor(OLE_COLOR New_BackColor)
 {
-    if (setIfChanged(m_backColor, New_BackColor, key("BackColor")))
+    if (setIfChanged(
+            m_backColor, New_BackColor, key("BackColor"), &ColorSelector::BackColorChanged))
         update();
 }
 
@@ -144,20 +153,28 @@ void ColorSelector::setEnabled(bool New_Enabled)
         return;
     QWidget::setEnabled(New_Enabled);
     PropertyChanged(key("Enabled"));
+    Q_EMIT EnabledChanged(New_Enabled);
 }
 
 void ColorSelector::setViewColor(const QVariant& New_ViewColor)
 {
     const qint32 color = colorNumber(New_ViewColor);
+    // The same value again still shows its colour when the user chose another one since.
+    const bool viewChanged = m_viewColor != New_ViewColor;
+    if (!viewChanged && color == m_selectedColor)
+        return;
     m_viewColor = New_ViewColor;
-    m_selectedColor = color;
     PropertyChanged(key("ViewColor"));
-    update();
+    if (viewChanged)
+        Q_EMIT ViewColorChanged(m_viewColor);
+    if (color != m_selectedColor)
+        storeSelectedColor(color);
 }
 
 void ColorSelector::setDisplayHexValue(bool New_DisplayHexValue)
 {
-    if (setIfChanged(m_displayHexValue, New_DisplayHexValue, key("DisplayHexValue")))
+    if (setIfChanged(m_displayHexValue, New_DisplayHexValue, key("DisplayHexValue"),
+            &ColorSelector::DisplayHexValueChanged))
         update();
 }
 
@@ -169,60 +186,72 @@ void ColorSelector::setFont(const StdFont& New_Font)
     PropertyChanged(key("Font"));
     updatePopupContent();
     update();
+    Q_EMIT FontChanged(m_font);
 }
 
-void ColorSelector::setShowFlag(bool& flag, bool value, const char* name)
+void ColorSelector::setShowFlag(
+    bool& flag, bool value, const char* name, void (ColorSelector::*notify)(bool))
 {
-    if (setIfChanged(flag, value, key(name)))
-        InitDesign();
+    if (!setIfChanged(flag, value, key(name)))
+        return;
+    InitDesign();
+    Q_EMIT(this->*notify)(flag);
 }
 
 void ColorSelector::setShowTransparent(bool New_ShowTransparent)
 {
-    setShowFlag(m_showTransparent, New_ShowTransparent, "ShowTransparent");
+    setShowFlag(m_showTransparent, New_ShowTransparent, "ShowTransparent",
+        &ColorSelector::ShowTransparentChanged);
 }
 
 void ColorSelector::setShowMoreColor(bool New_ShowMoreColor)
 {
-    setShowFlag(m_showMoreColor, New_ShowMoreColor, "ShowMoreColor");
+    setShowFlag(
+        m_showMoreColor, New_ShowMoreColor, "ShowMoreColor", &ColorSelector::ShowMoreColorChanged);
 }
 
 void ColorSelector::setShowNormalColor(bool New_ShowNormalColor)
 {
-    setShowFlag(m_showNormalColor, New_ShowNormalColor, "ShowNormalColor");
+    setShowFlag(m_showNormalColor, New_ShowNormalColor, "ShowNormalColor",
+        &ColorSelector::ShowNormalColorChanged);
 }
 
 void ColorSelector::setShowCustomColor(bool New_ShowCustomColor)
 {
-    setShowFlag(m_showCustomColor, New_ShowCustomColor, "ShowCustomColor");
+    setShowFlag(m_showCustomColor, New_ShowCustomColor, "ShowCustomColor",
+        &ColorSelector::ShowCustomColorChanged);
 }
 
-void ColorSelector::setText(QString& text, const QString& value, const char* name)
+void ColorSelector::setText(QString& text, const QString& value, const char* name,
+    void (ColorSelector::*notify)(const QString&))
 {
     if (!setIfChanged(text, value, key(name)))
         return;
     updatePopupContent();
     update();
+    Q_EMIT(this->*notify)(text);
 }
 
 void ColorSelector::setTextNormal(const QString& New_TextNormal)
 {
-    setText(m_textNormal, New_TextNormal, "TextNormal");
+    setText(m_textNormal, New_TextNormal, "TextNormal", &ColorSelector::TextNormalChanged);
 }
 
 void ColorSelector::setTextSystem(const QString& New_TextSystem)
 {
-    setText(m_textSystem, New_TextSystem, "TextSystem");
+    setText(m_textSystem, New_TextSystem, "TextSystem", &ColorSelector::TextSystemChanged);
 }
 
 void ColorSelector::setTextMoreColor(const QString& New_TextMoreColor)
 {
-    setText(m_textMoreColor, New_TextMoreColor, "TextMoreColor");
+    setText(
+        m_textMoreColor, New_TextMoreColor, "TextMoreColor", &ColorSelector::TextMoreColorChanged);
 }
 
 void ColorSelector::setTextTransparent(const QString& New_TextTransparent)
 {
-    setText(m_textTransparent, New_TextTransparent, "TextTransparent");
+    setText(m_textTransparent, New_TextTransparent, "TextTransparent",
+        &ColorSelector::TextTransparentChanged);
 }
 
 // --- methods ---------------------------------------------------------------
@@ -242,9 +271,10 @@ void ColorSelector::ClickColor(const QString& Codes)
     const int red = hexByte(digits.mid(0, 2));
     const int green = digits.size() > 2 ? hexByte(digits.mid(2, 2)) : 0;
     const int blue = digits.size() > 4 ? hexByte(digits.mid(4, 2)) : 0;
-    m_selectedColor = qint32(Zel::rgb(red, green, blue));
-    // The face follows; no event, and no change to persist.
-    update();
+    const qint32 color = qint32(Zel::rgb(red, green, blue));
+    // The face and the change notice follow; no event, and no change to persist.
+    if (color != m_selectedColor)
+        storeSelectedColor(color);
 }
 
 void ColorSelector::InitDesign()

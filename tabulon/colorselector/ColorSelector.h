@@ -23,28 +23,37 @@ class ColorSelector : public DropDownControl
 {
     Q_OBJECT
     /// The chosen colour; -1 is transparent.
-    Q_PROPERTY(qint32 SelectedColor READ SelectedColor WRITE setSelectedColor USER true)
+    Q_PROPERTY(qint32 SelectedColor READ SelectedColor WRITE setSelectedColor NOTIFY
+            SelectedColorChanged USER true)
     /// 1: sunken face with an inset drop button; other values: flat face.
-    Q_PROPERTY(qint32 Appearance READ Appearance WRITE setAppearance)
+    Q_PROPERTY(qint32 Appearance READ Appearance WRITE setAppearance NOTIFY AppearanceChanged)
     /// A thin border around a flat face.
-    Q_PROPERTY(bool ControlBorder READ ControlBorder WRITE setControlBorder)
-    Q_PROPERTY(OLE_COLOR BackColor READ BackColor WRITE setBackColor)
-    Q_PROPERTY(bool Enabled READ Enabled WRITE setEnabled)
+    Q_PROPERTY(
+        bool ControlBorder READ ControlBorder WRITE setControlBorder NOTIFY ControlBorderChanged)
+    Q_PROPERTY(OLE_COLOR BackColor READ BackColor WRITE setBackColor NOTIFY BackColorChanged)
+    Q_PROPERTY(bool Enabled READ Enabled WRITE setEnabled NOTIFY EnabledChanged)
     /// Setting it shows its numeric value as SelectedColor, raising no event.
-    Q_PROPERTY(QVariant ViewColor READ ViewColor WRITE setViewColor)
+    Q_PROPERTY(QVariant ViewColor READ ViewColor WRITE setViewColor NOTIFY ViewColorChanged)
     /// Face text as "#RRGGBB" (true) or as the decimal colour number.
-    Q_PROPERTY(bool DisplayHexValue READ DisplayHexValue WRITE setDisplayHexValue)
-    Q_PROPERTY(StdFont Font READ Font WRITE setFont)
-    Q_PROPERTY(bool ShowTransparent READ ShowTransparent WRITE setShowTransparent)
-    Q_PROPERTY(bool ShowMoreColor READ ShowMoreColor WRITE setShowMoreColor)
+    Q_PROPERTY(bool DisplayHexValue READ DisplayHexValue WRITE setDisplayHexValue NOTIFY
+            DisplayHexValueChanged)
+    Q_PROPERTY(StdFont Font READ Font WRITE setFont NOTIFY FontChanged)
+    Q_PROPERTY(bool ShowTransparent READ ShowTransparent WRITE setShowTransparent NOTIFY
+            ShowTransparentChanged)
+    Q_PROPERTY(
+        bool ShowMoreColor READ ShowMoreColor WRITE setShowMoreColor NOTIFY ShowMoreColorChanged)
     /// Shows the "Normal" and "System" buttons.
-    Q_PROPERTY(bool ShowNormalColor READ ShowNormalColor WRITE setShowNormalColor)
-    Q_PROPERTY(bool ShowCustomColor READ ShowCustomColor WRITE setShowCustomColor)
-    Q_PROPERTY(QString TextNormal READ TextNormal WRITE setTextNormal)
-    Q_PROPERTY(QString TextSystem READ TextSystem WRITE setTextSystem)
-    Q_PROPERTY(QString TextMoreColor READ TextMoreColor WRITE setTextMoreColor)
+    Q_PROPERTY(bool ShowNormalColor READ ShowNormalColor WRITE setShowNormalColor NOTIFY
+            ShowNormalColorChanged)
+    Q_PROPERTY(bool ShowCustomColor READ ShowCustomColor WRITE setShowCustomColor NOTIFY
+            ShowCustomColorChanged)
+    Q_PROPERTY(QString TextNormal READ TextNormal WRITE setTextNormal NOTIFY TextNormalChanged)
+    Q_PROPERTY(QString TextSystem READ TextSystem WRITE setTextSystem NOTIFY TextSystemChanged)
+    Q_PROPERTY(
+        QString TextMoreColor READ TextMoreColor WRITE setTextMoreColor NOTIFY TextMoreColorChanged)
     /// Caption of the transparent cell and the face text of a transparent colour.
-    Q_PROPERTY(QString TextTransparent READ TextTransparent WRITE setTextTransparent)
+    Q_PROPERTY(QString TextTransparent READ TextTransparent WRITE setTextTransparent NOTIFY
+            TextTransparentChanged)
 
 public:
     static constexpr qint32 Transparent = -1;
@@ -124,6 +133,31 @@ Q_SIGNALS:
     /// The transparent cell was chosen.
     void SelectedTransparent();
 
+    /// \name Change notices
+    ///@{
+
+    /// Each is raised once when its property's value changes, and not when the value it holds
+    /// is written again. SelectedColorChanged also comes when the user chooses a colour (before
+    /// SelectedHex), and when ViewColor or ClickColor set it, which raise no event. They come
+    /// beside the events above.
+    void SelectedColorChanged(qint32 selectedColor);
+    void AppearanceChanged(qint32 appearance);
+    void ControlBorderChanged(bool controlBorder);
+    void BackColorChanged(OLE_COLOR backColor);
+    void EnabledChanged(bool enabled);
+    void ViewColorChanged(const QVariant& viewColor);
+    void DisplayHexValueChanged(bool displayHexValue);
+    void FontChanged(const StdFont& font);
+    void ShowTransparentChanged(bool showTransparent);
+    void ShowMoreColorChanged(bool showMoreColor);
+    void ShowNormalColorChanged(bool showNormalColor);
+    void ShowCustomColorChanged(bool showCustomColor);
+    void TextNormalChanged(const QString& textNormal);
+    void TextSystemChanged(const QString& textSystem);
+    void TextMoreColorChanged(const QString& textMoreColor);
+    void TextTransparentChanged(const QString& textTransparent);
+    ///@}
+
 protected:
     void aboutToShowPopup() override;
     void paintEvent(QPaintEvent* event) override;
@@ -135,8 +169,10 @@ private:
     void rememberCustomColor(OLE_COLOR color);
     void updatePopupContent();
     QString faceText() const;
-    void setShowFlag(bool& flag, bool value, const char* key);
-    void setText(QString& text, const QString& value, const char* key);
+    void storeSelectedColor(qint32 color);
+    void setShowFlag(bool& flag, bool value, const char* key, void (ColorSelector::*notify)(bool));
+    void setText(QString& text, const QString& value, const char* key,
+        void (ColorSelector::*notify)(const QString&));
 
     ColorPopup* m_popup;
     qint32 m_selectedColor = 0xFFFFFF;

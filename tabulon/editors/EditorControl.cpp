@@ -34,6 +34,7 @@ void EditorControl::setEnabled(bool New_Enabled)
         return;
     QWidget::setEnabled(New_Enabled);
     PropertyChanged(QStringLiteral("Enabled"));
+    Q_EMIT EnabledChanged(New_Enabled);
 }
 
 qint16 EditorControl::BorderApperance() const
@@ -43,11 +44,10 @@ qint16 EditorControl::BorderApperance() const
 
 void EditorControl::setBorderApperance(qint16 New_BorderApperance)
 {
-    if (New_BorderApperance == m_borderApperance)
+    if (!setIfChanged(m_borderApperance, New_BorderApperance, QStringLiteral("BorderApperance")))
         return;
-    m_borderApperance = New_BorderApperance;
-    PropertyChanged(QStringLiteral("BorderApperance"));
     applyBorder();
+    Q_EMIT BorderApperanceChanged(m_borderApperance);
 }
 
 StdFont EditorControl::Font() const
@@ -64,6 +64,8 @@ void EditorControl::setFont(const StdFont& New_Font)
         PropertyChanged(QStringLiteral("Font"));
     applyFont(m_font.toQFont());
     layoutChildren();
+    if (!sameObject)
+        Q_EMIT FontChanged(m_font);
 }
 
 QRect EditorControl::rightButtonRect() const
@@ -79,6 +81,24 @@ void EditorControl::paintFrame(QPainter& painter, const QColor& background) cons
         QRect edge = rect();
         Zel::DrawEdge(painter, edge, Zel::EDGE_SUNKEN, Zel::BF_RECT);
     }
+}
+
+void EditorControl::setBackgroundColor(OLE_COLOR color)
+{
+    m_background = color;
+    applyBackground();
+}
+
+void EditorControl::applyBackground()
+{
+    if (!m_background)
+        return;
+    const QColor back = Zel::toQColor(*m_background, Qt::black);
+    QPalette p = palette();
+    p.setColor(QPalette::Base, back);
+    p.setColor(QPalette::Window, back);
+    setPalette(p);
+    update();
 }
 
 void EditorControl::paintButton(
@@ -145,6 +165,8 @@ void EditorControl::changeEvent(QEvent* event)
     UserControl::changeEvent(event);
     if (event->type() == QEvent::EnabledChange)
         update();
+    else if (event->type() == QEvent::PaletteChange)
+        applyBackground(); // setting the same colours again changes nothing, so this ends
 }
 
 void EditorControl::applyBorder()

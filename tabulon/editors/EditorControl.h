@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QRect>
+#include <common/OleColor.h>
 #include <common/StdFont.h>
 #include <common/UserControl.h>
+#include <optional>
 
 class QPainter;
 
@@ -16,11 +18,12 @@ class EditorControl : public UserControl
 {
     Q_OBJECT
     /// Whether the editor accepts input; the buttons repaint when it changes.
-    Q_PROPERTY(bool Enabled READ Enabled WRITE setEnabled)
+    Q_PROPERTY(bool Enabled READ Enabled WRITE setEnabled NOTIFY EnabledChanged)
     /// 0: flat without border; 1: three-dimensional with a single fixed border.
-    Q_PROPERTY(qint16 BorderApperance READ BorderApperance WRITE setBorderApperance)
+    Q_PROPERTY(qint16 BorderApperance READ BorderApperance WRITE setBorderApperance NOTIFY
+            BorderApperanceChanged)
     /// The font of the editor's text; the ambient font by default.
-    Q_PROPERTY(StdFont Font READ Font WRITE setFont)
+    Q_PROPERTY(StdFont Font READ Font WRITE setFont NOTIFY FontChanged)
 
 public:
     /// Width of the button at the right edge of the client area.
@@ -43,6 +46,17 @@ public:
     static void paintButton(
         QPainter& painter, const QRect& rect, bool pressed, Glyph glyph, const QFont& font);
 
+Q_SIGNALS:
+    /// \name Change notices
+    ///@{
+
+    /// Each is raised once when its property's value changes, and not when the value it holds
+    /// is written again. They come beside the editor's events.
+    void EnabledChanged(bool enabled);
+    void BorderApperanceChanged(qint16 borderApperance);
+    void FontChanged(const StdFont& font);
+    ///@}
+
 protected:
     explicit EditorControl(QWidget* parent);
 
@@ -52,6 +66,10 @@ protected:
     QRect rightButtonRect() const;
     /// Paints the background in \a background and the border.
     void paintFrame(QPainter& painter, const QColor& background) const;
+    /// Makes \a color the background of the editor and of its text box (the palette's Base and
+    /// Window). A system colour is resolved again whenever the palette changes, so an open
+    /// editor follows a switch to a dark palette.
+    void setBackgroundColor(OLE_COLOR color);
     /// Gives the editor's children the font \a font (called whenever Font changes).
     virtual void applyFont(const QFont& font) = 0;
     /// The children are laid out again (after a resize or a border change).
@@ -74,9 +92,11 @@ protected:
 
 private:
     void applyBorder();
+    void applyBackground();
 
     qint16 m_borderApperance = 1;
     StdFont m_font;
+    std::optional<OLE_COLOR> m_background; // none: the parent's palette shows through
 };
 
 } // namespace Tabulon

@@ -33,7 +33,7 @@ Zel_BrowseButton::Zel_BrowseButton(QWidget* parent)
         Q_EMIT UpdateTExt(text);
     });
     applyFont(Font().toQFont());
-    applyBackColor();
+    setBackgroundColor(m_backColor);
 }
 
 Zel_BrowseButton::~Zel_BrowseButton() = default;
@@ -74,9 +74,9 @@ OLE_COLOR Zel_BrowseButton::BackColor() const
 
 void Zel_BrowseButton::setBackColor(OLE_COLOR New_BackColor)
 {
-    m_backColor = New_BackColor;
-    PropertyChanged(QStringLiteral("BackColor"));
-    applyBackColor();
+    if (setIfChanged(m_backColor, New_BackColor, QStringLiteral("BackColor"),
+            &Zel_BrowseButton::BackColorChanged))
+        setBackgroundColor(m_backColor);
 }
 
 QString Zel_BrowseButton::text() const
@@ -107,16 +107,6 @@ void Zel_BrowseButton::focusOutEvent(QFocusEvent* event)
 {
     EditorControl::focusOutEvent(event);
     focusLeft(event);
-}
-
-void Zel_BrowseButton::applyBackColor()
-{
-    const QColor back = Zel::toQColor(m_backColor, Qt::black);
-    QPalette p = palette();
-    p.setColor(QPalette::Base, back);
-    p.setColor(QPalette::Window, back);
-    setPalette(p);
-    update();
 }
 
 bool Zel_BrowseButton::eventFilter(QObject* watched, QEvent* event)
@@ -200,7 +190,7 @@ void Zel_BrowseButton::InitProperties()
 {
     applyCommon(CommonValues { true, 1, AmbientFont() });
     m_backColor = 0;
-    applyBackColor();
+    setBackgroundColor(m_backColor);
 }
 
 void Zel_BrowseButton::ReadProperties(const PropertyBag& bag)
@@ -209,7 +199,7 @@ void Zel_BrowseButton::ReadProperties(const PropertyBag& bag)
     const OLE_COLOR back = bag.readColor(QStringLiteral("BackColor"), 0);
     applyCommon(common);
     m_backColor = back;
-    applyBackColor();
+    setBackgroundColor(m_backColor);
     unlockView();
 }
 

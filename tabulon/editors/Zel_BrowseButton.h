@@ -17,7 +17,8 @@ class Zel_BrowseButton : public EditorControl
 {
     Q_OBJECT
     /// Back colour of the control and its text box (0 by default).
-    Q_PROPERTY(OLE_COLOR BackColor READ BackColor WRITE setBackColor)
+    /// A system colour follows the palette, also while the editor is open.
+    Q_PROPERTY(OLE_COLOR BackColor READ BackColor WRITE setBackColor NOTIFY BackColorChanged)
 
 public:
     explicit Zel_BrowseButton(QWidget* parent = nullptr);
@@ -53,6 +54,9 @@ Q_SIGNALS:
     void ChangeText(const QString& Text);
     /// The button was released while drawn pressed.
     void OpenBrowse();
+    /// BackColor changed, beside the events above; not raised when the colour it holds is
+    /// written again.
+    void BackColorChanged(OLE_COLOR backColor);
 
 protected:
     void applyFont(const QFont& font) override;
@@ -68,7 +72,6 @@ private:
     void focusLeft(const QFocusEvent* event);
     void setPressed(bool pressed);
     void unlockView();
-    void applyBackColor();
 
     QLineEdit* m_text; // Text1
     QLabel* m_label; // Label1

@@ -57,7 +57,7 @@ void Zel_ComboButton::Clear()
         m_combo->hidePopup();
         m_combo->clear();
     }
-    m_label->clear();
+    showText(QString());
 }
 
 void Zel_ComboButton::ShowDropDown()
@@ -75,8 +75,17 @@ QString Zel_ComboButton::SetText() const
 
 void Zel_ComboButton::setSetText(const QString& New_SetText)
 {
-    m_label->setText(New_SetText);
-    PropertyChanged(QStringLiteral("SetText"));
+    if (showText(New_SetText))
+        PropertyChanged(QStringLiteral("SetText"));
+}
+
+bool Zel_ComboButton::showText(const QString& text)
+{
+    if (text == m_label->text())
+        return false;
+    m_label->setText(text);
+    Q_EMIT SetTextChanged(text);
+    return true;
 }
 
 QStringList Zel_ComboButton::entries() const
@@ -94,7 +103,7 @@ bool Zel_ComboButton::isDroppedDown() const
 
 void Zel_ComboButton::entryChosen(int index)
 {
-    m_label->setText(m_combo->itemText(index));
+    showText(m_combo->itemText(index));
     Q_EMIT ItemChosen(m_label->text());
     Q_EMIT Click();
     layoutChildren();
@@ -182,9 +191,7 @@ void Zel_ComboButton::ReadProperties(const PropertyBag& bag)
     const QString text = bag.readString(QStringLiteral("SetText"), DefaultText);
     applyCommon(common);
     m_label->setText(text);
-    QPalette p = palette();
-    p.setColor(QPalette::Base, Zel::toQColor(Zel::WindowBackgroundColor, Qt::white));
-    setPalette(p);
+    setBackgroundColor(Zel::WindowBackgroundColor);
 }
 
 void Zel_ComboButton::WriteProperties(PropertyBag& bag) const

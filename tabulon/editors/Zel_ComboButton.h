@@ -14,8 +14,8 @@ namespace Tabulon {
 class Zel_ComboButton : public EditorControl
 {
     Q_OBJECT
-    /// The text of the label.
-    Q_PROPERTY(QString SetText READ SetText WRITE setSetText USER true)
+    /// The text of the label; a picked entry and Clear change it too.
+    Q_PROPERTY(QString SetText READ SetText WRITE setSetText NOTIFY SetTextChanged USER true)
 
 public:
     explicit Zel_ComboButton(QWidget* parent = nullptr);
@@ -49,6 +49,9 @@ Q_SIGNALS:
     void Click();
     /// An entry was picked; \a Text is its text, now shown in the label.
     void ItemChosen(const QString& Text);
+    /// The label's text changed (assigned, picked or cleared), beside the events above; not
+    /// raised when the text it shows is written again.
+    void SetTextChanged(const QString& setText);
 
 protected:
     void applyFont(const QFont& font) override;
@@ -62,6 +65,7 @@ protected:
 private:
     QComboBox* ensureCombo();
     void entryChosen(int index);
+    bool showText(const QString& text);
     void setPressed(bool pressed);
 
     QLabel* m_label; // Label1

@@ -65,9 +65,9 @@ qint32 Zel_SpinButton::Value() const
 
 void Zel_SpinButton::setValue(qint32 New_Value)
 {
-    m_value = New_Value;
+    setIfChanged(m_value, New_Value, QStringLiteral("Value"), &Zel_SpinButton::ValueChanged);
+    // Written also when the number is the same: typing may have left the text elsewhere.
     showNumber(New_Value);
-    PropertyChanged(QStringLiteral("Value"));
 }
 
 qint32 Zel_SpinButton::Min() const
@@ -77,8 +77,7 @@ qint32 Zel_SpinButton::Min() const
 
 void Zel_SpinButton::setMin(qint32 New_Min)
 {
-    m_min = New_Min;
-    PropertyChanged(QStringLiteral("Min"));
+    setIfChanged(m_min, New_Min, QStringLiteral("Min"), &Zel_SpinButton::MinChanged);
 }
 
 qint32 Zel_SpinButton::Max() const
@@ -88,8 +87,7 @@ qint32 Zel_SpinButton::Max() const
 
 void Zel_SpinButton::setMax(qint32 New_Max)
 {
-    m_max = New_Max;
-    PropertyChanged(QStringLiteral("Max"));
+    setIfChanged(m_max, New_Max, QStringLiteral("Max"), &Zel_SpinButton::MaxChanged);
 }
 
 qint32 Zel_SpinButton::ValueChange() const
@@ -99,8 +97,8 @@ qint32 Zel_SpinButton::ValueChange() const
 
 void Zel_SpinButton::setValueChange(qint32 New_ValueChange)
 {
-    m_valueChange = New_ValueChange;
-    PropertyChanged(QStringLiteral("ValueChange"));
+    setIfChanged(m_valueChange, New_ValueChange, QStringLiteral("ValueChange"),
+        &Zel_SpinButton::ValueChangeChanged);
 }
 
 bool Zel_SpinButton::ControlDirty() const
@@ -110,8 +108,8 @@ bool Zel_SpinButton::ControlDirty() const
 
 void Zel_SpinButton::setControlDirty(bool New_ControlDirty)
 {
-    m_controlDirty = New_ControlDirty;
-    PropertyChanged(QStringLiteral("ControlDirty"));
+    setIfChanged(m_controlDirty, New_ControlDirty, QStringLiteral("ControlDirty"),
+        &Zel_SpinButton::ControlDirtyChanged);
 }
 
 qint32 Zel_SpinButton::CheckValue(qint32& Value) const
@@ -168,7 +166,7 @@ bool Zel_SpinButton::textKeyPress(QKeyEvent* event)
     const qint16 shift = Zel::hostShift(event->modifiers());
     if (!m_text->text().isEmpty()) {
         // The number as it stands before the key acts on the text.
-        m_value = textNumber();
+        storeNumber(textNumber());
         Q_EMIT KeyDown(code, shift);
         if (code == 13)
             Q_EMIT ValueUpdate(textNumber());
@@ -210,6 +208,15 @@ void Zel_SpinButton::showNumber(qint32 number)
 {
     m_text->setText(QString::number(number));
     m_text->setCursorPosition(int(m_text->text().size()));
+}
+
+void Zel_SpinButton::storeNumber(qint32 number)
+{
+    // The user's number is the value now; only the host's assignment marks it for saving.
+    if (number == m_value)
+        return;
+    m_value = number;
+    Q_EMIT ValueChanged(m_value);
 }
 
 // --- the buttons ---
@@ -261,7 +268,7 @@ void Zel_SpinButton::mouseReleaseEvent(QMouseEvent* event)
             qint32 number = saturatedSum(textNumber(), step);
             number = CheckValue(number);
             m_text->setText(QString::number(number));
-            m_value = number;
+            storeNumber(number);
         }
         m_text->setCursorPosition(int(m_text->text().size()));
         Q_EMIT ValueUpdate(textNumber());
@@ -326,9 +333,7 @@ void Zel_SpinButton::ReadProperties(const PropertyBag& bag)
     m_max = max;
     m_valueChange = valueChange;
     m_controlDirty = controlDirty;
-    QPalette p = palette();
-    p.setColor(QPalette::Base, Zel::toQColor(Zel::WindowBackgroundColor, Qt::white));
-    setPalette(p);
+    setBackgroundColor(Zel::WindowBackgroundColor);
     showNumber(m_value);
 }
 

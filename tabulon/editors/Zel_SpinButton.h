@@ -14,15 +14,16 @@ class Zel_SpinButton : public EditorControl
 {
     Q_OBJECT
     /// The number; assigning writes it into the text box without a range check.
-    Q_PROPERTY(qint32 Value READ Value WRITE setValue USER true)
+    /// The number also follows a button step and a key typed in the text box.
+    Q_PROPERTY(qint32 Value READ Value WRITE setValue NOTIFY ValueChanged USER true)
     /// Lower limit (0 by default).
-    Q_PROPERTY(qint32 Min READ Min WRITE setMin)
+    Q_PROPERTY(qint32 Min READ Min WRITE setMin NOTIFY MinChanged)
     /// Upper limit (32000 by default); Min and Max both 0 accept any number.
-    Q_PROPERTY(qint32 Max READ Max WRITE setMax)
+    Q_PROPERTY(qint32 Max READ Max WRITE setMax NOTIFY MaxChanged)
     /// The step of one button click (1 by default).
-    Q_PROPERTY(qint32 ValueChange READ ValueChange WRITE setValueChange)
+    Q_PROPERTY(qint32 ValueChange READ ValueChange WRITE setValueChange NOTIFY ValueChangeChanged)
     /// A flag the host sets and reads; the editor only stores it.
-    Q_PROPERTY(bool ControlDirty READ ControlDirty WRITE setControlDirty)
+    Q_PROPERTY(bool ControlDirty READ ControlDirty WRITE setControlDirty NOTIFY ControlDirtyChanged)
 
 public:
     /// Which button the mouse holds.
@@ -78,6 +79,19 @@ Q_SIGNALS:
     /// The text changed by typing (after the range rule wrote it back); not for button steps.
     void TextChange(const QString& Text);
 
+    /// \name Change notices
+    ///@{
+
+    /// Each is raised once when its property's value changes (Value also when a button step or
+    /// a key in the text box stores the number), and not when the value it holds is written
+    /// again. They come beside the events above.
+    void ValueChanged(qint32 value);
+    void MinChanged(qint32 min);
+    void MaxChanged(qint32 max);
+    void ValueChangeChanged(qint32 valueChange);
+    void ControlDirtyChanged(bool controlDirty);
+    ///@}
+
 protected:
     void applyFont(const QFont& font) override;
     void layoutChildren() override;
@@ -91,6 +105,7 @@ private:
     void textChanged(const QString& text);
     bool textKeyPress(QKeyEvent* event);
     void showNumber(qint32 number);
+    void storeNumber(qint32 number);
     void setPressed(bool up, bool down);
     void releaseButtons();
 

@@ -215,13 +215,25 @@ void PropListEditors::placeTextBox(const QRect& where)
     const int textHeight = QFontMetrics(m_textBox->font()).height();
     const int rowTop = where.top() - 1;
     const int top = rowTop + int(std::floor((d->rowHeight - textHeight) / 2.0 + 0.5));
-    QPalette palette = m_textBox->palette();
-    palette.setColor(QPalette::Base, Zel::toQColor(Zel::WindowBackgroundColor, Qt::white));
-    palette.setColor(QPalette::Text, Zel::toQColor(d->props.fontNormal, Qt::black));
-    m_textBox->setPalette(palette);
+    setTextBoxColors(d->props.fontNormal, Zel::WindowBackgroundColor);
     placeEditor(m_textBox,
         QRect(where.left() + TextBoxInset, top, std::max(0, where.width() - TextBoxInset),
             textHeight));
+}
+
+void PropListEditors::setTextBoxColors(OLE_COLOR text, OLE_COLOR back)
+{
+    m_textBoxText = text;
+    m_textBoxBack = back;
+    applyPalette();
+}
+
+void PropListEditors::applyPalette()
+{
+    QPalette palette = m_textBox->palette();
+    palette.setColor(QPalette::Text, Zel::toQColor(m_textBoxText, Qt::black));
+    palette.setColor(QPalette::Base, Zel::toQColor(m_textBoxBack, Qt::white));
+    m_textBox->setPalette(palette);
 }
 
 void PropListEditors::startTextEdit()
@@ -248,12 +260,8 @@ void PropListEditors::startTextEdit()
 
     // The current row's caption colour, on the background that colour is chosen for.
     const bool selected = d->store.isSelected(row);
-    QPalette palette = m_textBox->palette();
-    palette.setColor(
-        QPalette::Text, Zel::toQColor(selected ? p.fontSelected : p.fontNormal, Qt::black));
-    palette.setColor(
-        QPalette::Base, Zel::toQColor(selected ? p.backSelected : p.backNormal, Qt::white));
-    m_textBox->setPalette(palette);
+    setTextBoxColors(
+        selected ? p.fontSelected : p.fontNormal, selected ? p.backSelected : p.backNormal);
     m_textBox->setText(d->store.at(row).Value);
     m_textBox->selectAll();
 

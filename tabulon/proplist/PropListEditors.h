@@ -7,6 +7,7 @@
 #include <QRect>
 #include <QString>
 #include <array>
+#include <common/OleColor.h>
 
 class QFocusEvent;
 class QKeyEvent;
@@ -56,6 +57,9 @@ public:
     QWidget* openEditor() const;
     /// Gives the editors the list font.
     void applyFont(const StdFont& font);
+    /// Resolves the text box's colours again, after the palette the system colours come from
+    /// changed; the other editors follow the palette themselves.
+    void applyPalette();
 
     QLineEdit* textBox() const { return m_textBox; }
 
@@ -69,6 +73,7 @@ private:
     QWidget* editorOf(QObject* watched) const;
     void placeEditor(QWidget* editor, const QRect& where);
     void placeTextBox(const QRect& where);
+    void setTextBoxColors(OLE_COLOR text, OLE_COLOR back);
     void openCombo(const Item& item, const QRect& where, bool dropDown);
     void openCalendar(const Item& item, const QRect& where, bool dropDown);
     void openColor(const Item& item, const QRect& where, bool dropDown);
@@ -92,6 +97,9 @@ private:
     Zel_DropCalendar* m_calendar; // Zel_DropCalendar1
     ColorSelector* m_color; // ColorSelector1
     bool m_spinCommitted = false;
+    // The text box's colours as the list holds them (system colours unresolved).
+    OLE_COLOR m_textBoxText = 0;
+    OLE_COLOR m_textBoxBack = 0xFFFFFF;
 };
 
 } // namespace Tabulon

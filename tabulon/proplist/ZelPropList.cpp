@@ -1513,6 +1513,9 @@ void ZelPropList::changeEvent(QEvent* event)
         // from the palette they were set up under.
         d->buttonFaceRgb = std::max(0, Zel::TranslateColor(Zel::ButtonFaceColor));
         d->applyEnabled();
+        // So does an open text box.
+        if (d->editors)
+            d->editors->applyPalette();
         d->surface->update();
     }
 }

@@ -130,6 +130,7 @@ private Q_SLOTS:
     void everyPropertyRoundTrips()
     {
         RoundTripOptions options;
+        options.notifyRequired = true;
         const QString faults
             = checkPropertyRoundTrip([] { return std::make_unique<Zel_BrowseButton>(); }, options);
         QVERIFY2(faults.isEmpty(), qPrintable(faults));

@@ -191,9 +191,14 @@ private Q_SLOTS:
     void changeMonthCrossesYearsAndRebuildsTheDays()
     {
         Fixture f(12, 2002);
+        QSignalSpy months(&f.calendar, &clsCalendar::ShownMonthChanged);
+        QSignalSpy years(&f.calendar, &clsCalendar::ShownYearChanged);
         f.calendar.ChangeMonth(1);
         QCOMPARE(f.calendar.ShownMonth(), qint16(1));
         QCOMPARE(f.calendar.ShownYear(), qint16(2003));
+        QCOMPARE(months.count(), 1);
+        QCOMPARE(years.count(), 1);
+        QCOMPARE(years.at(0).at(0).value<qint16>(), qint16(2003));
         QCOMPARE(f.calendar.MonthDataCol().Item(1)->DateTime(), QDate(2003, 1, 1));
         f.calendar.ChangeMonth(0);
         f.calendar.ChangeMonth(0);
@@ -201,8 +206,11 @@ private Q_SLOTS:
         QCOMPARE(f.calendar.ShownYear(), qint16(2002));
         QCOMPARE(f.calendar.MonthDataCol().Count(), 30);
         QCOMPARE(f.calendar.MonthDataCol().Item(30)->DateTime(), QDate(2002, 11, 30));
+        QCOMPARE(months.count(), 3);
+        QCOMPARE(years.count(), 2);
         f.calendar.ChangeMonth(7);
         QCOMPARE(f.calendar.ShownMonth(), qint16(11));
+        QCOMPARE(months.count(), 3);
         // November 2002 starts on a Friday: the drawing follows the new month.
         QCOMPARE(inkInCell(f.surface, 3), 0);
         QVERIFY(inkInCell(f.surface, 4) > 0);
@@ -220,8 +228,11 @@ private Q_SLOTS:
             QVERIFY(!day->Selected());
         f.calendar.ChangeMonth(0);
         QVERIFY(f.calendar.MonthDataCol().Item(29)->Selected());
-        // Setting the month directly starts a fresh month with nothing selected.
+        // Setting the month directly starts a fresh month with nothing selected, also when
+        // it is the month shown (which is no change to report).
+        QSignalSpy months(&f.calendar, &clsCalendar::ShownMonthChanged);
         f.calendar.setShownMonth(2);
+        QCOMPARE(months.count(), 0);
         QCOMPARE(f.calendar.SelectedDays().Count(), 0);
         QVERIFY(!f.calendar.MonthDataCol().Item(29)->Selected());
     }

@@ -224,6 +224,40 @@ private Q_SLOTS:
         QCOMPARE(s.events.size(), 4);
     }
 
+    void selectedColorChangedFollowsEveryWayTheColourChanges()
+    {
+        Shown s;
+        QObject::connect(&s.selector, &ColorSelector::SelectedColorChanged,
+            [&](qint32 color) { s.events << QStringLiteral("Changed %1").arg(color); });
+        QSignalSpy views(&s.selector, &ColorSelector::ViewColorChanged);
+        s.open();
+        s.clickCell(paletteCell(3, 2));
+        QCOMPARE(s.events,
+            QStringList({ QStringLiteral("Changed 255"), QStringLiteral("Hex #FF0000"),
+                QStringLiteral("Long 255") }));
+        // The same colour again is reported as a choice, not as a change.
+        s.events.clear();
+        s.open();
+        s.clickCell(paletteCell(3, 2));
+        QCOMPARE(
+            s.events, QStringList({ QStringLiteral("Hex #FF0000"), QStringLiteral("Long 255") }));
+
+        // ClickColor and ViewColor raise no event, but the colour did change.
+        s.events.clear();
+        s.selector.ClickColor(QStringLiteral("#00FF00"));
+        QCOMPARE(s.events, QStringList({ QStringLiteral("Changed 65280") }));
+        s.selector.setViewColor(qint32(0x123456));
+        QCOMPARE(views.count(), 1);
+        QCOMPARE(s.events.last(), QStringLiteral("Changed %1").arg(0x123456));
+        // The view colour written again brings its colour back after the user chose another.
+        s.open();
+        s.clickCell(paletteCell(3, 2));
+        s.selector.setViewColor(qint32(0x123456));
+        QCOMPARE(s.selector.SelectedColor(), qint32(0x123456));
+        QCOMPARE(views.count(), 1);
+        QCOMPARE(s.events.last(), QStringLiteral("Changed %1").arg(0x123456));
+    }
+
     void systemColoursAndBack()
     {
         Shown s;
@@ -504,6 +538,7 @@ private Q_SLOTS:
     void everyPropertyRoundTrips()
     {
         RoundTripOptions options;
+        options.notifyRequired = true;
         options.values.insert("ViewColor", QVariant(qint32(0x123456)));
         const QString faults
             = checkPropertyRoundTrip([] { return std::make_unique<ColorSelector>(); }, options);

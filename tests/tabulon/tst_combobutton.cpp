@@ -45,18 +45,28 @@ private Q_SLOTS:
         QVERIFY(list);
 
         QStringList order;
+        connect(combo, &Zel_ComboButton::SetTextChanged, this,
+            [&](const QString& text) { order << QStringLiteral("text ") + text; });
         connect(combo, &Zel_ComboButton::ItemChosen, this,
             [&](const QString& text) { order << QStringLiteral("chosen ") + text; });
         connect(combo, &Zel_ComboButton::Click, this, [&] { order << QStringLiteral("click"); });
+        Q_EMIT list->activated(2);
+        QCOMPARE(order,
+            QStringList({ QStringLiteral("text two"), QStringLiteral("chosen two"),
+                QStringLiteral("click") }));
+        // Picking the entry the label shows already changes no text.
+        order.clear();
         Q_EMIT list->activated(2);
         QCOMPARE(order, QStringList({ QStringLiteral("chosen two"), QStringLiteral("click") }));
         QCOMPARE(combo->SetText(), QStringLiteral("two"));
         QCOMPARE(
             combo->findChild<QLabel*>(QStringLiteral("Label1"))->text(), QStringLiteral("two"));
 
+        order.clear();
         combo->Clear();
         QVERIFY(combo->entries().isEmpty());
         QVERIFY(combo->SetText().isEmpty());
+        QCOMPARE(order, QStringList({ QStringLiteral("text ") }));
     }
 
     void opensOnlyWhenReleasedOnTheButton()
@@ -119,6 +129,7 @@ private Q_SLOTS:
     void everyPropertyRoundTrips()
     {
         RoundTripOptions options;
+        options.notifyRequired = true;
         const QString faults
             = checkPropertyRoundTrip([] { return std::make_unique<Zel_ComboButton>(); }, options);
         QVERIFY2(faults.isEmpty(), qPrintable(faults));

@@ -200,11 +200,20 @@ private Q_SLOTS:
         Shown s;
         s.editor.setCaptionDate(QDate(2004, 2, 10));
         QSignalSpy changed(&s.editor, &Zel_DropCalendar::ChangeDate);
+        QStringList order;
+        connect(&s.editor, &Zel_DropCalendar::CaptionDateChanged, this,
+            [&](const QDate& date) { order << QStringLiteral("caption ") + date.toString(); });
+        connect(&s.editor, &Zel_DropCalendar::ChangeDate, this,
+            [&](const QDate& date) { order << QStringLiteral("change ") + date.toString(); });
         s.clickDropButton();
         PictureBox* popup = popupOf(s.editor);
+        QVERIFY(order.isEmpty()); // opening shows the date it has
         QTest::mousePress(popup, Qt::LeftButton, {}, cellCentre(6 + 20)); // the 21st
         QCOMPARE(changed.count(), 1);
         QCOMPARE(changed.at(0).at(0).toDate(), QDate(2004, 2, 21));
+        const QString day = QDate(2004, 2, 21).toString();
+        QCOMPARE(order,
+            QStringList({ QStringLiteral("caption ") + day, QStringLiteral("change ") + day }));
         QVERIFY(s.editor.isPopupVisible());
         QTest::mouseRelease(popup, Qt::LeftButton, {}, cellCentre(6 + 20));
         QVERIFY(!s.editor.isPopupVisible());
@@ -217,13 +226,17 @@ private Q_SLOTS:
         Shown s;
         s.editor.setCaptionDate(QDate(2004, 12, 1));
         QSignalSpy changed(&s.editor, &Zel_DropCalendar::ChangeDate);
+        QSignalSpy captions(&s.editor, &Zel_DropCalendar::CaptionDateChanged);
+        QSignalSpy years(s.editor.calendar(), &clsCalendar::ShownYearChanged);
         s.clickDropButton();
         PictureBox* popup = popupOf(s.editor);
         QTest::mouseClick(popup, Qt::LeftButton, {}, clsCalendar::nextButtonRect(180).center());
         QVERIFY(s.editor.isPopupVisible());
         QCOMPARE(s.editor.calendar()->ShownMonth(), qint16(1));
         QCOMPARE(s.editor.calendar()->ShownYear(), qint16(2005));
+        QCOMPARE(years.count(), 1);
         QCOMPARE(changed.count(), 0);
+        QCOMPARE(captions.count(), 0);
         // A press on an empty cell takes no date but closes on release.
         QTest::mouseClick(popup, Qt::LeftButton, {}, cellCentre(0));
         QVERIFY(!s.editor.isPopupVisible());
@@ -324,6 +337,7 @@ private Q_SLOTS:
     void everyPropertyRoundTrips()
     {
         RoundTripOptions options;
+        options.notifyRequired = true;
         const QString faults
             = checkPropertyRoundTrip([] { return std::make_unique<Zel_DropCalendar>(); }, options);
         QVERIFY2(faults.isEmpty(), qPrintable(faults));

@@ -12,6 +12,7 @@
 #include <common/HostConvert.h>
 #include <common/OleColor.h>
 #include <common/PictureBox.h>
+#include <common/PropertyBag.h>
 #include <tabulon/ZelPropList.h>
 #include <tabulon/calendar/Zel_DropCalendar.h>
 #include <tabulon/colorselector/ColorPopup.h>
@@ -198,6 +199,74 @@ private Q_SLOTS:
                 = contrastOf(editor, QRect(0, 0, editor->width() - 24, editor->height()));
             QVERIFY2(contrast >= LegibleContrast,
                 qPrintable(QStringLiteral("%1: %2").arg(QLatin1String(c.editor)).arg(contrast)));
+        }
+    }
+
+    void anOpenEditorFollowsAPaletteChange_data()
+    {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QString>("editorName");
+        // The date and colour faces keep the white of their own BackColor.
+        QTest::addColumn<bool>("windowColoured");
+        QTest::newRow("text") << 1 << QStringLiteral("txtEdit") << true;
+        QTest::newRow("spin") << 2 << QStringLiteral("Zel_SpinButton1") << true;
+        QTest::newRow("combo") << 3 << QStringLiteral("Zel_ComboButton1") << true;
+        QTest::newRow("browse") << 4 << QStringLiteral("Zel_BrowseButton1") << true;
+        QTest::newRow("date") << 5 << QStringLiteral("Zel_DropCalendar1") << false;
+        QTest::newRow("colour") << 6 << QStringLiteral("ColorSelector1") << false;
+    }
+
+    void anOpenEditorFollowsAPaletteChange()
+    {
+        QFETCH(int, row);
+        QFETCH(QString, editorName);
+        QFETCH(bool, windowColoured);
+        Form form;
+        QVERIFY(form.show());
+        connect(form.list, &ZelPropList::ComboAddItem, this,
+            [](QStringList& items, QString&) { items << QStringLiteral("round"); });
+        form.click(row);
+        auto* editor = form.list->findChild<QWidget*>(editorName);
+        QVERIFY(editor && editor->isVisible());
+        QCoreApplication::processEvents();
+        // The value text, left of any drop or browse button.
+        const QRect text(0, 0, editor->width() - 24, editor->height());
+        QVERIFY(qGray(backgroundIn(editor->grab().toImage(), text)) > 128);
+
+        // The palette turns dark while the editor stays open.
+        QApplication::setPalette(darkPalette());
+        QCoreApplication::processEvents();
+        QVERIFY(editor->isVisible());
+        const QImage dark = editor->grab().toImage();
+        if (windowColoured)
+            QCOMPARE(QColor(backgroundIn(dark, text)), darkPalette().color(QPalette::Base));
+        const int contrast = contrastIn(dark, text);
+        QVERIFY2(
+            contrast >= LegibleContrast, qPrintable(QStringLiteral("contrast %1").arg(contrast)));
+    }
+
+    void editorsOnTheirOwnFollowAPaletteChange()
+    {
+        // Read from a bag, the spin and combo editors take the window colour; the browse
+        // editor is given it as its BackColor. It follows the palette from then on.
+        Zel_SpinButton spin;
+        Zel_ComboButton combo;
+        Zel_BrowseButton browse;
+        spin.ReadProperties(PropertyBag());
+        combo.ReadProperties(PropertyBag());
+        browse.setBackColor(Zel::WindowBackgroundColor);
+        browse.UserValue(QStringLiteral("a.png"));
+        for (QWidget* editor : std::initializer_list<QWidget*> { &spin, &combo, &browse }) {
+            editor->resize(120, 22);
+            editor->show();
+        }
+        QApplication::setPalette(darkPalette());
+        QCoreApplication::processEvents();
+        for (QWidget* editor : std::initializer_list<QWidget*> { &spin, &combo, &browse }) {
+            const QImage face = editor->grab().toImage();
+            const QRect text(0, 0, editor->width() - 24, editor->height());
+            QCOMPARE(QColor(backgroundIn(face, text)), darkPalette().color(QPalette::Base));
+            QVERIFY2(contrastIn(face, text) >= LegibleContrast, editor->metaObject()->className());
         }
     }
 

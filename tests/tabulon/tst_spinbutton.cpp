@@ -222,9 +222,45 @@ private Q_SLOTS:
         QCOMPARE(read.property("Value").toInt(), 17);
     }
 
+    void valueChangedFollowsTheUsersNumber()
+    {
+        auto spin = makeSpin(0, 0);
+        spin->setValue(4);
+        QSignalSpy values(spin.get(), &Zel_SpinButton::ValueChanged);
+        QSignalSpy marks(spin.get(), &UserControl::propertyChanged);
+        // A step stores the number: the value changes, nothing is marked for saving.
+        QTest::mouseClick(spin.get(), Qt::LeftButton, {}, spin->upButtonRect().center());
+        QCOMPARE(values.count(), 1);
+        QCOMPARE(values.at(0).at(0).value<qint32>(), 5);
+        // Keys store the number the text shows before each of them; Enter the whole of it.
+        retype(*spin, QStringLiteral("42"));
+        QTest::keyClick(textOf(*spin), Qt::Key_Return);
+        QCOMPARE(values.last().at(0).value<qint32>(), 42);
+        QCOMPARE(spin->Value(), 42);
+        const qsizetype count = values.count();
+        QTest::keyClick(textOf(*spin), Qt::Key_Return);
+        QCOMPARE(values.count(), count);
+        QCOMPARE(marks.count(), 0);
+    }
+
+    void theSameValueAgainRewritesTheText()
+    {
+        auto spin = makeSpin(0, 0);
+        // The last key typed is in the text but not yet in the value.
+        retype(*spin, QStringLiteral("123"));
+        QCOMPARE(spin->Value(), 12);
+        QSignalSpy values(spin.get(), &Zel_SpinButton::ValueChanged);
+        QSignalSpy marks(spin.get(), &UserControl::propertyChanged);
+        spin->setValue(12);
+        QCOMPARE(textOf(*spin)->text(), QStringLiteral("12"));
+        QCOMPARE(values.count(), 0);
+        QCOMPARE(marks.count(), 0);
+    }
+
     void everyPropertyRoundTrips()
     {
         RoundTripOptions options;
+        options.notifyRequired = true;
         const QString faults
             = checkPropertyRoundTrip([] { return std::make_unique<Zel_SpinButton>(); }, options);
         QVERIFY2(faults.isEmpty(), qPrintable(faults));
