@@ -118,9 +118,12 @@ case "$cmd" in
     elif [ $# -gt 0 ]; then
       target=$1 seconds=${2:-60}
     fi
-    [ "$target" != all ] && export TARGET=fuzz_$target
+    # Only the fuzz programs and what they link; the studio is configured
+    # for its page reader.
+    export TARGET=zel_fuzzers
+    [ "$target" != all ] && TARGET=fuzz_$target
     CC=clang CXX=clang++ build build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-      -DZEL_BUILD_FUZZERS=ON -DBUILD_TESTING=OFF -DZEL_BUILD_BENCHMARKS=OFF -DZEL_BUILD_STUDIO=OFF
+      -DZEL_BUILD_FUZZERS=ON -DBUILD_TESTING=OFF -DZEL_BUILD_BENCHMARKS=OFF -DZEL_BUILD_STUDIO=ON
     if [ "$target" != all ]; then
       run_fuzzer build-fuzz "$target" "$seconds"
       exit

@@ -74,7 +74,8 @@ QString quoted(const QString& text)
             out += QStringLiteral("\\n");
         else if (c == u'\t')
             out += QStringLiteral("\\t");
-        else if (c.unicode() < 0x20 || c == u'\x7f' || c.category() == QChar::Separator_Space)
+        else if (c.unicode() < 0x20 || c == u'\x7f'
+            || (c != u' ' && c.category() == QChar::Separator_Space))
             out += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
         else
             out += c;

@@ -1,6 +1,7 @@
 #include "HtmlPageReader.h"
 
 #include <QStringDecoder>
+#include <algorithm>
 #include <gumbo.h>
 #include <memory>
 
@@ -48,6 +49,8 @@ struct Scan
     QList<const GumboElement*> maps;
     QList<FoundArea> areas;
     QList<const GumboElement*> images;
+    /// The studio's rescaling scripts.
+    QList<const GumboElement*> scripts;
     QString title;
     const GumboElement* titleElement = nullptr;
     const GumboElement* dateMeta = nullptr;
@@ -105,6 +108,13 @@ void scan(const GumboNode* root, Scan& found)
         case GUMBO_TAG_HEAD:
             if (!found.head)
                 found.head = &element;
+            break;
+        case GUMBO_TAG_SCRIPT:
+            // Only the element: the marker in a comment or a value is text.
+            if (element.original_tag.length > 0
+                && gumbo_get_attribute(
+                    &element.attributes, HtmlPageReader::responsiveMarker().toUtf8().constData()))
+                found.scripts << &element;
             break;
         default:
             break;
@@ -173,6 +183,65 @@ void findHeadFields(const QByteArray& page, size_t mapStart, const Scan& scanned
         frame.headEnd = position(headEnd);
 }
 
+// The studio's scripts before \a mapStart and from \a mapEnd on, as places
+// in the frame's `before` and `after`, so saving replaces just them.
+void findScripts(
+    const QByteArray& page, size_t mapStart, size_t mapEnd, const Scan& scanned, PageFrame& frame)
+{
+    const auto position
+        = [&page](size_t offset) { return QString::fromUtf8(page.left(qsizetype(offset))).size(); };
+    const qsizetype afterStart = position(mapEnd);
+    for (const GumboElement* script : scanned.scripts) {
+        const size_t from = script->start_pos.offset;
+        size_t to = script->original_end_tag.length > 0
+            ? script->end_pos.offset + script->original_end_tag.length
+            : size_t(page.size());
+        if (to < size_t(page.size()) && page.at(qsizetype(to)) == '\n')
+            ++to;
+        PageFrame::Span span;
+        span.at = position(from);
+        span.length = position(to) - span.at;
+        if (to <= mapStart) {
+            frame.scriptsBefore << span;
+        } else if (from >= mapEnd) {
+            span.at -= afterStart;
+            frame.scriptsAfter << span;
+        }
+    }
+    // In page order, which the tree need not keep.
+    const auto byPlace
+        = [](const PageFrame::Span& a, const PageFrame::Span& b) { return a.at < b.at; };
+    std::sort(frame.scriptsBefore.begin(), frame.scriptsBefore.end(), byPlace);
+    std::sort(frame.scriptsAfter.begin(), frame.scriptsAfter.end(), byPlace);
+}
+
+// Whether \a text is only blanks and complete comments, which may follow an
+// area anywhere in a map without changing any element around it. Anything
+// doubtful counts as markup.
+bool isInert(const QString& text)
+{
+    const QLatin1String open("<!--"), close("-->");
+    qsizetype at = 0;
+    while (at < text.size()) {
+        if (text.at(at).isSpace()) {
+            ++at;
+            continue;
+        }
+        if (!QStringView(text).mid(at).startsWith(open))
+            return false;
+        const qsizetype body = at + open.size();
+        const qsizetype end = text.indexOf(close, body);
+        if (end < 0)
+            return false;
+        // "<!-->", "<!--->" and "--!>" end a comment early.
+        const QStringView inside = QStringView(text).mid(body, end - body);
+        if (inside.startsWith(u'>') || inside.startsWith(u"->") || inside.contains(u"--!>"))
+            return false;
+        at = end + close.size();
+    }
+    return true;
+}
+
 PageMap pageMapOf(const QByteArray& page, const GumboElement& map, const QList<FoundArea>& areas,
     const Scan& scanned)
 {
@@ -190,6 +259,11 @@ PageMap pageMapOf(const QByteArray& page, const GumboElement& map, const QList<F
         if (found.map == &map && found.element->original_tag.length > 0)
             own << found.element;
     }
+    // In page order: the tree can hold an area the parser moved out of a
+    // table before the ones written before it.
+    std::stable_sort(own.begin(), own.end(), [](const GumboElement* a, const GumboElement* b) {
+        return a->start_pos.offset < b->start_pos.offset;
+    });
     const bool closed = map.original_end_tag.length > 0;
     const size_t start = map.start_pos.offset;
     const size_t contentStart = tagEnd(map);
@@ -204,11 +278,16 @@ PageMap pageMapOf(const QByteArray& page, const GumboElement& map, const QList<F
     frame.mapStartTag = text(map.original_tag);
     frame.mapEndTag = text(map.original_end_tag);
     frame.after = slice(end, size_t(page.size()));
+    findScripts(page, start, end, scanned, frame);
     frame.leading = slice(contentStart, own.isEmpty() ? contentEnd : own.first()->start_pos.offset);
     for (int i = 0; i < own.size(); ++i) {
         MapArea area = areaOf(*own.at(i));
-        if (i + 1 < own.size())
-            area.trailing = slice(tagEnd(*own.at(i)), own.at(i + 1)->start_pos.offset);
+        if (i + 1 < own.size()) {
+            const QString piece = slice(tagEnd(*own.at(i)), own.at(i + 1)->start_pos.offset);
+            const bool inert = isInert(piece);
+            area.trailing = inert ? piece : QString();
+            frame.between << (inert ? QString() : piece);
+        }
         result.areas << area;
     }
     if (!own.isEmpty())
@@ -287,7 +366,7 @@ bool HtmlPageReader::read(const QByteArray& source, HtmlPage* result, PageError*
                                .arg(content);
         }
     }
-    found.responsive = page.contains(responsiveMarker().toUtf8());
+    found.responsive = !scanned.scripts.isEmpty();
     for (const FoundArea& area : std::as_const(scanned.areas)) {
         if (!area.map)
             found.areasOutsideMaps << int(area.element->start_pos.line);

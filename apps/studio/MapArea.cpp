@@ -109,11 +109,31 @@ QString AreaShape::coordsText(const QList<double>& numbers)
 
 QString AreaShape::escapeAttribute(const QString& value)
 {
-    QString text = value;
-    return text.replace(QLatin1Char('&'), QLatin1String("&amp;"))
-        .replace(QLatin1Char('"'), QLatin1String("&quot;"))
-        .replace(QLatin1Char('<'), QLatin1String("&lt;"))
-        .replace(QLatin1Char('>'), QLatin1String("&gt;"));
+    QString text;
+    text.reserve(value.size());
+    for (const char32_t c : QStringView(value).toUcs4()) {
+        // A page's line breaks reach the parser as LF alone, and it reads a
+        // control character or noncharacter written as it is as U+FFFD: a
+        // carriage return or such a character only comes back as a reference.
+        const bool control = c == u'\r' || (c < 0x20 && c != u'\t' && c != u'\n' && c != u'\f')
+            || (c >= 0x7f && c <= 0x9f);
+        const bool nonCharacter = (c >= 0xfdd0 && c <= 0xfdef) || (c & 0xfffe) == 0xfffe;
+        if (c == u'&')
+            text += QLatin1String("&amp;");
+        else if (c == u'"')
+            text += QLatin1String("&quot;");
+        else if (c == u'<')
+            text += QLatin1String("&lt;");
+        else if (c == u'>')
+            text += QLatin1String("&gt;");
+        else if (control || nonCharacter)
+            text += QStringLiteral("&#%1;").arg(uint(c));
+        else if (QChar::requiresSurrogates(c))
+            text.append(QChar(QChar::highSurrogate(c))).append(QChar(QChar::lowSurrogate(c)));
+        else
+            text += QChar(char16_t(c)); // not fromUcs4(), which drops a byte order mark
+    }
+    return text;
 }
 
 // --- AreaGeometry ------------------------------------------------------------
@@ -266,8 +286,15 @@ AreaGeometry MapArea::geometry() const
 QString MapArea::generatedTag() const
 {
     QString tag = QStringLiteral("<area");
-    for (const HtmlAttribute& a : attributes) {
-        tag += QLatin1Char(' ') + a.name;
+    for (int i = 0; i < attributes.size(); ++i) {
+        const HtmlAttribute& a = attributes.at(i);
+        // After a name without a value, a name that starts with "=" would
+        // become that name's value; "/" ends the name as a blank does, and
+        // the next one is read as a name.
+        const bool afterBareName = i > 0 && !attributes.at(i - 1).hasValue;
+        tag += (afterBareName && a.name.startsWith(QLatin1Char('=')) ? QLatin1Char('/')
+                                                                     : QLatin1Char(' '))
+            + a.name;
         if (a.hasValue)
             tag += QStringLiteral("=\"%1\"").arg(AreaShape::escapeAttribute(a.value));
     }

@@ -46,8 +46,9 @@ struct MapArea
     /// The tag as it stood in the page it was read from; cleared by any
     /// change, so an untouched area is written back character for character.
     QString sourceTag;
-    /// What followed the tag in the page up to the next area (blanks,
-    /// comments, other elements inside the map).
+    /// What followed the tag in the page up to the next area when it is
+    /// only blanks and comments (other markup stays in the page's place:
+    /// PageFrame::between).
     QString trailing;
     /// The line of the page or area list the area came from (0 when drawn).
     int line = 0;

@@ -17,6 +17,11 @@ struct PageFrame
     QString leading;
     /// Between the last area and the map's end tag.
     QString closing;
+    /// What stood after each area but the last that is more than blanks and
+    /// comments (elements, text): it keeps its place between the n-th and
+    /// the next area whatever their order, so moving areas changes no
+    /// element around them. Blanks and comments travel with their area.
+    QStringList between;
     /// "</map>" as written; "" when the page never closed the map.
     QString mapEndTag;
     QString after;
@@ -33,6 +38,10 @@ struct PageFrame
     Span dateTag;
     /// Where a head element the page lacks goes (before `</head>`); -1 when nowhere.
     qsizetype headEnd = -1;
+    /// The rescaling scripts the studio added before, in `before` and in
+    /// `after`: each script element with the line break after it.
+    QList<Span> scriptsBefore;
+    QList<Span> scriptsAfter;
     /// The title and date the document took from the page: while they stand,
     /// the head is written back as it was read.
     QString title;

@@ -40,13 +40,13 @@ QStringList missingTargets(const MapDocument& document, QStringList* labels)
     return targets;
 }
 
-// Removes the rescaling script the studio added to a page before.
-QString withoutScript(QString text)
+// \a text without the rescaling scripts the studio added to the page before.
+QString withoutScripts(QString text, const QList<PageFrame::Span>& scripts)
 {
-    static const QRegularExpression script(
-        QStringLiteral("<script %1>.*?</script>\\n?").arg(HtmlPageReader::responsiveMarker()),
-        QRegularExpression::DotMatchesEverythingOption);
-    return text.remove(script);
+    // Back to front, so each place still stands where the page had it.
+    for (qsizetype i = scripts.size() - 1; i >= 0; --i)
+        text.remove(scripts.at(i).at, scripts.at(i).length);
+    return text;
 }
 
 QString dateTag(const QDate& date)
@@ -55,7 +55,8 @@ QString dateTag(const QDate& date)
 }
 
 // The text before the map with the head's title and date as the document
-// holds them; what the person did not change stays as the page wrote it.
+// holds them and without the studio's scripts; what the person did not
+// change stays as the page wrote it.
 QString withHeadFields(const MapDocument& document)
 {
     const PageFrame& frame = *document.frame();
@@ -79,9 +80,11 @@ QString withHeadFields(const MapDocument& document)
         place(frame.dateTag, tag, tag.isEmpty() ? QString() : tag + QLatin1Char('\n'));
     }
     if (document.title() != frame.title) {
-        const QString title = document.title().toHtmlEscaped();
+        const QString title = escaped(document.title());
         place(frame.titleText, title, QStringLiteral("<title>%1</title>\n").arg(title));
     }
+    for (const PageFrame::Span& script : frame.scriptsBefore)
+        splices.append({ script.at, script.length, QString() });
     // Back to front, so each place still stands where the page had it.
     std::stable_sort(splices.begin(), splices.end(),
         [](const Splice& a, const Splice& b) { return a.at > b.at; });
@@ -102,20 +105,37 @@ PageWriter::PageWriter(const MapDocument& document)
 }
 
 QString PageWriter::mapText(const MapDocument& document, const QString& startTag,
-    const QString& leading, const QString& closing, const QString& endTag)
+    const QString& leading, const QStringList& between, const QString& closing,
+    const QString& endTag)
 {
-    // A new area takes the indent of the line the first area is on.
-    const QString lineBreak = QLatin1Char('\n') + leading.section(QLatin1Char('\n'), -1);
+    // A new area takes the indent of the line the first area is on: its
+    // blanks, not the markup that may stand before the area.
+    const QString firstLine = leading.section(QLatin1Char('\n'), -1);
+    qsizetype indent = 0;
+    while (indent < firstLine.size()
+        && (firstLine.at(indent) == u' ' || firstLine.at(indent) == u'\t'))
+        ++indent;
+    const QString lineBreak = QLatin1Char('\n') + firstLine.left(indent);
     QString text = startTag + leading;
     const QList<MapArea>& areas = document.areas();
     for (int i = 0; i < areas.size(); ++i) {
         m_spans.append({ areas.at(i).id, m_text.size() + text.size() });
         text += areas.at(i).tag();
         const QString& trailing = areas.at(i).trailing;
-        if (i + 1 < areas.size())
-            text += trailing.isEmpty() ? lineBreak : trailing;
-        else if (!trailing.trimmed().isEmpty())
+        if (i + 1 < areas.size()) {
+            const QString& place = i < between.size() ? between.at(i) : QString();
+            text += trailing.isEmpty() && place.isEmpty() ? lineBreak : trailing + place;
+        } else if (!trailing.trimmed().isEmpty()) {
             text += trailing; // what stood after an area moved to the end stays with it
+        }
+    }
+    // The places of areas deleted keep their markup. Each stood before an
+    // area's tag; before the rest of the page a text ending in "<" would
+    // open a tag with what follows, so a line break keeps it text.
+    for (qsizetype i = std::max<qsizetype>(areas.size() - 1, 0); i < between.size(); ++i) {
+        text += between.at(i);
+        if (!between.at(i).isEmpty() && !between.at(i).back().isSpace())
+            text += lineBreak;
     }
     return text + closing + endTag;
 }
@@ -142,7 +162,7 @@ void PageWriter::writeGenerated(const MapDocument& document)
                   .arg(title, mapName, pictureStyle);
     m_mapStart = m_text.size();
     m_text += mapText(document, QStringLiteral("<map name=\"%1\">").arg(mapName),
-        QLatin1Char('\n') + Indent, QStringLiteral("\n"), QStringLiteral("</map>"));
+        QLatin1Char('\n') + Indent, {}, QStringLiteral("\n"), QStringLiteral("</map>"));
     m_text += QLatin1Char('\n');
     m_mapEnd = m_text.size();
 
@@ -164,11 +184,12 @@ void PageWriter::writeGenerated(const MapDocument& document)
 void PageWriter::writeFramed(const MapDocument& document)
 {
     const PageFrame& frame = *document.frame();
-    m_text = withoutScript(withHeadFields(document));
+    m_text = withHeadFields(document);
     m_mapStart = m_text.size();
-    m_text += mapText(document, frame.mapStartTag, frame.leading, frame.closing, frame.mapEndTag);
+    m_text += mapText(
+        document, frame.mapStartTag, frame.leading, frame.between, frame.closing, frame.mapEndTag);
     m_mapEnd = m_text.size();
-    QString after = withoutScript(frame.after);
+    QString after = withoutScripts(frame.after, frame.scriptsAfter);
     if (document.responsive()) {
         static const QRegularExpression bodyEnd(
             QStringLiteral("</body\\s*>"), QRegularExpression::CaseInsensitiveOption);

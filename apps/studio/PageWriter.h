@@ -45,7 +45,7 @@ private:
     void writeGenerated(const MapDocument& document);
     void writeFramed(const MapDocument& document);
     QString mapText(const MapDocument& document, const QString& startTag, const QString& leading,
-        const QString& closing, const QString& endTag);
+        const QStringList& between, const QString& closing, const QString& endTag);
 
     QString m_text;
     QList<Span> m_spans;
