@@ -1,9 +1,10 @@
 #pragma once
 
+#include "../../common/KeyIndex_p.h"
+
 #include <QHash>
 #include <QSet>
 #include <QString>
-#include <common/KeyIndex_p.h>
 #include <utility>
 #include <vector>
 

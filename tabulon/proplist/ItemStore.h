@@ -1,9 +1,9 @@
 #pragma once
 
+#include "../../common/KeyIndex_p.h"
 #include "PropItem.h"
 
 #include <QString>
-#include <common/KeyIndex_p.h>
 #include <vector>
 
 namespace Tabulon {

@@ -1,5 +1,6 @@
+#include "../../common/KeyIndex_p.h"
+
 #include <QTest>
-#include <common/KeyIndex_p.h>
 #include <vector>
 
 // The index the item and row stores share. Keys whose hashes collide sit in
