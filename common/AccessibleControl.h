@@ -2,6 +2,7 @@
 
 #include <QAccessibleWidget>
 #include <QHash>
+#include <common/zelcommon_export.h>
 #include <functional>
 
 namespace Zel {
@@ -11,7 +12,7 @@ namespace Zel {
 /// come first among the children, the control's child widgets (scroll bars, editors) after
 /// them. Everything is read from the control when asked, so nothing goes stale when the
 /// control changes; a part beyond the count is simply no longer valid.
-class AccessibleControl : public QAccessibleWidget
+class ZELCOMMON_EXPORT AccessibleControl : public QAccessibleWidget
 {
 public:
     /// The face of \a control, which shows itself in \a role.
@@ -60,7 +61,7 @@ private:
 
 /// One painted part of an AccessibleControl: a row, a cell or a hotspot. It has no object of
 /// its own and asks its control for everything.
-class AccessiblePart : public QAccessibleInterface
+class ZELCOMMON_EXPORT AccessiblePart : public QAccessibleInterface
 {
 public:
     /// Part \a index of \a control.
@@ -102,12 +103,12 @@ private:
 /// takes them (a test that listens without a platform bridge).
 using AccessibleEventHook = std::function<void(QAccessibleEvent*)>;
 /// Installs \a hook (empty: Qt again); returns the one it replaces.
-AccessibleEventHook setAccessibleEventHook(AccessibleEventHook hook);
+ZELCOMMON_EXPORT AccessibleEventHook setAccessibleEventHook(AccessibleEventHook hook);
 /// True when an event would reach anyone; building one is wasted otherwise.
-bool accessibilityListening();
+ZELCOMMON_EXPORT bool accessibilityListening();
 /// Sends \a event to the hook, or to assistive tools through Qt.
-void announce(QAccessibleEvent* event);
+ZELCOMMON_EXPORT void announce(QAccessibleEvent* event);
 /// Sends \a type for part \a index of \a control, when anyone listens.
-void announcePart(QWidget* control, int index, QAccessible::Event type);
+ZELCOMMON_EXPORT void announcePart(QWidget* control, int index, QAccessible::Event type);
 
 } // namespace Zel

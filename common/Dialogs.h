@@ -3,6 +3,7 @@
 #include "OleColor.h"
 
 #include <QString>
+#include <common/zelcommon_export.h>
 #include <functional>
 
 class QWidget;
@@ -30,14 +31,14 @@ using ColorDialogHook = std::function<bool(OLE_COLOR& color, QWidget* parent)>;
 
 /// Replaces the message box; an empty hook restores the QMessageBox one.
 /// Returns the previous hook.
-MessageBoxHook setMessageBoxHook(MessageBoxHook hook);
+ZELCOMMON_EXPORT MessageBoxHook setMessageBoxHook(MessageBoxHook hook);
 /// Replaces the colour dialog; an empty hook restores the QColorDialog one.
-ColorDialogHook setColorDialogHook(ColorDialogHook hook);
+ZELCOMMON_EXPORT ColorDialogHook setColorDialogHook(ColorDialogHook hook);
 
 /// Shows a message box through the current hook. The default hook, without a
 /// QApplication, answers Cancel (or No, or OK for an OK-only box) unseen.
-int MsgBox(const QString& prompt, int style = vbOKOnly, const QString& title = {});
+ZELCOMMON_EXPORT int MsgBox(const QString& prompt, int style = vbOKOnly, const QString& title = {});
 /// Runs the colour dialog through the current hook.
-bool chooseColor(OLE_COLOR& color, QWidget* parent = nullptr);
+ZELCOMMON_EXPORT bool chooseColor(OLE_COLOR& color, QWidget* parent = nullptr);
 
 } // namespace Zel

@@ -9,6 +9,7 @@
 #include <QPolygon>
 #include <QRect>
 #include <QString>
+#include <common/zelcommon_export.h>
 
 class QPainter;
 
@@ -47,11 +48,11 @@ enum EdgeFlag : unsigned {
 /// button face inside, BF_MONO in the frame colour with the window colour
 /// inside; BF_MIDDLE fills the inside with the button face (the window colour
 /// with BF_MONO); BF_ADJUST shrinks \a rect by the edge width.
-void DrawEdge(QPainter& painter, QRect& rect, unsigned edge, unsigned flags);
+ZELCOMMON_EXPORT void DrawEdge(QPainter& painter, QRect& rect, unsigned edge, unsigned flags);
 
 /// Draws a dotted focus rectangle by inverting pixels, so drawing it twice at
 /// the same place restores the image.
-void DrawFocusRect(QImage& image, const QRect& rect);
+ZELCOMMON_EXPORT void DrawFocusRect(QImage& image, const QRect& rect);
 
 /// DrawText flags.
 enum TextFlag : unsigned {
@@ -76,31 +77,33 @@ enum TextFlag : unsigned {
 /// fit the text (its width kept for DT_WORDBREAK). Returns the text height.
 /// DT_VCENTER and DT_BOTTOM take effect with DT_SINGLELINE only; a single "&"
 /// marks a mnemonic and is not shown unless DT_NOPREFIX is given.
-int DrawText(QPainter& painter, const QString& text, QRect& rect, unsigned format);
+ZELCOMMON_EXPORT int DrawText(QPainter& painter, const QString& text, QRect& rect, unsigned format);
 
 /// Draws \a text turned by \a degrees (90: reading bottom to top) with its
 /// top-left corner before turning at \a origin.
-void drawRotatedText(QPainter& painter, const QString& text, QPoint origin, int degrees = 90);
+ZELCOMMON_EXPORT void drawRotatedText(
+    QPainter& painter, const QString& text, QPoint origin, int degrees = 90);
 
 /// The pixels a LineTo from \a from to \a to lights: the line's pixels
 /// without its end point (none when the two are equal), so lines drawn end
 /// to end meet without a doubled pixel.
-QPolygon lineToPoints(QPoint from, QPoint to);
+ZELCOMMON_EXPORT QPolygon lineToPoints(QPoint from, QPoint to);
 
 /// A pattern brush of \a tile whose pattern starts at \a origin.
-QBrush patternBrush(const QImage& tile, QPoint origin = {});
+ZELCOMMON_EXPORT QBrush patternBrush(const QImage& tile, QPoint origin = {});
 
 /// The four arrow glyphs that stand for "Marlett" characters: '3' left,
 /// '4' right, '5' up, '6' down.
 enum class Arrow { Left, Right, Up, Down };
 /// The arrow of a "Marlett" character; false when it names no arrow.
-bool arrowForMarlett(QChar glyph, Arrow* arrow);
+ZELCOMMON_EXPORT bool arrowForMarlett(QChar glyph, Arrow* arrow);
 /// Draws a filled arrow centred in \a rect, sized like the font glyph for a
 /// rectangle of that height.
-void drawArrow(QPainter& painter, const QRect& rect, Arrow arrow, const QColor& color);
+ZELCOMMON_EXPORT void drawArrow(
+    QPainter& painter, const QRect& rect, Arrow arrow, const QColor& color);
 
 /// The classic 8x8 hatch patterns of fill styles 2 to 7 (horizontal,
 /// vertical, upward diagonal, downward diagonal, cross, diagonal cross).
-Qt::BrushStyle hatchStyle(int fillStyle);
+ZELCOMMON_EXPORT Qt::BrushStyle hatchStyle(int fillStyle);
 
 } // namespace Zel

@@ -3,6 +3,7 @@
 #include <QPoint>
 #include <QRect>
 #include <QSize>
+#include <common/zelcommon_export.h>
 
 class QFocusEvent;
 class QWidget;
@@ -15,15 +16,16 @@ namespace Zel {
 /// under the control, or above it when it would run off the bottom; its left
 /// edge at the control's, moved left so its right edge stays on the screen
 /// (and never past the screen's left edge).
-QPoint dropDownPosition(const QRect& control, const QSize& size, const QRect& screen);
+ZELCOMMON_EXPORT QPoint dropDownPosition(
+    const QRect& control, const QSize& size, const QRect& screen);
 
 /// Moves \a popup to dropDownPosition for \a control on the screen that holds
 /// the control's centre.
-void placeDropDown(QWidget* popup, const QWidget* control);
+ZELCOMMON_EXPORT void placeDropDown(QWidget* popup, const QWidget* control);
 
 /// True when the focus loss \a event of an editor only moves the focus to
 /// its open \a popup (the popup opening, or a click in it): the editor has not
 /// been left, so the popup stays open.
-bool focusStaysWithPopup(const QFocusEvent* event, const QWidget* popup);
+ZELCOMMON_EXPORT bool focusStaysWithPopup(const QFocusEvent* event, const QWidget* popup);
 
 } // namespace Zel

@@ -3,6 +3,7 @@
 #include "UserControl.h"
 
 #include <QPointer>
+#include <common/zelcommon_export.h>
 
 class QPainter;
 
@@ -14,7 +15,7 @@ class QPainter;
 /// disabled or destroyed, or when a widget it sits in moves, resizes or hides
 /// (a scroll area scrolling, the window moving). The popup is a Qt::Popup child window of the
 /// control, placed under it or above it (Zel::placeDropDown).
-class DropDownControl : public UserControl
+class ZELCOMMON_EXPORT DropDownControl : public UserControl
 {
     Q_OBJECT
 

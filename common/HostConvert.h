@@ -4,6 +4,7 @@
 #include <QString>
 #include <QVariant>
 #include <QtGlobal>
+#include <common/zelcommon_export.h>
 
 /// The host's numeric and text conversion rules, in one place. Every
 /// conversion that fails throws RuntimeError: 13 (type mismatch) for text
@@ -11,18 +12,18 @@
 namespace Zel {
 
 /// Rounds halves to even, as the host does ("20.5" -> 20, "21.5" -> 22).
-double roundHalfEven(double value);
+ZELCOMMON_EXPORT double roundHalfEven(double value);
 
 /// The blanks the host allows around a number, a Boolean or a colour: space,
 /// tab, carriage return and line feed. Other white space (a vertical tab, a
 /// no-break space) is part of the text, which is then no number.
-bool isBlank(QChar c);
+ZELCOMMON_EXPORT bool isBlank(QChar c);
 /// \a text without the blanks around it.
-QStringView trimBlanks(QStringView text);
+ZELCOMMON_EXPORT QStringView trimBlanks(QStringView text);
 
 /// True when \a text reads as a number: decimal (optional sign, fraction,
 /// exponent), "&H" hexadecimal or "&O" octal, with surrounding blanks.
-bool isNumeric(const QString& text);
+ZELCOMMON_EXPORT bool isNumeric(const QString& text);
 
 /// Text to a double with the host's literal rules ("&HFF", "&O17", " 12.5 ").
 /// An "&H"/"&O" literal whose value fits in 16 bits (1 to 4 hex digits,
@@ -31,42 +32,42 @@ bool isNumeric(const QString& text);
 /// is a 32-bit Long ("&H10000" is 65536, "&HFFFFFFFF" is -1); a trailing "&"
 /// makes any literal a Long ("&HFFFF&" is 65535); more than 32 bits
 /// overflows (6). The decimal point is "." whatever the locale.
-double toDouble(const QString& text);
+ZELCOMMON_EXPORT double toDouble(const QString& text);
 /// Text to a 32-bit integer (Long): fractions rounded halves to even.
-qint32 toLong(const QString& text);
+ZELCOMMON_EXPORT qint32 toLong(const QString& text);
 /// Text to a 16-bit integer (Integer): fractions rounded halves to even.
-qint16 toInteger(const QString& text);
+ZELCOMMON_EXPORT qint16 toInteger(const QString& text);
 /// Text to a float (Single).
-float toSingle(const QString& text);
+ZELCOMMON_EXPORT float toSingle(const QString& text);
 /// Text to a Boolean: "True", "False" (any letter case) or any number, 0
 /// being False, with blanks around it.
-bool toBoolean(const QString& text);
+ZELCOMMON_EXPORT bool toBoolean(const QString& text);
 
 /// \name Conversions from a variant
 ///@{
 
 /// The same conversions from a variant (numbers, Booleans, text, colours).
-double toDouble(const QVariant& value);
-qint32 toLong(const QVariant& value);
-qint16 toInteger(const QVariant& value);
-float toSingle(const QVariant& value);
-bool toBoolean(const QVariant& value);
+ZELCOMMON_EXPORT double toDouble(const QVariant& value);
+ZELCOMMON_EXPORT qint32 toLong(const QVariant& value);
+ZELCOMMON_EXPORT qint16 toInteger(const QVariant& value);
+ZELCOMMON_EXPORT float toSingle(const QVariant& value);
+ZELCOMMON_EXPORT bool toBoolean(const QVariant& value);
 ///@}
 
 /// A variant as text: numbers in their shortest form, Booleans as "True"/"False".
-QString toText(const QVariant& value);
+ZELCOMMON_EXPORT QString toText(const QVariant& value);
 
 /// \name Numbers as text
 ///@{
 
 /// A number as the host writes it: shortest form, no trailing zeros
 /// ("10", "10.5", "-0.25").
-QString numberText(double value);
-QString numberText(float value);
+ZELCOMMON_EXPORT QString numberText(double value);
+ZELCOMMON_EXPORT QString numberText(float value);
 ///@}
 
 /// "True" or "False".
-QString booleanText(bool value);
+ZELCOMMON_EXPORT QString booleanText(bool value);
 /// The host's Boolean as an integer: True is -1, False is 0.
 constexpr qint32 booleanValue(bool value)
 {
@@ -74,9 +75,9 @@ constexpr qint32 booleanValue(bool value)
 }
 
 /// \a date in the short date format of the current locale.
-QString shortDate(const QDate& date);
+ZELCOMMON_EXPORT QString shortDate(const QDate& date);
 /// Reads a date in the short date format of the current locale (or ISO
 /// form); an invalid QDate when the text is no date.
-QDate parseDate(const QString& text);
+ZELCOMMON_EXPORT QDate parseDate(const QString& text);
 
 } // namespace Zel

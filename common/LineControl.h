@@ -3,13 +3,14 @@
 #include "OleColor.h"
 
 #include <QWidget>
+#include <common/zelcommon_export.h>
 
 /// The host's line control: a one-pixel line from (X1, Y1) to (X2, Y2) in
 /// its container's pixels, in BorderColor. As with the platform's line
 /// drawing, the end point itself is not drawn, so two lines that meet at a
 /// corner share no pixel. It takes no mouse input and sits below its
 /// container's other children.
-class LineControl : public QWidget
+class ZELCOMMON_EXPORT LineControl : public QWidget
 {
     Q_OBJECT
     /// The start point's x, in the container's pixels.

@@ -4,6 +4,7 @@
 
 #include <QCursor>
 #include <QtGlobal>
+#include <common/zelcommon_export.h>
 
 namespace Zel {
 
@@ -29,9 +30,9 @@ enum MousePointer : qint16 {
 };
 
 /// True for the numbers above.
-bool isValidMousePointer(qint16 pointer);
+ZELCOMMON_EXPORT bool isValidMousePointer(qint16 pointer);
 /// The cursor for a pointer number; 99 uses \a customIcon (the arrow when it
 /// is empty). Unknown numbers give the arrow.
-QCursor cursorForPointer(qint16 pointer, const StdPicture& customIcon = {});
+ZELCOMMON_EXPORT QCursor cursorForPointer(qint16 pointer, const StdPicture& customIcon = {});
 
 } // namespace Zel

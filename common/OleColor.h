@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QString>
 #include <QtGlobal>
+#include <common/zelcommon_export.h>
 
 /// A 32-bit colour: 0x00BBGGRR with the top bit clear, 0x80000000 + n for
 /// system colour n.
@@ -45,14 +46,14 @@ enum SystemColor : OLE_COLOR {
 /// Resolves \a color to 0x00BBGGRR. A system colour resolves through the
 /// application palette where a palette role matches, else to its classic
 /// default. A value that names no colour gives -1.
-qint32 TranslateColor(OLE_COLOR color);
+ZELCOMMON_EXPORT qint32 TranslateColor(OLE_COLOR color);
 
 /// \a color resolved for drawing; an invalid QColor when it cannot be resolved.
-QColor toQColor(OLE_COLOR color);
+ZELCOMMON_EXPORT QColor toQColor(OLE_COLOR color);
 /// \a color resolved for drawing; \a fallback when it cannot be resolved.
-QColor toQColor(OLE_COLOR color, const QColor& fallback);
+ZELCOMMON_EXPORT QColor toQColor(OLE_COLOR color, const QColor& fallback);
 /// The OLE_COLOR (0x00BBGGRR) of an RGB colour; alpha is dropped.
-OLE_COLOR fromQColor(const QColor& color);
+ZELCOMMON_EXPORT OLE_COLOR fromQColor(const QColor& color);
 /// Builds 0x00BBGGRR from components.
 constexpr OLE_COLOR rgb(int red, int green, int blue)
 {
@@ -61,11 +62,11 @@ constexpr OLE_COLOR rgb(int red, int green, int blue)
 
 /// The "&H..." text of a colour, upper-case hex without leading zeros
 /// ("&H8000000F", "&HFF0000", "&H0").
-QString colorText(OLE_COLOR color);
+ZELCOMMON_EXPORT QString colorText(OLE_COLOR color);
 /// Reads a colour back from its text: "&H" hex is read as an unsigned 32-bit
 /// value whatever its length ("&HFF00" is green, not the Integer -256);
 /// decimal text as the host's Long (negative values keep their bit pattern).
 /// Throws RuntimeError 13 for text that is no number, 6 when out of range.
-OLE_COLOR colorFromText(const QString& text);
+ZELCOMMON_EXPORT OLE_COLOR colorFromText(const QString& text);
 
 } // namespace Zel

@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QPolygon>
 #include <QWidget>
+#include <common/zelcommon_export.h>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -28,7 +29,7 @@ class PictureBoxPrivate;
 /// and reading still use the widget's coordinates, and what scrolls into
 /// the window is produced by the background and content painters. Marks
 /// drawn with AutoRedraw off are kept only while they stay in the window.
-class PictureBox : public QWidget
+class ZELCOMMON_EXPORT PictureBox : public QWidget
 {
     Q_OBJECT
     /// Whether drawing goes to the persistent layer (true) or only to the screen.

@@ -10,6 +10,7 @@
 #include <QString>
 #include <QStringList>
 #include <QVariant>
+#include <common/zelcommon_export.h>
 
 /// The host's store of design-time properties.
 ///
@@ -18,7 +19,7 @@
 /// variant), QDate, StdPicture and StdFont.
 /// WriteProperty omits a value equal to its default under the host's rules:
 /// a Boolean True is -1, so True never equals a stored default of 1.
-class PropertyBag
+class ZELCOMMON_EXPORT PropertyBag
 {
 public:
     PropertyBag();

@@ -1,11 +1,12 @@
 #pragma once
 
 #include <QString>
+#include <common/zelcommon_export.h>
 #include <stdexcept>
 
 /// The host's run-time error: a number and a description. Public calls that
 /// fail throw it; it never leaves an event handler.
-class RuntimeError : public std::runtime_error
+class ZELCOMMON_EXPORT RuntimeError : public std::runtime_error
 {
 public:
     /// The error numbers the controls raise.

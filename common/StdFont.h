@@ -3,13 +3,14 @@
 #include <QFont>
 #include <QMetaType>
 #include <QString>
+#include <common/zelcommon_export.h>
 #include <memory>
 
 /// A font description held by reference: copies of a StdFont share one
 /// object, as the host's font objects do, so a control that keeps the font a
 /// host assigned sees the host's later edits. Assigning a new StdFont
 /// replaces the reference.
-class StdFont
+class ZELCOMMON_EXPORT StdFont
 {
 public:
     /// A new font object ("MS Sans Serif", 8 pt, regular).

@@ -3,12 +3,13 @@
 #include <QImage>
 #include <QMetaType>
 #include <QString>
+#include <common/zelcommon_export.h>
 #include <memory>
 
 /// A picture held by reference, as the host's picture objects are: copies
 /// share one object. A picture is a bitmap, an icon, or empty. Sizes are in
 /// pixels.
-class StdPicture
+class ZELCOMMON_EXPORT StdPicture
 {
 public:
     /// What a picture holds: nothing, a bitmap or an icon.

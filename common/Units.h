@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QtGlobal>
+#include <common/zelcommon_export.h>
 
 namespace Zel {
 
@@ -8,22 +9,22 @@ namespace Zel {
 ///@{
 
 /// Screen twips per pixel: 1440 / logical DPI (15 at 96 DPI).
-float twipsPerPixelX();
-float twipsPerPixelY();
+ZELCOMMON_EXPORT float twipsPerPixelX();
+ZELCOMMON_EXPORT float twipsPerPixelY();
 ///@}
 
 /// \name Twips and pixels
 ///@{
 
 /// Twips to whole pixels (rounded) and back.
-int twipsToPixelsX(double twips);
-int twipsToPixelsY(double twips);
-double pixelsToTwipsX(int pixels);
-double pixelsToTwipsY(int pixels);
+ZELCOMMON_EXPORT int twipsToPixelsX(double twips);
+ZELCOMMON_EXPORT int twipsToPixelsY(double twips);
+ZELCOMMON_EXPORT double pixelsToTwipsX(int pixels);
+ZELCOMMON_EXPORT double pixelsToTwipsY(int pixels);
 ///@}
 
 /// Sets up once per process the substitution of the classic UI fonts
 /// ("Tahoma", "Verdana", "MS Sans Serif", "Marlett" ...) by DejaVu Sans.
-void installFontSubstitutions();
+ZELCOMMON_EXPORT void installFontSubstitutions();
 
 } // namespace Zel

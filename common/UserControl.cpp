@@ -2,9 +2,11 @@
 
 #include "RuntimeError.h"
 #include "Units.h"
+#include "UserControl_p.h"
 
 UserControl::UserControl(QWidget* parent)
     : QWidget(parent)
+    , d(std::make_unique<UserControlPrivate>())
 {
     Zel::installFontSubstitutions();
 }
@@ -13,35 +15,35 @@ UserControl::~UserControl() = default;
 
 bool UserControl::UserMode() const
 {
-    return m_userMode;
+    return d->userMode;
 }
 
 void UserControl::setUserMode(bool New_UserMode)
 {
-    if (m_userMode == New_UserMode)
+    if (d->userMode == New_UserMode)
         return;
-    m_userMode = New_UserMode;
-    Q_EMIT userModeChanged(m_userMode);
+    d->userMode = New_UserMode;
+    Q_EMIT userModeChanged(d->userMode);
     Q_EMIT ambientChanged(QStringLiteral("UserMode"));
 }
 
 StdFont UserControl::AmbientFont() const
 {
-    return m_ambientFont;
+    return d->ambientFont;
 }
 
 void UserControl::setAmbientFont(const StdFont& font)
 {
-    if (m_ambientFont.isSameObject(font))
+    if (d->ambientFont.isSameObject(font))
         return;
-    m_ambientFont = font;
+    d->ambientFont = font;
     Q_EMIT ambientChanged(QStringLiteral("Font"));
 }
 
 void UserControl::saveProperties(PropertyBag& bag)
 {
     WriteProperties(bag);
-    m_dirty = false;
+    d->dirty = false;
 }
 
 void UserControl::loadProperties(const PropertyBag& bag)
@@ -50,7 +52,7 @@ void UserControl::loadProperties(const PropertyBag& bag)
     // the properties are put back from what the control wrote before.
     PropertyBag before;
     WriteProperties(before);
-    const bool wasDirty = m_dirty;
+    const bool wasDirty = d->dirty;
     try {
         ReadProperties(bag);
     } catch (const RuntimeError&) {
@@ -61,20 +63,20 @@ void UserControl::loadProperties(const PropertyBag& bag)
         WriteProperties(now);
         if (now.toJson() != before.toJson())
             ReadProperties(before);
-        m_dirty = wasDirty;
+        d->dirty = wasDirty;
         throw;
     }
-    m_dirty = false;
+    d->dirty = false;
 }
 
 bool UserControl::isDirty() const
 {
-    return m_dirty;
+    return d->dirty;
 }
 
 void UserControl::setDirty(bool dirty)
 {
-    m_dirty = dirty;
+    d->dirty = dirty;
 }
 
 float UserControl::TwipsPerPixelX()
@@ -89,6 +91,6 @@ float UserControl::TwipsPerPixelY()
 
 void UserControl::PropertyChanged(const QString& key)
 {
-    m_dirty = true;
+    d->dirty = true;
     Q_EMIT propertyChanged(key);
 }

@@ -5,11 +5,15 @@
 #include "StdPicture.h"
 
 #include <QWidget>
+#include <common/zelcommon_export.h>
+#include <memory>
+
+class UserControlPrivate;
 
 /// The base of every control: persistence through a PropertyBag, the
 /// property-changed notification, the ambient properties the host supplies,
 /// and unit conversion.
-class UserControl : public QWidget
+class ZELCOMMON_EXPORT UserControl : public QWidget
 {
     Q_OBJECT
     /// False at design time, true at run time (the host's Ambient.UserMode).
@@ -103,7 +107,5 @@ protected:
     }
 
 private:
-    bool m_userMode = true;
-    bool m_dirty = false;
-    StdFont m_ambientFont;
+    std::unique_ptr<UserControlPrivate> const d;
 };

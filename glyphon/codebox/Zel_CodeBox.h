@@ -7,6 +7,7 @@
 #include <common/OleColor.h>
 #include <common/StdPicture.h>
 #include <common/UserControl.h>
+#include <glyphon/glyphon_export.h>
 #include <memory>
 
 /// One coloured piece of a code row.
@@ -63,7 +64,7 @@ class Zel_CodeBoxPrivate;
 /// Fill it with AddText (AutoRender off while loading, then on), find rows
 /// again by key (compared without regard to letter case), and listen to
 /// ReturnKey for the row the user chose.
-class Zel_CodeBox : public UserControl
+class GLYPHON_EXPORT Zel_CodeBox : public UserControl
 {
     Q_OBJECT
     /// The current row; -1 for none. Out-of-range values raise error 380.

@@ -9,7 +9,7 @@
 #include <QImage>
 #include <QPolygon>
 #include <QWidget>
-#include <zonecraft/graphics/cTile.h>
+#include <zeltile/cTile.h>
 
 class QScrollBar;
 

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "../proplist/TabulonExport.h"
-
 #include <QDate>
 #include <common/DropDownControl.h>
 #include <common/OleColor.h>
@@ -22,7 +20,7 @@ class clsCalendar;
 /// the popup. Alt+Down and F4 open it from the keyboard; in it the arrow
 /// keys move the day, Page Up/Page Down the month, Home/End go to the month's
 /// first and last day, and Enter or Space takes the day as a click does.
-class TABULON_EXPORT Zel_DropCalendar : public DropDownControl
+class Zel_DropCalendar : public DropDownControl
 {
     Q_OBJECT
     Q_PROPERTY(OLE_COLOR BackColor READ BackColor WRITE setBackColor NOTIFY BackColorChanged)

@@ -15,7 +15,7 @@ namespace Tabulon {
 /// that surface's mouse: a header with the month, weekday names, a 6 x 7
 /// grid of days (weeks start on Monday), previous/next month buttons, and
 /// DateClicked when a day of the shown month is pressed.
-class TABULON_EXPORT clsCalendar : public QObject
+class clsCalendar : public QObject
 {
     Q_OBJECT
     /// The shown month (1..12); setting it rebuilds the month data, which

@@ -1,14 +1,12 @@
 #pragma once
 
-#include "../proplist/TabulonExport.h"
-
 #include <QDate>
 #include <common/OleColor.h>
 
 namespace Tabulon {
 
 /// One day of the month calendar with its colours and selection.
-class TABULON_EXPORT clsDayInfo
+class clsDayInfo
 {
 public:
     /// The colours a day gets when it is selected or deselected.

@@ -11,7 +11,7 @@ namespace Tabulon {
 /// Days keyed by FormatKey of their date, kept in insertion order. Days are
 /// shared objects: a day fetched with Item stays valid, and edits to it show
 /// in the collection.
-class TABULON_EXPORT clsDayInfoCol
+class clsDayInfoCol
 {
 public:
     using Day = std::shared_ptr<clsDayInfo>;

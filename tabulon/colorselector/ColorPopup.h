@@ -26,7 +26,7 @@ struct ColorPopupContent
 /// the button is released inside the cell it was pressed on. The arrow keys
 /// move the hover to the nearest cell in their direction; Enter or Space
 /// reports the hovered cell.
-class TABULON_EXPORT ColorPopup : public QWidget
+class ColorPopup : public QWidget
 {
     Q_OBJECT
 

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "../proplist/TabulonExport.h"
-
 #include <QPoint>
 #include <QRect>
 #include <QSize>
@@ -27,7 +25,7 @@ enum ColorCell {
 /// transparent cell, 6 rows of 8 palette cells, a row of 8 custom colours,
 /// the "Normal"/"System" buttons and the "More Color" button, top to bottom.
 /// Rectangles are right- and bottom-exclusive like the pointer tests.
-class TABULON_EXPORT ColorPopupLayout
+class ColorPopupLayout
 {
 public:
     ColorPopupLayout(
@@ -54,6 +52,6 @@ private:
 
 /// The colour cell \a cell (2..49) shows: the 48-colour palette, or with
 /// \a systemColors the 25 system colours followed by white.
-TABULON_EXPORT OLE_COLOR paletteColor(int cell, bool systemColors);
+OLE_COLOR paletteColor(int cell, bool systemColors);
 
 } // namespace Tabulon

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "../proplist/TabulonExport.h"
-
 #include <QList>
 #include <QVariant>
 #include <common/DropDownControl.h>
@@ -21,7 +19,7 @@ class ColorPopup;
 ///
 /// SelectedColor -1 means transparent. The host form's cancel button is not
 /// searched for while the popup is open: the popup takes the keyboard itself.
-class TABULON_EXPORT ColorSelector : public DropDownControl
+class ColorSelector : public DropDownControl
 {
     Q_OBJECT
     /// The chosen colour; -1 is transparent.

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "../proplist/TabulonExport.h"
-
 #include <QRect>
 #include <common/OleColor.h>
 #include <common/StdFont.h>
@@ -16,7 +14,7 @@ namespace Tabulon {
 /// (BorderApperance 0 flat without border, 1 a sunken three-dimensional
 /// edge), the font handed to the inner text, and the raised or sunken button
 /// at the right edge of the client area.
-class TABULON_EXPORT EditorControl : public UserControl
+class EditorControl : public UserControl
 {
     Q_OBJECT
     /// Whether the editor accepts input; the buttons repaint when it changes.

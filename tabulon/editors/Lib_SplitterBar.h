@@ -1,7 +1,5 @@
 #pragma once
 
-#include "../proplist/TabulonExport.h"
-
 #include <QPointer>
 #include <QRect>
 #include <QWidget>
@@ -15,7 +13,7 @@ class SplitterOverlay;
 /// half-tone bar is drawn over the window (an overlay child), the pointer is
 /// kept inside the allowed area, and on release the split object moves.
 /// Positions are the window's client pixels.
-class TABULON_EXPORT Lib_SplitterBar
+class Lib_SplitterBar
 {
 public:
     enum Orientations { Vertical = 1, Horizontal = 2 };

@@ -13,7 +13,7 @@ namespace Tabulon {
 /// It opens no dialog itself: the button raises OpenBrowse and the host
 /// chooses the value. While the text is locked a label (Label1) shows it in
 /// place of the text box, so it can be browsed for but not typed.
-class TABULON_EXPORT Zel_BrowseButton : public EditorControl
+class Zel_BrowseButton : public EditorControl
 {
     Q_OBJECT
     /// Back colour of the control and its text box (0 by default).

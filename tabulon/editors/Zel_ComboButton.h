@@ -11,7 +11,7 @@ namespace Tabulon {
 /// the right edge. Releasing the mouse on the button drops down the list of
 /// choices (Combo1, a QComboBox made the first time entries are added); picking
 /// an entry shows it in the label and raises ItemChosen, then Click.
-class TABULON_EXPORT Zel_ComboButton : public EditorControl
+class Zel_ComboButton : public EditorControl
 {
     Q_OBJECT
     /// The text of the label; a picked entry and Clear change it too.

@@ -10,7 +10,7 @@ namespace Tabulon {
 /// button stacked at its right edge. Each release on a button steps the value
 /// once by ValueChange; holding does not repeat. Min and Max bound the value
 /// by CheckValue, both 0 meaning no limit.
-class TABULON_EXPORT Zel_SpinButton : public EditorControl
+class Zel_SpinButton : public EditorControl
 {
     Q_OBJECT
     /// The number; assigning writes it into the text box without a range check.

@@ -15,7 +15,7 @@ namespace Tabulon {
 /// index maps a folded key to its slot; a slot's position is cached and the
 /// cache is rebuilt lazily from the first position an insert or removal
 /// shifted.
-class TABULON_EXPORT ItemStore
+class ItemStore
 {
 public:
     int count() const { return int(m_order.size()); }

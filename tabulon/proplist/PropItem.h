@@ -1,11 +1,10 @@
 #pragma once
 
-#include "TabulonExport.h"
-
 #include <QMetaType>
 #include <QObject>
 #include <QString>
 #include <common/StdPicture.h>
+#include <tabulon/tabulon_export.h>
 
 /// The item record and the enumerations of the property list.
 namespace Tabulon {

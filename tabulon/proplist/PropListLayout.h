@@ -1,7 +1,5 @@
 #pragma once
 
-#include "TabulonExport.h"
-
 #include <QRect>
 
 namespace Tabulon {
@@ -26,18 +24,18 @@ constexpr int FastestAutoScroll = 40;
 
 /// The row height: 20 in automatic mode, else \a itemHeight but never below
 /// the text height.
-TABULON_EXPORT int rowHeight(bool autoHeight, int itemHeight, int textHeight);
+int rowHeight(bool autoHeight, int itemHeight, int textHeight);
 /// Vertical offset that centres one text line in an automatic row.
-TABULON_EXPORT int autoTextOffset(int textHeight);
+int autoTextOffset(int textHeight);
 /// Whole rows that fit in \a listHeight.
-TABULON_EXPORT int visibleRows(int listHeight, int rowHeight);
+int visibleRows(int listHeight, int rowHeight);
 /// The item under the surface position \a y (may lie outside the list).
-TABULON_EXPORT int rowAt(int y, int rowHeight, int topIndex);
+int rowAt(int y, int rowHeight, int topIndex);
 /// The rectangle of row \a row on the surface, right edge exclusive at \a listWidth.
-TABULON_EXPORT QRect rowRect(int row, int topIndex, int rowHeight, int listWidth);
+QRect rowRect(int row, int topIndex, int rowHeight, int listWidth);
 /// Milliseconds between auto-scroll steps for a drag \a y above the list (y < 0)
 /// or below a control of inner height \a innerHeight.
-TABULON_EXPORT int autoScrollInterval(int y, int innerHeight);
+int autoScrollInterval(int y, int innerHeight);
 /// The largest accepted TopIndex.
 inline int maxTopIndex(int count, int visible)
 {

@@ -38,7 +38,7 @@ struct RowPaintContext
 };
 
 /// Paints one row of the list; pure functions of the item and the context.
-class TABULON_EXPORT PropListPainter
+class PropListPainter
 {
 public:
     /// Paints item \a item at position \a row (selected when \a selected).

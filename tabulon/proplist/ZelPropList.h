@@ -1,7 +1,6 @@
 #pragma once
 
 #include "PropItem.h"
-#include "TabulonExport.h"
 
 #include <QString>
 #include <QStringList>
@@ -11,6 +10,7 @@
 #include <common/StdPicture.h>
 #include <common/UserControl.h>
 #include <memory>
+#include <tabulon/tabulon_export.h>
 
 class ZelPropListPrivate;
 

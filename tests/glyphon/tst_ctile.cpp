@@ -1,6 +1,6 @@
 #include <QPainter>
 #include <QTest>
-#include <zonecraft/graphics/cTile.h>
+#include <zeltile/cTile.h>
 
 class TestTile : public QObject
 {

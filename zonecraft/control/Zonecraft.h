@@ -8,6 +8,7 @@
 #include <common/UserControl.h>
 #include <memory>
 #include <zonecraft/ShapeFigure.h>
+#include <zonecraft/zonecraft_export.h>
 
 class PictureBox;
 class ZonecraftPrivate;
@@ -19,7 +20,7 @@ class ZonecraftPrivate;
 /// Figures are numbered (ControlIndex, 1 or more) and kept in creation order;
 /// the figure created last lies on top. Methods that take an Index treat 0
 /// as "the selected figure" unless their documentation says otherwise.
-class Zonecraft : public UserControl, public ZonecraftFigureKinds
+class ZONECRAFT_EXPORT Zonecraft : public UserControl, public ZonecraftFigureKinds
 {
     Q_OBJECT
     /// Editing (DesignMode) or hotspot preview (PreviewMode); figures are painted only in

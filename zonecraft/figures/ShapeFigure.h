@@ -3,10 +3,11 @@
 #include <QMetaType>
 #include <QObject>
 #include <QString>
+#include <zonecraft/zonecraft_export.h>
 
 /// The figure kinds, shared by the control (as Zonecraft::DrawFigure and
 /// Zonecraft::FigureMode) and the records it hands to its host.
-class ZonecraftFigureKinds
+class ZONECRAFT_EXPORT ZonecraftFigureKinds
 {
     Q_GADGET
 
