@@ -6,6 +6,7 @@
 // quoted anew), and the page with the map's areas in reverse order gives
 // the same areas again.
 
+#include "DocumentIO.h"
 #include "FuzzSupport.h"
 #include "HtmlPageReader.h"
 #include "MapDocument.h"
@@ -89,23 +90,6 @@ QString mapsText(const HtmlPage& page, int loose = -1)
         + maps.join(QLatin1Char('\n'));
 }
 
-// The document the studio makes of map \a index, as opening the page does.
-void openMap(const HtmlPage& page, int index, MapDocument& document)
-{
-    const PageMap& map = page.maps.at(index);
-    document.reset(StdPicture(), QString());
-    document.setPictureName(map.pictureSource);
-    document.setTitle(page.title.isEmpty() ? map.pictureAlt : page.title);
-    document.setDate(page.date);
-    document.setMapName(map.name);
-    PageFrame frame = map.frame;
-    frame.title = document.title();
-    frame.date = page.date;
-    document.setFrame(frame);
-    document.setResponsive(page.responsive);
-    document.setAreas(map.areas);
-}
-
 // Reads \a saved, which the studio wrote, and checks it holds the maps of
 // \a expected (the map \a loose by its areas as a set).
 HtmlPage readBack(const QString& how, const QString& saved, const HtmlPage& expected, int loose)
@@ -129,13 +113,13 @@ HtmlPage readBack(const QString& how, const QString& saved, const HtmlPage& expe
 void checkMap(const HtmlPage& page, int index)
 {
     MapDocument document;
-    openMap(page, index, document);
+    DocumentIO::showMap(document, page, index, StdPicture(), QString());
 
     // As it was: the same maps, and saving the page read back changes nothing.
     const QString saved = PageWriter(document).text();
     const HtmlPage again = readBack(QStringLiteral("unchanged"), saved, page, -1);
     MapDocument reopened;
-    openMap(again, index, reopened);
+    DocumentIO::showMap(reopened, again, index, StdPicture(), QString());
     const QString savedAgain = PageWriter(reopened).text();
     ZEL_FUZZ_CHECK(savedAgain == saved,
         QStringLiteral("saving the saved page again changes it:\n%1\nbecomes\n%2")

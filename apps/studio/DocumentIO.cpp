@@ -142,6 +142,23 @@ bool DocumentIO::loadPicture(MapDocument& document, const QString& fileName, QSt
     }
 }
 
+void DocumentIO::showMap(MapDocument& document, const HtmlPage& page, int index,
+    const StdPicture& picture, const QString& pictureFile)
+{
+    const PageMap& map = page.maps.at(index);
+    document.reset(picture, pictureFile);
+    document.setPictureName(map.pictureSource);
+    document.setTitle(page.title.isEmpty() ? map.pictureAlt : page.title);
+    document.setDate(page.date);
+    document.setMapName(map.name);
+    PageFrame frame = map.frame;
+    frame.title = document.title();
+    frame.date = page.date;
+    document.setFrame(frame);
+    document.setResponsive(page.responsive);
+    document.setAreas(map.areas);
+}
+
 bool DocumentIO::loadPage(MapDocument& document, const QString& fileName, const MapChooser& choose,
     QString* error, QStringList* notes)
 {
@@ -189,17 +206,7 @@ bool DocumentIO::loadPage(MapDocument& document, const QString& fileName, const 
                 : QStringLiteral("the picture %1 is not a local file").arg(map.pictureSource));
     }
 
-    document.reset(picture, pictureFile);
-    document.setPictureName(map.pictureSource);
-    document.setTitle(page.title.isEmpty() ? map.pictureAlt : page.title);
-    document.setDate(page.date);
-    document.setMapName(map.name);
-    PageFrame frame = map.frame;
-    frame.title = document.title();
-    frame.date = page.date;
-    document.setFrame(frame);
-    document.setResponsive(page.responsive);
-    document.setAreas(map.areas);
+    showMap(document, page, chosen, picture, pictureFile);
     if (notes)
         *notes = page.notes;
     return true;

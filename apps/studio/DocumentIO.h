@@ -35,6 +35,11 @@ public:
     static bool loadPage(MapDocument& document, const QString& fileName, const MapChooser& choose,
         QString* error, QStringList* notes = nullptr);
 
+    /// Starts \a document over on map \a index of \a page, shown on \a picture
+    /// read from \a pictureFile: its areas, title, date and frame.
+    static void showMap(MapDocument& document, const HtmlPage& page, int index,
+        const StdPicture& picture, const QString& pictureFile);
+
     /// Writes the page to \a fileName and the picture beside it when the page
     /// cannot reach it yet. The document's picture name follows.
     static bool savePage(MapDocument& document, const QString& fileName, QString* error);

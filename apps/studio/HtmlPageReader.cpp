@@ -55,6 +55,7 @@ struct Scan
     const GumboElement* titleElement = nullptr;
     const GumboElement* dateMeta = nullptr;
     const GumboElement* head = nullptr;
+    const GumboElement* body = nullptr;
 };
 
 bool isDateMeta(const GumboElement& element)
@@ -108,6 +109,10 @@ void scan(const GumboNode* root, Scan& found)
         case GUMBO_TAG_HEAD:
             if (!found.head)
                 found.head = &element;
+            break;
+        case GUMBO_TAG_BODY:
+            if (!found.body)
+                found.body = &element;
             break;
         case GUMBO_TAG_SCRIPT:
             // Only the element: the marker in a comment or a value is text.
@@ -208,6 +213,11 @@ void findScripts(
             frame.scriptsAfter << span;
         }
     }
+    // The body's end tag, where the script goes; "</body>" in a comment or
+    // a script is text.
+    const GumboElement* body = scanned.body;
+    if (body && body->original_end_tag.length > 0 && body->end_pos.offset >= mapEnd)
+        frame.bodyEnd = position(body->end_pos.offset) - afterStart;
     // In page order, which the tree need not keep.
     const auto byPlace
         = [](const PageFrame::Span& a, const PageFrame::Span& b) { return a.at < b.at; };

@@ -42,6 +42,8 @@ struct PageFrame
     /// `after`: each script element with the line break after it.
     QList<Span> scriptsBefore;
     QList<Span> scriptsAfter;
+    /// Where `</body>` stands in `after` (-1 when it is not there).
+    qsizetype bodyEnd = -1;
     /// The title and date the document took from the page: while they stand,
     /// the head is written back as it was read.
     QString title;

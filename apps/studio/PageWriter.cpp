@@ -5,7 +5,6 @@
 #include "MapDocument.h"
 
 #include <QDate>
-#include <QRegularExpression>
 #include <QSet>
 #include <algorithm>
 
@@ -191,11 +190,15 @@ void PageWriter::writeFramed(const MapDocument& document)
     m_mapEnd = m_text.size();
     QString after = withoutScripts(frame.after, frame.scriptsAfter);
     if (document.responsive()) {
-        static const QRegularExpression bodyEnd(
-            QStringLiteral("</body\\s*>"), QRegularExpression::CaseInsensitiveOption);
-        qsizetype at = after.lastIndexOf(bodyEnd);
+        // Before "</body>", else right after the map: the end of the page
+        // can be inside a comment or a tag never finished.
+        qsizetype at = frame.bodyEnd;
+        for (const PageFrame::Span& script : frame.scriptsAfter) {
+            if (script.at < frame.bodyEnd)
+                at -= script.length;
+        }
         if (at < 0)
-            at = after.size();
+            at = 0;
         if (at > 0 && after.at(at - 1) != QLatin1Char('\n'))
             after.insert(at++, QLatin1Char('\n'));
         after.insert(at, responsiveScript());

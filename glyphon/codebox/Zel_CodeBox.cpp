@@ -838,11 +838,8 @@ bool Zel_CodeBox::KeepFocus() const
 
 void Zel_CodeBox::setKeepFocus(bool New_KeepFocus)
 {
-    if (d->keepFocus == New_KeepFocus)
-        return;
-    d->keepFocus = New_KeepFocus;
-    PropertyChanged(QStringLiteral("KeepFocus"));
-    Q_EMIT KeepFocusChanged(KeepFocus());
+    setIfChanged(
+        d->keepFocus, New_KeepFocus, QStringLiteral("KeepFocus"), &Zel_CodeBox::KeepFocusChanged);
 }
 
 #define ZEL_COLOR_PROPERTY(Name, member)                                                           \
@@ -852,12 +849,9 @@ void Zel_CodeBox::setKeepFocus(bool New_KeepFocus)
     }                                                                                              \
     void Zel_CodeBox::set##Name(OLE_COLOR New_##Name)                                              \
     {                                                                                              \
-        if (d->member == New_##Name)                                                               \
-            return;                                                                                \
-        d->member = New_##Name;                                                                    \
-        PropertyChanged(QStringLiteral(#Name));                                                    \
-        Q_EMIT Name##Changed(New_##Name);                                                          \
-        d->invalidate();                                                                           \
+        if (setIfChanged(                                                                          \
+                d->member, New_##Name, QStringLiteral(#Name), &Zel_CodeBox::Name##Changed))        \
+            d->invalidate();                                                                       \
     }
 
 ZEL_COLOR_PROPERTY(ColorComment, colors.comment)
@@ -874,10 +868,8 @@ StdPicture Zel_CodeBox::LockPicture() const
 
 void Zel_CodeBox::setLockPicture(const StdPicture& New_LockPicture)
 {
-    if (d->lockPicture.isSameObject(New_LockPicture))
+    if (!setIfChanged(d->lockPicture, New_LockPicture, QStringLiteral("LockPicture")))
         return;
-    d->lockPicture = New_LockPicture;
-    PropertyChanged(QStringLiteral("LockPicture"));
     d->invalidate();
     Q_EMIT LockPictureChanged(LockPicture());
 }
@@ -889,10 +881,8 @@ OLE_COLOR Zel_CodeBox::GutterColor() const
 
 void Zel_CodeBox::setGutterColor(OLE_COLOR New_GutterColor)
 {
-    if (d->gutterColor == New_GutterColor)
+    if (!setIfChanged(d->gutterColor, New_GutterColor, QStringLiteral("GutterColor")))
         return;
-    d->gutterColor = New_GutterColor;
-    PropertyChanged(QStringLiteral("GutterColor"));
     d->rebuildGutter();
     Q_EMIT GutterColorChanged(GutterColor());
 }
@@ -904,10 +894,8 @@ bool Zel_CodeBox::VisualStyle() const
 
 void Zel_CodeBox::setVisualStyle(bool New_VisualStyle)
 {
-    if (d->visualStyle == New_VisualStyle)
+    if (!setIfChanged(d->visualStyle, New_VisualStyle, QStringLiteral("VisualStyle")))
         return;
-    d->visualStyle = New_VisualStyle;
-    PropertyChanged(QStringLiteral("VisualStyle"));
     d->rebuildGutter();
     Q_EMIT VisualStyleChanged(VisualStyle());
 }
@@ -1070,11 +1058,8 @@ bool Zel_CodeBox::NormalizeEntities() const
 
 void Zel_CodeBox::setNormalizeEntities(bool New_NormalizeEntities)
 {
-    if (d->normalizeEntities == New_NormalizeEntities)
-        return;
-    d->normalizeEntities = New_NormalizeEntities;
-    PropertyChanged(QStringLiteral("NormalizeEntities"));
-    Q_EMIT NormalizeEntitiesChanged(New_NormalizeEntities);
+    setIfChanged(d->normalizeEntities, New_NormalizeEntities, QStringLiteral("NormalizeEntities"),
+        &Zel_CodeBox::NormalizeEntitiesChanged);
 }
 
 // --- persistence --------------------------------------------------------------------------

@@ -1053,10 +1053,8 @@ void ZelPropList::setScrollBarWidth(qint16 New_ScrollBarWidth)
     qint16 value = New_ScrollBarWidth <= 8 ? qint16(9) : New_ScrollBarWidth;
     if (value > width() / 2)
         value = qint16(width() / 2);
-    if (value == d->props.scrollBarWidth)
+    if (!setIfChanged(d->props.scrollBarWidth, value, QStringLiteral("ScrollBarWidth")))
         return;
-    d->props.scrollBarWidth = value;
-    PropertyChanged(QStringLiteral("ScrollBarWidth"));
     d->layout();
     Q_EMIT ScrollBarWidthChanged(ScrollBarWidth());
 }
@@ -1087,11 +1085,9 @@ void ZelPropList::setFont(const StdFont& New_Font)
     }                                                                                              \
     void ZelPropList::set##Name(OLE_COLOR New_##Name)                                              \
     {                                                                                              \
-        if (d->props.member == New_##Name)                                                         \
+        if (!setIfChanged(                                                                         \
+                d->props.member, New_##Name, QStringLiteral(#Name), &ZelPropList::Name##Changed))  \
             return;                                                                                \
-        d->props.member = New_##Name;                                                              \
-        PropertyChanged(QStringLiteral(#Name));                                                    \
-        Q_EMIT Name##Changed(New_##Name);                                                          \
         if (repaint)                                                                               \
             d->updateVisibleRows();                                                                \
     }
@@ -1115,11 +1111,9 @@ ZEL_COLOR_PROPERTY(VisualColor, visualColor, true)
     }                                                                                              \
     void ZelPropList::set##Name(Type New_##Name)                                                   \
     {                                                                                              \
-        if (d->props.member == New_##Name)                                                         \
+        if (!setIfChanged(                                                                         \
+                d->props.member, New_##Name, QStringLiteral(#Name), &ZelPropList::Name##Changed))  \
             return;                                                                                \
-        d->props.member = New_##Name;                                                              \
-        PropertyChanged(QStringLiteral(#Name));                                                    \
-        Q_EMIT Name##Changed(New_##Name);                                                          \
         if (repaint)                                                                               \
             d->updateVisibleRows();                                                                \
     }
@@ -1142,10 +1136,9 @@ qint16 ZelPropList::BoxOffset() const
 
 void ZelPropList::setBoxOffset(qint16 New_BoxOffset)
 {
-    if (New_BoxOffset == d->props.boxOffset || New_BoxOffset > d->rowHeight / 2)
+    if (New_BoxOffset > d->rowHeight / 2
+        || !setIfChanged(d->props.boxOffset, New_BoxOffset, QStringLiteral("BoxOffset")))
         return;
-    d->props.boxOffset = New_BoxOffset;
-    PropertyChanged(QStringLiteral("BoxOffset"));
     d->updateVisibleRows();
     Q_EMIT BoxOffsetChanged(BoxOffset());
 }
@@ -1157,10 +1150,8 @@ bool ZelPropList::LockRedraw() const
 
 void ZelPropList::setLockRedraw(bool New_LockRedraw)
 {
-    if (New_LockRedraw == d->props.lockRedraw)
+    if (!setIfChanged(d->props.lockRedraw, New_LockRedraw, QStringLiteral("LockRedraw")))
         return;
-    d->props.lockRedraw = New_LockRedraw;
-    PropertyChanged(QStringLiteral("LockRedraw"));
     if (!New_LockRedraw)
         d->fullRepaint();
     Q_EMIT LockRedrawChanged(LockRedraw());
@@ -1173,10 +1164,8 @@ bool ZelPropList::Focus() const
 
 void ZelPropList::setFocus(bool New_Focus)
 {
-    if (New_Focus == d->props.focus)
+    if (!setIfChanged(d->props.focus, New_Focus, QStringLiteral("Focus")))
         return;
-    d->props.focus = New_Focus;
-    PropertyChanged(QStringLiteral("Focus"));
     if (!New_Focus)
         d->updateRow(d->listIndex);
     Q_EMIT FocusChanged(Focus());
@@ -1189,10 +1178,8 @@ qint16 ZelPropList::ItemHeight() const
 
 void ZelPropList::setItemHeight(qint16 New_ItemHeight)
 {
-    if (New_ItemHeight == d->props.itemHeight)
+    if (!setIfChanged(d->props.itemHeight, New_ItemHeight, QStringLiteral("ItemHeight")))
         return;
-    d->props.itemHeight = New_ItemHeight;
-    PropertyChanged(QStringLiteral("ItemHeight"));
     d->layout();
     Q_EMIT ItemHeightChanged(ItemHeight());
 }
@@ -1204,10 +1191,9 @@ bool ZelPropList::ItemHeightAuto() const
 
 void ZelPropList::setItemHeightAuto(bool New_ItemHeightAuto)
 {
-    if (New_ItemHeightAuto == d->props.itemHeightAuto)
+    if (!setIfChanged(
+            d->props.itemHeightAuto, New_ItemHeightAuto, QStringLiteral("ItemHeightAuto")))
         return;
-    d->props.itemHeightAuto = New_ItemHeightAuto;
-    PropertyChanged(QStringLiteral("ItemHeightAuto"));
     d->layout();
     Q_EMIT ItemHeightAutoChanged(ItemHeightAuto());
 }
@@ -1219,10 +1205,9 @@ qint16 ZelPropList::ItemOffset() const
 
 void ZelPropList::setItemOffset(qint16 New_ItemOffset)
 {
-    if (New_ItemOffset == d->props.itemOffset || New_ItemOffset > d->rowHeight)
+    if (New_ItemOffset > d->rowHeight
+        || !setIfChanged(d->props.itemOffset, New_ItemOffset, QStringLiteral("ItemOffset")))
         return;
-    d->props.itemOffset = New_ItemOffset;
-    PropertyChanged(QStringLiteral("ItemOffset"));
     d->updateVisibleRows();
     Q_EMIT ItemOffsetChanged(ItemOffset());
 }
@@ -1234,11 +1219,8 @@ StdPicture ZelPropList::SelectionPicture() const
 
 void ZelPropList::setSelectionPicture(const StdPicture& New_SelectionPicture)
 {
-    if (d->props.selectionPicture.isSameObject(New_SelectionPicture))
-        return;
-    d->props.selectionPicture = New_SelectionPicture;
-    PropertyChanged(QStringLiteral("SelectionPicture"));
-    Q_EMIT SelectionPictureChanged(SelectionPicture());
+    setIfChanged(d->props.selectionPicture, New_SelectionPicture,
+        QStringLiteral("SelectionPicture"), &ZelPropList::SelectionPictureChanged);
 }
 
 qint16 ZelPropList::MousePointer() const
@@ -1248,10 +1230,8 @@ qint16 ZelPropList::MousePointer() const
 
 void ZelPropList::setMousePointer(qint16 New_MousePointer)
 {
-    if (New_MousePointer == d->props.mousePointer)
+    if (!setIfChanged(d->props.mousePointer, New_MousePointer, QStringLiteral("MousePointer")))
         return;
-    d->props.mousePointer = New_MousePointer;
-    PropertyChanged(QStringLiteral("MousePointer"));
     d->applyCursor();
     Q_EMIT MousePointerChanged(MousePointer());
 }
@@ -1263,10 +1243,8 @@ StdPicture ZelPropList::MouseIcon() const
 
 void ZelPropList::setMouseIcon(const StdPicture& New_MouseIcon)
 {
-    if (d->props.mouseIcon.isSameObject(New_MouseIcon))
+    if (!setIfChanged(d->props.mouseIcon, New_MouseIcon, QStringLiteral("MouseIcon")))
         return;
-    d->props.mouseIcon = New_MouseIcon;
-    PropertyChanged(QStringLiteral("MouseIcon"));
     d->applyCursor();
     Q_EMIT MouseIconChanged(MouseIcon());
 }
@@ -1278,10 +1256,9 @@ bool ZelPropList::ShowDescription() const
 
 void ZelPropList::setShowDescription(bool New_ShowDescription)
 {
-    if (New_ShowDescription == d->props.showDescription)
+    if (!setIfChanged(
+            d->props.showDescription, New_ShowDescription, QStringLiteral("ShowDescription")))
         return;
-    d->props.showDescription = New_ShowDescription;
-    PropertyChanged(QStringLiteral("ShowDescription"));
     d->layout();
     Q_EMIT ShowDescriptionChanged(ShowDescription());
 }
@@ -1293,10 +1270,9 @@ StdPicture ZelPropList::HeaderBackPicture() const
 
 void ZelPropList::setHeaderBackPicture(const StdPicture& New_HeaderBackPicture)
 {
-    if (d->props.headerBackPicture.isSameObject(New_HeaderBackPicture))
+    if (!setIfChanged(
+            d->props.headerBackPicture, New_HeaderBackPicture, QStringLiteral("HeaderBackPicture")))
         return;
-    d->props.headerBackPicture = New_HeaderBackPicture;
-    PropertyChanged(QStringLiteral("HeaderBackPicture"));
     d->updateVisibleRows();
     Q_EMIT HeaderBackPictureChanged(HeaderBackPicture());
 }
@@ -1308,10 +1284,8 @@ BorderS ZelPropList::BorderStyle() const
 
 void ZelPropList::setBorderStyle(BorderS New_BorderStyle)
 {
-    if (New_BorderStyle == d->props.borderStyle)
+    if (!setIfChanged(d->props.borderStyle, New_BorderStyle, QStringLiteral("BorderStyle")))
         return;
-    d->props.borderStyle = New_BorderStyle;
-    PropertyChanged(QStringLiteral("BorderStyle"));
     d->applyBorder();
     d->layout();
     update();

@@ -369,11 +369,8 @@ bool Zonecraft::AlignToGrid() const
 
 void Zonecraft::setAlignToGrid(bool New_AlignToGrid)
 {
-    if (d->alignToGrid == New_AlignToGrid)
-        return;
-    d->alignToGrid = New_AlignToGrid;
-    PropertyChanged(QStringLiteral("AlignToGrid"));
-    Q_EMIT AlignToGridChanged(AlignToGrid());
+    setIfChanged(d->alignToGrid, New_AlignToGrid, QStringLiteral("AlignToGrid"),
+        &Zonecraft::AlignToGridChanged);
 }
 
 Zonecraft::OperatingMode Zonecraft::FigureToDraw() const
@@ -407,10 +404,8 @@ qint32 Zonecraft::FigureSize() const
 void Zonecraft::setFigureSize(qint32 New_FigureSize)
 {
     auto& shared = ZonecraftSharedSettings::instance();
-    if (shared.figureSize == New_FigureSize)
+    if (!setIfChanged(shared.figureSize, New_FigureSize, QStringLiteral("FigureSize")))
         return;
-    shared.figureSize = New_FigureSize;
-    PropertyChanged(QStringLiteral("FigureSize"));
     Redraw(true);
     Q_EMIT FigureSizeChanged(FigureSize());
 }
@@ -423,10 +418,8 @@ bool Zonecraft::ShowHotspot() const
 void Zonecraft::setShowHotspot(bool New_ShowHotspot)
 {
     auto& shared = ZonecraftSharedSettings::instance();
-    if (shared.showHotspot == New_ShowHotspot)
+    if (!setIfChanged(shared.showHotspot, New_ShowHotspot, QStringLiteral("ShowHotspot")))
         return;
-    shared.showHotspot = New_ShowHotspot;
-    PropertyChanged(QStringLiteral("ShowHotspot"));
     Redraw(true);
     Q_EMIT ShowHotspotChanged(ShowHotspot());
 }
@@ -439,10 +432,8 @@ qint16 Zonecraft::FillStyle() const
 void Zonecraft::setFillStyle(qint16 New_FillStyle)
 {
     auto& shared = ZonecraftSharedSettings::instance();
-    if (shared.fillStyle == New_FillStyle)
+    if (!setIfChanged(shared.fillStyle, New_FillStyle, QStringLiteral("FillStyle")))
         return;
-    shared.fillStyle = New_FillStyle;
-    PropertyChanged(QStringLiteral("FillStyle"));
     Redraw(true);
     Q_EMIT FillStyleChanged(FillStyle());
 }
@@ -454,10 +445,8 @@ bool Zonecraft::ShowHandles() const
 
 void Zonecraft::setShowHandles(bool New_ShowHandles)
 {
-    if (d->showHandles == New_ShowHandles)
+    if (!setIfChanged(d->showHandles, New_ShowHandles, QStringLiteral("ShowHandles")))
         return;
-    d->showHandles = New_ShowHandles;
-    PropertyChanged(QStringLiteral("ShowHandles"));
     Redraw(true);
     Q_EMIT ShowHandlesChanged(ShowHandles());
 }
@@ -469,10 +458,8 @@ OLE_COLOR Zonecraft::HandleColor() const
 
 void Zonecraft::setHandleColor(OLE_COLOR New_HandleColor)
 {
-    if (d->handleColor == New_HandleColor)
+    if (!setIfChanged(d->handleColor, New_HandleColor, QStringLiteral("HandleColor")))
         return;
-    d->handleColor = New_HandleColor;
-    PropertyChanged(QStringLiteral("HandleColor"));
     Redraw(true);
     Q_EMIT HandleColorChanged(HandleColor());
 }
@@ -484,10 +471,9 @@ OLE_COLOR Zonecraft::HandleColorLocked() const
 
 void Zonecraft::setHandleColorLocked(OLE_COLOR New_HandleColorLocked)
 {
-    if (d->handleColorLocked == New_HandleColorLocked)
+    if (!setIfChanged(
+            d->handleColorLocked, New_HandleColorLocked, QStringLiteral("HandleColorLocked")))
         return;
-    d->handleColorLocked = New_HandleColorLocked;
-    PropertyChanged(QStringLiteral("HandleColorLocked"));
     Redraw(true);
     Q_EMIT HandleColorLockedChanged(HandleColorLocked());
 }
@@ -499,11 +485,8 @@ bool Zonecraft::ShowSupport() const
 
 void Zonecraft::setShowSupport(bool New_ShowSupport)
 {
-    if (d->showSupport == New_ShowSupport)
-        return;
-    d->showSupport = New_ShowSupport;
-    PropertyChanged(QStringLiteral("ShowSupport"));
-    Q_EMIT ShowSupportChanged(ShowSupport());
+    setIfChanged(d->showSupport, New_ShowSupport, QStringLiteral("ShowSupport"),
+        &Zonecraft::ShowSupportChanged);
 }
 
 QString Zonecraft::ExtractSeperator() const
@@ -513,11 +496,8 @@ QString Zonecraft::ExtractSeperator() const
 
 void Zonecraft::setExtractSeperator(const QString& New_ExtractSeperator)
 {
-    if (d->extractSeperator == New_ExtractSeperator)
-        return;
-    d->extractSeperator = New_ExtractSeperator;
-    PropertyChanged(QStringLiteral("ExtractSeperator"));
-    Q_EMIT ExtractSeperatorChanged(ExtractSeperator());
+    setIfChanged(d->extractSeperator, New_ExtractSeperator, QStringLiteral("ExtractSeperator"),
+        &Zonecraft::ExtractSeperatorChanged);
 }
 
 OLE_COLOR Zonecraft::DrawFigureColor() const
@@ -527,11 +507,8 @@ OLE_COLOR Zonecraft::DrawFigureColor() const
 
 void Zonecraft::setDrawFigureColor(OLE_COLOR New_DrawFigureColor)
 {
-    if (d->drawFigureColor == New_DrawFigureColor)
-        return;
-    d->drawFigureColor = New_DrawFigureColor;
-    PropertyChanged(QStringLiteral("DrawFigureColor"));
-    Q_EMIT DrawFigureColorChanged(DrawFigureColor());
+    setIfChanged(d->drawFigureColor, New_DrawFigureColor, QStringLiteral("DrawFigureColor"),
+        &Zonecraft::DrawFigureColorChanged);
 }
 
 OLE_COLOR Zonecraft::ShapeBorderColor() const
