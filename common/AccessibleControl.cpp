@@ -176,4 +176,15 @@ void announcePart(QWidget* control, int index, QAccessible::Event type)
     announce(&event);
 }
 
+void announceRows(
+    QWidget* control, QAccessibleTableModelChangeEvent::ModelChangeType change, int first, int last)
+{
+    if (!accessibilityListening())
+        return;
+    QAccessibleTableModelChangeEvent event(control, change);
+    event.setFirstRow(first);
+    event.setLastRow(last);
+    announce(&event);
+}
+
 } // namespace Zel

@@ -110,5 +110,9 @@ ZELCOMMON_EXPORT bool accessibilityListening();
 ZELCOMMON_EXPORT void announce(QAccessibleEvent* event);
 /// Sends \a type for part \a index of \a control, when anyone listens.
 ZELCOMMON_EXPORT void announcePart(QWidget* control, int index, QAccessible::Event type);
+/// Tells assistive tools that rows \a first .. \a last of \a control were inserted or removed,
+/// or (ModelReset) that its rows changed beyond that, when anyone listens.
+ZELCOMMON_EXPORT void announceRows(QWidget* control,
+    QAccessibleTableModelChangeEvent::ModelChangeType change, int first = -1, int last = -1);
 
 } // namespace Zel

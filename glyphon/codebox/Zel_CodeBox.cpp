@@ -13,6 +13,7 @@
 #include <QScrollBar>
 #include <QWheelEvent>
 #include <algorithm>
+#include <common/AccessibleControl.h>
 #include <common/Drawing.h>
 #include <common/EventGuard.h>
 #include <common/HostConvert.h>
@@ -514,6 +515,7 @@ void Zel_CodeBox::AddText(const QString& Value, const QString& Key, const QStrin
     if (shifted)
         ++d->listIndex;
     d->rowsChanged();
+    Zel::announceRows(this, QAccessibleTableModelChangeEvent::RowsInserted, pos, pos);
     Q_EMIT Count_TotalLinesChanged(d->countTotalLines);
     if (shifted)
         Q_EMIT ListIndexChanged(d->listIndex);
@@ -530,6 +532,7 @@ void Zel_CodeBox::ChangeRow(const QString& Key, const QString& Value, const StdP
     if (row.isBar())
         row.height = CodeLayout::barHeight(d->fonts, Value);
     d->rowsChanged();
+    Zel::announcePart(this, index, QAccessible::NameChanged);
 }
 
 void Zel_CodeBox::ModifyItem(qint32 index, const QVariant& Text, qint16 Icon, qint16 IconSelected)
@@ -549,6 +552,7 @@ void Zel_CodeBox::ModifyItem(qint32 index, const QVariant& Text, qint16 Icon, qi
     if (row.isBar())
         row.height = CodeLayout::barHeight(d->fonts, row.value);
     d->rowsChanged();
+    Zel::announcePart(this, index, QAccessible::NameChanged);
 }
 
 QString Zel_CodeBox::ExtractRow(qint32 RowIndex) const
@@ -606,9 +610,15 @@ void Zel_CodeBox::DeleteRow(const QString& Key)
 
 void Zel_CodeBox::EraseRow(const QString& Key)
 {
+    const qint32 at = d->store.indexOfKey(Key);
     const qint32 removed = d->store.erase(Key);
     if (removed == 0)
         return;
+    // Every row under the key goes; when they were more than one they need not lie together.
+    if (removed == 1)
+        Zel::announceRows(this, QAccessibleTableModelChangeEvent::RowsRemoved, at, at);
+    else
+        Zel::announceRows(this, QAccessibleTableModelChangeEvent::ModelReset);
     d->countTotalLines -= removed;
     const bool hadCurrent = d->listIndex >= 0;
     d->listIndex = -1;
@@ -635,6 +645,7 @@ void Zel_CodeBox::Clear()
     d->lastReportedRow = -1;
     d->view.setRequestedTop(0);
     d->rowsChanged();
+    Zel::announceRows(this, QAccessibleTableModelChangeEvent::ModelReset);
     d->relayout(); // the scroll bar goes at once
     if (hadCurrent) {
         Q_EMIT ListIndexChanged(-1);

@@ -244,17 +244,6 @@ void watchAccessibility(ZelPropList* list)
         [list](const QString&, const QString& key) { announceValue(list, list->ItemIndex(key)); });
 }
 
-void announceRows(ZelPropList* list, QAccessibleTableModelChangeEvent::ModelChangeType change,
-    int first, int last)
-{
-    if (!Zel::accessibilityListening())
-        return;
-    QAccessibleTableModelChangeEvent event(list, change);
-    event.setFirstRow(first);
-    event.setLastRow(last);
-    Zel::announce(&event);
-}
-
 void announceValue(ZelPropList* list, int row)
 {
     if (!Zel::accessibilityListening() || row < 0 || row >= list->ListCount())

@@ -11,11 +11,6 @@ namespace Tabulon {
 /// the list's changes of current row to them.
 void watchAccessibility(ZelPropList* list);
 
-/// Tells assistive tools that rows \a first .. \a last were inserted or removed, or (ModelReset)
-/// that the list was emptied.
-void announceRows(ZelPropList* list, QAccessibleTableModelChangeEvent::ModelChangeType change,
-    int first = -1, int last = -1);
-
 /// Tells assistive tools that the value of row \a row changed.
 void announceValue(ZelPropList* list, int row);
 

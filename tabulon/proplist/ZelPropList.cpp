@@ -18,6 +18,7 @@
 #include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
+#include <common/AccessibleControl.h>
 #include <common/Dialogs.h>
 #include <common/EventGuard.h>
 #include <common/HostConvert.h>
@@ -753,7 +754,7 @@ void ZelPropList::AddItem(const QString& Key, const QString& Caption, PropertySt
     if (position < d->topIndex + d->visibleRows)
         d->updateRow(position);
     if (position >= 0)
-        announceRows(this, QAccessibleTableModelChangeEvent::RowsInserted, position, position);
+        Zel::announceRows(this, QAccessibleTableModelChangeEvent::RowsInserted, position, position);
 }
 
 void ZelPropList::InsertItem(qint32 Index, const QVariant& Text, qint16 Icon, qint16 IconSelected)
@@ -778,7 +779,7 @@ void ZelPropList::InsertItem(qint32 Index, const QVariant& Text, qint16 Icon, qi
     d->syncScrollBar();
     d->updateVisibleRows();
     d->reportIndexes();
-    announceRows(this, QAccessibleTableModelChangeEvent::RowsInserted, Index, Index);
+    Zel::announceRows(this, QAccessibleTableModelChangeEvent::RowsInserted, Index, Index);
 }
 
 bool ZelPropList::ModifyItem(const QString& Key, const QVariant& Value)
@@ -825,7 +826,7 @@ void ZelPropList::RemoveItem(const QString& Key)
     d->fullRepaint();
     d->reportIndexes();
     if (position >= 0)
-        announceRows(this, QAccessibleTableModelChangeEvent::RowsRemoved, position, position);
+        Zel::announceRows(this, QAccessibleTableModelChangeEvent::RowsRemoved, position, position);
 }
 
 void ZelPropList::Clear()
@@ -848,7 +849,7 @@ void ZelPropList::Clear()
     d->topIndex = d->scrollBar->value();
     d->fullRepaint();
     d->reportIndexes();
-    announceRows(this, QAccessibleTableModelChangeEvent::ModelReset);
+    Zel::announceRows(this, QAccessibleTableModelChangeEvent::ModelReset);
 }
 
 qint32 ZelPropList::ListCount() const

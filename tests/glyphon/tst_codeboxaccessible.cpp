@@ -96,6 +96,34 @@ private Q_SLOTS:
         QCOMPARE(list->focusChild(), list->child(4));
         QCOMPARE(events.children(QAccessible::Focus), (QList<int> { 3, 4 }));
     }
+
+    // Tools that cache the list hear of every row added, changed or removed, at its place.
+    void rowChangesAreAnnounced()
+    {
+        auto box = makeBox();
+        AccessibleEvents events(box.get());
+        box->AddText(QStringLiteral("<p>late</p>"), QStringLiteral("late"), QStringLiteral("s"));
+        box->ChangeRow(QStringLiteral("k4"), QStringLiteral("<p>four</p>"));
+        box->ModifyItem(2, QStringLiteral("<p>two</p>"));
+        box->EraseRow(QStringLiteral("k0"));
+        box->Clear();
+        const QList<AccessibleEvents::Event> seen = events.take();
+        QCOMPARE(seen.size(), 5);
+        QCOMPARE(seen[0].type, QAccessible::TableModelChanged);
+        QCOMPARE(seen[0].change, int(QAccessibleTableModelChangeEvent::RowsInserted));
+        QCOMPARE(seen[0].firstRow, 31); // behind the header and the 30 rows
+        QCOMPARE(seen[0].lastRow, 31);
+        QCOMPARE(seen[1].type, QAccessible::NameChanged);
+        QCOMPARE(seen[1].child, 5);
+        QCOMPARE(seen[1].name, QStringLiteral("<p>four</p>"));
+        QCOMPARE(seen[2].type, QAccessible::NameChanged);
+        QCOMPARE(seen[2].child, 2);
+        QCOMPARE(seen[2].name, QStringLiteral("<p>two</p>"));
+        QCOMPARE(seen[3].change, int(QAccessibleTableModelChangeEvent::RowsRemoved));
+        QCOMPARE(seen[3].firstRow, 1);
+        QCOMPARE(seen[3].lastRow, 1);
+        QCOMPARE(seen[4].change, int(QAccessibleTableModelChangeEvent::ModelReset));
+    }
 };
 
 QTEST_MAIN(TestCodeBoxAccessible)
