@@ -4,6 +4,7 @@
 #include "MapDocument.h"
 #include "PageWriter.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -12,6 +13,12 @@
 #include <common/RuntimeError.h>
 
 namespace {
+
+// What the reader of a page is told, in the person's language once a translator is installed.
+class DocumentTexts
+{
+    Q_DECLARE_TR_FUNCTIONS(DocumentTexts)
+};
 
 const QString SamplePicture = QStringLiteral(":/sample/sample.png");
 const QString SampleAreas = QStringLiteral(":/sample/sample-areas.txt");
@@ -61,7 +68,7 @@ bool writePicture(MapDocument& document, const QDir& dir, QString* error)
         if (!source.isEmpty() ? QFile::copy(source, target)
                               : document.picture().image().save(target))
             return true;
-        *error = QStringLiteral("cannot write the picture %1").arg(target);
+        *error = DocumentTexts::tr("cannot write the picture %1").arg(target);
         return false;
     }
     if (isBeside(dir, source)) {
@@ -77,7 +84,7 @@ bool writePicture(MapDocument& document, const QDir& dir, QString* error)
         written = !source.isEmpty() ? QFile::copy(source, target)
                                     : document.picture().image().save(target);
     if (!written) {
-        *error = QStringLiteral("cannot write the picture %1").arg(target);
+        *error = DocumentTexts::tr("cannot write the picture %1").arg(target);
         return false;
     }
     document.setPictureName(name);
@@ -179,13 +186,13 @@ bool DocumentIO::loadPage(MapDocument& document, const QString& fileName, const 
     if (page.maps.size() > 1) {
         QStringList names;
         for (const PageMap& map : std::as_const(page.maps))
-            names << QStringLiteral("%1 (line %2, %3 areas)")
+            names << DocumentTexts::tr("%1 (line %2, %3 areas)")
                          .arg(map.name)
                          .arg(map.line)
                          .arg(map.areas.size());
         chosen = choose ? choose(names) : 0;
         if (chosen < 0 || chosen >= page.maps.size())
-            return fail(QStringLiteral("no map was chosen"));
+            return fail(DocumentTexts::tr("no map was chosen"));
     }
     const PageMap& map = page.maps.at(chosen);
 
@@ -196,14 +203,14 @@ bool DocumentIO::loadPage(MapDocument& document, const QString& fileName, const 
         try {
             picture = StdPicture::LoadPicture(pictureFile);
         } catch (const RuntimeError& e) {
-            page.notes << QStringLiteral("the picture %1 cannot be shown: %2")
+            page.notes << DocumentTexts::tr("the picture %1 cannot be shown: %2")
                               .arg(map.pictureSource, e.description());
             pictureFile.clear();
         }
     } else {
         page.notes << (map.pictureSource.isEmpty()
                 ? QStringLiteral("no <img> uses the map \"%1\"").arg(map.name)
-                : QStringLiteral("the picture %1 is not a local file").arg(map.pictureSource));
+                : DocumentTexts::tr("the picture %1 is not a local file").arg(map.pictureSource));
     }
 
     showMap(document, page, chosen, picture, pictureFile);
@@ -231,7 +238,7 @@ bool DocumentIO::savePage(MapDocument& document, const QString& fileName, QStrin
     const QDir folder = QFileInfo(fileName).absoluteDir();
     if (!QDir().mkpath(folder.absolutePath())) {
         if (error)
-            *error = QStringLiteral("cannot make the folder %1").arg(folder.absolutePath());
+            *error = DocumentTexts::tr("cannot make the folder %1").arg(folder.absolutePath());
         return false;
     }
     if (!writePicture(document, folder, &failure)) {

@@ -1,11 +1,18 @@
 #include "HtmlPageReader.h"
 
+#include <QCoreApplication>
 #include <QStringDecoder>
 #include <algorithm>
 #include <gumbo.h>
 #include <memory>
 
 namespace {
+
+// What the reader of a page is told, in the person's language once a translator is installed.
+class PageReaderTexts
+{
+    Q_DECLARE_TR_FUNCTIONS(PageReaderTexts)
+};
 
 struct GumboDeleter
 {
@@ -312,7 +319,8 @@ bool decodePage(QByteArray& page, PageError* error, QStringList& notes)
     const qsizetype nul = page.indexOf('\0');
     if (nul >= 0) {
         *error = { lineOfOffset(page, nul),
-            QStringLiteral("the file holds binary data (a NUL byte); it is not an HTML page") };
+            PageReaderTexts::tr(
+                "the file holds binary data (a NUL byte); it is not an HTML page") };
         return false;
     }
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
@@ -329,7 +337,7 @@ bool decodePage(QByteArray& page, PageError* error, QStringList& notes)
 
 QString PageError::text() const
 {
-    return line > 0 ? QStringLiteral("line %1: %2").arg(line).arg(message) : message;
+    return line > 0 ? PageReaderTexts::tr("line %1: %2").arg(line).arg(message) : message;
 }
 
 QString HtmlPageReader::responsiveMarker()
@@ -359,8 +367,8 @@ bool HtmlPageReader::read(const QByteArray& source, HtmlPage* result, PageError*
         if (error) {
             *error = { line,
                 scanned.areas.isEmpty()
-                    ? QStringLiteral("the page holds no image map (no <map> element)")
-                    : QStringLiteral("the <area> tags are in no <map> element") };
+                    ? PageReaderTexts::tr("the page holds no image map (no <map> element)")
+                    : PageReaderTexts::tr("the <area> tags are in no <map> element") };
         }
         return false;
     }
@@ -383,7 +391,7 @@ bool HtmlPageReader::read(const QByteArray& source, HtmlPage* result, PageError*
     }
     for (const int line : std::as_const(found.areasOutsideMaps))
         found.notes
-            << QStringLiteral("line %1: an <area> outside any map is kept as it is").arg(line);
+            << PageReaderTexts::tr("line %1: an <area> outside any map is kept as it is").arg(line);
 
     for (const GumboElement* map : std::as_const(scanned.maps)) {
         PageMap pageMap = pageMapOf(page, *map, scanned.areas, scanned);
@@ -405,7 +413,7 @@ bool HtmlPageReader::read(const QByteArray& source, HtmlPage* result, PageError*
         for (const MapArea& area : std::as_const(pageMap.areas)) {
             const AreaGeometry g = area.geometry();
             if (!g.isShown()) {
-                found.notes << QStringLiteral("line %1: kept and written back, not shown: %2")
+                found.notes << PageReaderTexts::tr("line %1: kept and written back, not shown: %2")
                                    .arg(area.line)
                                    .arg(g.problem);
             }

@@ -1,11 +1,18 @@
 #include "MapArea.h"
 
+#include <QCoreApplication>
 #include <QPainterPath>
 #include <QPolygonF>
 #include <QRegularExpression>
 #include <cmath>
 
 namespace {
+
+// What the reader of a page is told, in the person's language once a translator is installed.
+class AreaTexts
+{
+    Q_DECLARE_TR_FUNCTIONS(AreaTexts)
+};
 
 const QString Shape = QStringLiteral("shape");
 const QString Coords = QStringLiteral("coords");
@@ -243,30 +250,30 @@ AreaGeometry MapArea::geometry() const
     AreaGeometry g;
     g.kind = AreaShape::kindOf(value(Shape));
     if (g.kind == AreaKind::Unknown) {
-        g.problem = QStringLiteral("the shape \"%1\" is not one browsers know").arg(value(Shape));
+        g.problem = AreaTexts::tr("the shape \"%1\" is not one browsers know").arg(value(Shape));
         return g;
     }
     if (g.kind == AreaKind::Default) {
-        g.problem = QStringLiteral("a default area covers the whole picture");
+        g.problem = AreaTexts::tr("a default area covers the whole picture");
         return g;
     }
     if (!AreaShape::parseNumbers(value(Coords), &g.numbers)) {
         g.problem
-            = QStringLiteral("the coordinates \"%1\" are not plain numbers").arg(value(Coords));
+            = AreaTexts::tr("the coordinates \"%1\" are not plain numbers").arg(value(Coords));
         return g;
     }
     switch (g.kind) {
     case AreaKind::Rectangle:
         if (g.numbers.size() < 4)
-            g.problem = QStringLiteral("a rectangle needs four coordinates");
+            g.problem = AreaTexts::tr("a rectangle needs four coordinates");
         else
             g.numbers = g.numbers.mid(0, 4);
         break;
     case AreaKind::Circle:
         if (g.numbers.size() < 3)
-            g.problem = QStringLiteral("a circle needs three coordinates");
+            g.problem = AreaTexts::tr("a circle needs three coordinates");
         else if (g.numbers.at(2) <= 0)
-            g.problem = QStringLiteral("a circle needs a radius above 0");
+            g.problem = AreaTexts::tr("a circle needs a radius above 0");
         else
             g.numbers = g.numbers.mid(0, 3);
         break;
@@ -274,7 +281,7 @@ AreaGeometry MapArea::geometry() const
         if (g.numbers.size() % 2 == 1)
             g.numbers.removeLast();
         if (g.numbers.size() < 6)
-            g.problem = QStringLiteral("a polygon needs at least three points");
+            g.problem = AreaTexts::tr("a polygon needs at least three points");
         break;
     case AreaKind::Default:
     case AreaKind::Unknown:

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QFile>
 #include <QPixmap>
 #include <QTextStream>
@@ -12,6 +13,12 @@
 #include <memory>
 
 namespace {
+
+// The command line's own texts, in the person's language once the translator is installed.
+class CommandLine
+{
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+};
 
 int fail(const QString& message)
 {
@@ -30,18 +37,19 @@ bool hasOption(int argc, char** argv, const char* name)
     return false;
 }
 
+// Built after the translator is installed, so the help reads in the person's language.
 struct Options
 {
     QCommandLineOption screenshot { QStringLiteral("screenshot"),
-        QStringLiteral("Render the window into FILE and exit."), QStringLiteral("FILE") };
+        CommandLine::tr("Render the window into FILE and exit."), QStringLiteral("FILE") };
     QCommandLineOption exportHtml { QStringLiteral("export-html"),
-        QStringLiteral("Write the HTML page and its picture beside it into FILE and exit (no "
-                       "display needed)."),
+        CommandLine::tr("Write the HTML page and its picture beside it into FILE and exit (no "
+                        "display needed)."),
         QStringLiteral("FILE") };
     QCommandLineOption areas { QStringLiteral("areas"),
-        QStringLiteral("Read the hotspots from the area list FILE."), QStringLiteral("FILE") };
+        CommandLine::tr("Read the hotspots from the area list FILE."), QStringLiteral("FILE") };
     QCommandLineOption open { QStringLiteral("open"),
-        QStringLiteral("Open FILE: a picture, or an HTML page with an image map."),
+        CommandLine::tr("Open FILE: a picture, or an HTML page with an image map."),
         QStringLiteral("FILE") };
 };
 
@@ -53,7 +61,7 @@ bool fileToOpen(
     if (parser.isSet(options.open))
         files.prepend(parser.value(options.open));
     if (files.size() > 1) {
-        *error = QStringLiteral("only one file can be opened");
+        *error = CommandLine::tr("only one file can be opened");
         return false;
     }
     *file = files.value(0);
@@ -64,7 +72,7 @@ bool loadInto(MapDocument& document, const QString& file, QString* error)
 {
     if (file.isEmpty()) {
         if (DocumentIO::samplePicture().isNull()) {
-            *error = QStringLiteral("the bundled sample picture is missing");
+            *error = CommandLine::tr("the bundled sample picture is missing");
             return false;
         }
         DocumentIO::loadSample(document);
@@ -74,7 +82,7 @@ bool loadInto(MapDocument& document, const QString& file, QString* error)
     const bool ok = DocumentIO::isPage(file) ? DocumentIO::loadPage(document, file, {}, &reason)
                                              : DocumentIO::loadPicture(document, file, &reason);
     if (!ok)
-        *error = QStringLiteral("cannot open %1: %2").arg(file, reason);
+        *error = CommandLine::tr("cannot open %1: %2").arg(file, reason);
     return ok;
 }
 
@@ -82,7 +90,7 @@ QString readAreaList(const QString& fileName, QString* error)
 {
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly)) {
-        *error = QStringLiteral("cannot read %1: %2").arg(fileName, file.errorString());
+        *error = CommandLine::tr("cannot read %1: %2").arg(fileName, file.errorString());
         return {};
     }
     return QString::fromUtf8(file.readAll());
@@ -94,7 +102,7 @@ int exportHeadless(QCoreApplication& app, const Options& options)
     QCommandLineParser parser;
     parser.addHelpOption();
     parser.addPositionalArgument(
-        QStringLiteral("FILE"), QStringLiteral("The picture or page to open."));
+        QStringLiteral("FILE"), CommandLine::tr("The picture or page to open."));
     parser.addOptions({ options.screenshot, options.exportHtml, options.areas, options.open });
     parser.process(app);
     QString file;
@@ -111,11 +119,11 @@ int exportHeadless(QCoreApplication& app, const Options& options)
         DocumentIO::readAreaList(document, text, &error);
         if (!error.isEmpty())
             return fail(
-                QStringLiteral("the area list %1: %2").arg(parser.value(options.areas), error));
+                CommandLine::tr("the area list %1: %2").arg(parser.value(options.areas), error));
     }
     const QString out = parser.value(options.exportHtml);
     if (!DocumentIO::savePage(document, out, &error))
-        return fail(QStringLiteral("cannot write %1: %2").arg(out, error));
+        return fail(CommandLine::tr("cannot write %1: %2").arg(out, error));
     return 0;
 }
 
@@ -123,11 +131,11 @@ int exportHeadless(QCoreApplication& app, const Options& options)
 
 int main(int argc, char** argv)
 {
-    const Options options;
     if (hasOption(argc, argv, "export-html")) {
         QCoreApplication app(argc, argv);
         QCoreApplication::setApplicationName(QStringLiteral("zelstudio"));
         StudioTranslations::install();
+        const Options options;
         return exportHeadless(app, options);
     }
     // A screenshot needs no screen.
@@ -143,12 +151,13 @@ int main(int argc, char** argv)
     // Before the window exists, so its menus are built in the person's language.
     StudioTranslations::install();
 
+    const Options options;
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("Zel Studio: an image-map editor for web pages."));
+        CommandLine::tr("Zel Studio: an image-map editor for web pages."));
     parser.addHelpOption();
     parser.addPositionalArgument(QStringLiteral("FILE"),
-        QStringLiteral("A picture or an HTML page to open (the bundled sample when absent)."),
+        CommandLine::tr("A picture or an HTML page to open (the bundled sample when absent)."),
         QStringLiteral("[FILE]"));
     parser.addOptions({ options.screenshot, options.exportHtml, options.areas, options.open });
     parser.process(app);
@@ -160,10 +169,10 @@ int main(int argc, char** argv)
     StudioWindow window;
     if (file.isEmpty()) {
         if (DocumentIO::samplePicture().isNull())
-            return fail(QStringLiteral("the bundled sample picture is missing"));
+            return fail(CommandLine::tr("the bundled sample picture is missing"));
         window.openSample();
     } else if (!window.openFile(file, &error)) {
-        return fail(QStringLiteral("cannot open %1: %2").arg(file, error));
+        return fail(CommandLine::tr("cannot open %1: %2").arg(file, error));
     }
     if (parser.isSet(options.areas)) {
         const QString text = readAreaList(parser.value(options.areas), &error);
@@ -171,7 +180,7 @@ int main(int argc, char** argv)
             return fail(error);
         if (!window.loadAreaList(text, &error))
             return fail(
-                QStringLiteral("the area list %1: %2").arg(parser.value(options.areas), error));
+                CommandLine::tr("the area list %1: %2").arg(parser.value(options.areas), error));
     }
 
     window.show();
@@ -179,7 +188,7 @@ int main(int argc, char** argv)
         QApplication::processEvents();
         const QString shot = parser.value(options.screenshot);
         if (!window.grab().save(shot))
-            return fail(QStringLiteral("cannot write the screenshot %1").arg(shot));
+            return fail(CommandLine::tr("cannot write the screenshot %1").arg(shot));
         return 0;
     }
     return app.exec();

@@ -217,6 +217,7 @@ private Q_SLOTS:
     void drawingWithTheMouse();
     void aboutNamesTheLibraries();
     void aTranslationChangesTheTexts();
+    void theCommandLineSpeaksTheTranslation();
 
     void headlessExport();
     void openAndScreenshotFromTheCommandLine();
@@ -952,6 +953,50 @@ void TestStudio::aTranslationChangesTheTexts()
     QCOMPARE(studio.itemCaption(QStringLiteral("page")), QStringLiteral("Seite"));
     // A text the catalogue leaves out stays in English.
     QVERIFY(menus.contains(QStringLiteral("&Help")));
+    // What the page reader says of an area, too.
+    MapArea circle;
+    circle.setValue(QStringLiteral("shape"), QStringLiteral("circle"));
+    circle.setValue(QStringLiteral("coords"), QStringLiteral("10,10,0"));
+    QCOMPARE(
+        circle.geometry().problem, QStringLiteral("ein Kreis braucht einen Radius \u00fcber 0"));
+#endif
+}
+
+void TestStudio::theCommandLineSpeaksTheTranslation()
+{
+#ifndef STUDIO_TEST_TRANSLATIONS
+    QSKIP("Qt's LinguistTools were not found, so no translation was compiled");
+#else
+    // The program looks for its catalogue beside itself, so a copy of it gets the German one.
+    const QString dir = m_dir.filePath(QStringLiteral("german"));
+    QVERIFY(QDir().mkpath(dir + QStringLiteral("/translations")));
+    const QString program = dir + QStringLiteral("/zelstudio");
+    QVERIFY(QFile::copy(QStringLiteral(ZELSTUDIO_PATH), program));
+    QVERIFY(QFile::copy(QStringLiteral(STUDIO_TEST_TRANSLATIONS "/zelstudio_de.qm"),
+        dir + QStringLiteral("/translations/zelstudio_de.qm")));
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : { "LC_ALL", "LC_MESSAGES", "LANG" })
+        environment.insert(QLatin1String(name), QStringLiteral("de_DE.UTF-8"));
+    environment.insert(QStringLiteral("LANGUAGE"), QStringLiteral("de"));
+
+    QProcess studio;
+    studio.setProcessEnvironment(environment);
+    studio.start(program, { QStringLiteral("--help") });
+    QVERIFY(studio.waitForFinished(60000));
+    const QString help = QString::fromUtf8(studio.readAllStandardOutput());
+    QVERIFY2(help.contains(QStringLiteral("FILE \u00f6ffnen: ein Bild oder eine HTML-Seite")),
+        qPrintable(help));
+    // A text the catalogue leaves out stays in English.
+    QVERIFY(help.contains(QStringLiteral("Render the window into FILE and exit.")));
+
+    // The headless export's messages too.
+    studio.start(program,
+        { QStringLiteral("--export-html"), m_dir.filePath(QStringLiteral("german/out.html")),
+            QStringLiteral("one.png"), QStringLiteral("two.png") });
+    QVERIFY(studio.waitForFinished(60000));
+    QCOMPARE(studio.exitCode(), 1);
+    QVERIFY(QString::fromUtf8(studio.readAllStandardError())
+                .contains(QStringLiteral("nur eine Datei kann ge\u00f6ffnet werden")));
 #endif
 }
 

@@ -2,6 +2,123 @@
 <!DOCTYPE TS>
 <TS version="2.1">
 <context>
+    <name>AreaTexts</name>
+    <message>
+        <source>the shape &quot;%1&quot; is not one browsers know</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a default area covers the whole picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the coordinates &quot;%1&quot; are not plain numbers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a rectangle needs four coordinates</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a circle needs three coordinates</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a circle needs a radius above 0</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a polygon needs at least three points</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Render the window into FILE and exit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write the HTML page and its picture beside it into FILE and exit (no display needed).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read the hotspots from the area list FILE.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open FILE: a picture, or an HTML page with an image map.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>only one file can be opened</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the bundled sample picture is missing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot open %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The picture or page to open.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the area list %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zel Studio: an image-map editor for web pages.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A picture or an HTML page to open (the bundled sample when absent).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot write the screenshot %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DocumentTexts</name>
+    <message>
+        <source>cannot write the picture %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (line %2, %3 areas)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no map was chosen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the picture %1 cannot be shown: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the picture %1 is not a local file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot make the folder %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>HotspotProperties</name>
     <message>
         <source>Link (href)</source>
@@ -172,6 +289,33 @@
     </message>
     <message>
         <source>Overlaps &quot;%1&quot;, which comes first in the page, so a browser picks that one where the two meet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PageReaderTexts</name>
+    <message>
+        <source>the file holds binary data (a NUL byte); it is not an HTML page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the page holds no image map (no &lt;map&gt; element)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the &lt;area&gt; tags are in no &lt;map&gt; element</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>line %1: an &lt;area&gt; outside any map is kept as it is</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>line %1: kept and written back, not shown: %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

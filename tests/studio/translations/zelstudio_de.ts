@@ -20,4 +20,22 @@
         <translation>Seite</translation>
     </message>
 </context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Open FILE: a picture, or an HTML page with an image map.</source>
+        <translation>FILE öffnen: ein Bild oder eine HTML-Seite mit einer Imagemap.</translation>
+    </message>
+    <message>
+        <source>only one file can be opened</source>
+        <translation>nur eine Datei kann geöffnet werden</translation>
+    </message>
+</context>
+<context>
+    <name>AreaTexts</name>
+    <message>
+        <source>a circle needs a radius above 0</source>
+        <translation>ein Kreis braucht einen Radius über 0</translation>
+    </message>
+</context>
 </TS>
