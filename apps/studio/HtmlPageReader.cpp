@@ -123,7 +123,9 @@ void scan(const GumboNode* root, Scan& found)
             break;
         case GUMBO_TAG_SCRIPT:
             // Only the element: the marker in a comment or a value is text.
-            if (element.original_tag.length > 0
+            // A script inside an SVG drawing is not one the studio wrote, and
+            // what it holds is markup, maps among it, not script text.
+            if (element.original_tag.length > 0 && element.tag_namespace == GUMBO_NAMESPACE_HTML
                 && gumbo_get_attribute(
                     &element.attributes, HtmlPageReader::responsiveMarker().toUtf8().constData()))
                 found.scripts << &element;
