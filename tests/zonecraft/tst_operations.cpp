@@ -6,6 +6,7 @@
 #include <QTest>
 #include <common/PropertyBag.h>
 #include <common/RuntimeError.h>
+#include <limits>
 
 class TestOperations : public QObject
 {
@@ -191,6 +192,21 @@ void TestOperations::refusesWhatWouldNotReadBack()
         z.ImportCode(
             Zonecraft::customcode, QStringLiteral("-2147483648,0,2147483520,0|Polygon|1||0\r\n"));
     });
+    // In range, but 10 lies 2^31 + 10 from the corner, which single precision
+    // holds as 2^31: the polygon would come back with that vertex at 0.
+    expectOverflowAndNoChange(z, "polygon vertex rounded onto another",
+        [&] { z.DrawNewPolygon(QStringLiteral("10,0,10,10,-2147483648,10,-2147483648,0")); });
+    // Refused before the polygon is taken out to be made again.
+    expectOverflowAndNoChange(z, "polygon moved onto vertices it cannot hold",
+        [&] { z.FigureMove(3, QStringLiteral("10,0,10,10,-2147483648,10,-2147483648,0")); });
+    // An inside-out rectangle with its corner at 10 converts to a polygon
+    // whose text reads back with the corner at -2^31, and the same rounding.
+    z.DrawNewRectangle(10, 0, std::numeric_limits<qint32>::min(), 10);
+    QCOMPARE(z.CountFigures(), 5);
+    expectOverflowAndNoChange(
+        z, "inside-out rectangle to polygon", [&] { z.FigureConvert(Zonecraft::zelpolygon, 5); });
+    QCOMPARE(z.ExtractFigure(5), QStringLiteral("Rectangle"));
+    z.DeleteFigure(5);
     QCOMPARE(z.CountFigures(), 4);
     QCOMPARE(exportReadBack(z), z.ExportCode(Zonecraft::customcode));
 }

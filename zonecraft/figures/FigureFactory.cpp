@@ -5,6 +5,7 @@
 #include "Geometry.h"
 #include "NumberFormat.h"
 
+#include <algorithm>
 #include <common/RuntimeError.h>
 
 namespace zc {
@@ -32,6 +33,65 @@ void appendValues(QString& out, std::initializer_list<qint64> values)
         appendInteger(out, v);
         first = false;
     }
+}
+
+// A vertex as the writer puts it out: the corner plus the offset, summed in
+// single precision as Figure::vertex sums them, rounded half to even.
+qint64 exportedValue(float corner, float offset)
+{
+    return roundEven(float(corner + offset));
+}
+
+// The whole numbers the writer puts out for every vertex, x and y in turn.
+std::vector<qint64> exportedVertices(
+    float x1, float y1, const std::vector<float>& dataX, const std::vector<float>& dataY)
+{
+    std::vector<qint64> values;
+    const size_t count = std::min(dataX.size(), dataY.size());
+    values.reserve(2 * count);
+    for (size_t i = 1; i < count; ++i) {
+        values.push_back(exportedValue(x1, dataX[i]));
+        values.push_back(exportedValue(y1, dataY[i]));
+    }
+    return values;
+}
+
+[[noreturn]] void throwUnheldVertex(qint64 x, qint64 y)
+{
+    throw RuntimeError(RuntimeError::Overflow,
+        QStringLiteral("The vertex %1,%2 lies too far from the polygon's corner to be held exactly")
+            .arg(x)
+            .arg(y));
+}
+
+// Throws unless every vertex of \a shape writes out as the whole number
+// pair in \a values: offsets are single precision, so far from the corner
+// the low bits of a vertex are lost.
+void checkHolds(const NormalPolygon& shape, const std::vector<qint64>& values)
+{
+    const std::vector<qint64> held = exportedVertices(shape.x1, shape.y1, shape.dataX, shape.dataY);
+    for (size_t i = 0; i + 1 < values.size() && i + 1 < held.size(); i += 2) {
+        if (held[i] != values[i] || held[i + 1] != values[i + 1])
+            throwUnheldVertex(values[i], values[i + 1]);
+    }
+}
+
+// The polygon of \a vertices in normal form. Each vertex was in range as
+// read, but the offsets are single precision too: far from the origin a
+// vertex may come back rounded out, or rounded onto another whole number;
+// such a polygon is refused with RuntimeError 6.
+NormalPolygon heldPolygon(const std::vector<QPointF>& vertices)
+{
+    NormalPolygon shape = normalisePolygon(vertices);
+    FigureFactory::checkPolygon(shape.x1, shape.y1, shape.dataX, shape.dataY);
+    std::vector<qint64> given;
+    given.reserve(2 * vertices.size());
+    for (const QPointF& v : vertices) {
+        given.push_back(roundEven(v.x()));
+        given.push_back(roundEven(v.y()));
+    }
+    checkHolds(shape, given);
+    return shape;
 }
 
 } // namespace
@@ -65,11 +125,8 @@ std::unique_ptr<Figure> FigureFactory::makeCircle(
 std::unique_ptr<Figure> FigureFactory::makePolygon(
     qint32 number, QStringView polygonString, const FigureTraits& traits)
 {
-    const NormalPolygon shape = normalisePolygon(AreaCodeReader::readVertices(polygonString));
+    const NormalPolygon shape = heldPolygon(AreaCodeReader::readVertices(polygonString));
     const OLE_COLOR color = colorFromHex(traits.hexColor, traits.defaultColor);
-    // Each vertex was in range as read, but the offsets are single
-    // precision too: far from the origin a vertex may come back rounded out.
-    checkPolygon(shape.x1, shape.y1, shape.dataX, shape.dataY);
     auto f = blankFigure(number, PolygonKind, traits, color);
     f->setBox(shape.x1, shape.y1, shape.x2, shape.y2);
     f->setData(shape.dataX, shape.dataY);
@@ -137,6 +194,15 @@ void FigureFactory::checkPolygon(
                     .arg(double(x), 0, 'f', 0)
                     .arg(double(y), 0, 'f', 0));
     }
+    // The text the polygon writes must read back to the same vertices: read
+    // again, the corner is the smallest written vertex, and offsets from it
+    // may round where the ones held did not.
+    const std::vector<qint64> written = exportedVertices(x1, y1, dataX, dataY);
+    std::vector<QPointF> reread;
+    reread.reserve(written.size() / 2);
+    for (size_t i = 0; i + 1 < written.size(); i += 2)
+        reread.emplace_back(double(written[i]), double(written[i + 1]));
+    checkHolds(normalisePolygon(reread), written);
 }
 
 void FigureFactory::checkExportable(const Figure& figure)
@@ -164,7 +230,7 @@ void FigureFactory::validateCoordinates(QStringView coordinates, qint32 kind)
         break;
     }
     case PolygonKind:
-        AreaCodeReader::readVertices(coordinates);
+        heldPolygon(AreaCodeReader::readVertices(coordinates));
         break;
     default:
         break;

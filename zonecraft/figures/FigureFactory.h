@@ -46,8 +46,8 @@ public:
     /// Throws RuntimeError 6 for a circle whose box a float cannot hold exactly.
     static void checkCircle(qint32 cx, qint32 cy, qint32 radius);
     /// Throws RuntimeError 6 when a vertex of the polygon at (\a x1, \a y1)
-    /// with these offsets leaves the range the area reader accepts, so the
-    /// polygon could not be read back from its own text.
+    /// with these offsets leaves the range the area reader accepts, or when
+    /// the polygon's own text would read back to other vertices.
     static void checkPolygon(
         float x1, float y1, const std::vector<float>& dataX, const std::vector<float>& dataY);
     /// Throws RuntimeError 6 when the exported text of \a figure would not
