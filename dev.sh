@@ -15,7 +15,7 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-tools-dev libgl-dev libbenchmark-dev fonts-dejavu-core libgumbo-dev pkg-config)
+PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-tools-dev qt6-l10n-tools libgl-dev libbenchmark-dev fonts-dejavu-core libgumbo-dev pkg-config)
 # The fuzz build only: clang and its runtimes (libFuzzer, ASan, UBSan).
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 # The format check only.
