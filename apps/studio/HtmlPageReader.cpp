@@ -71,6 +71,18 @@ bool isDateMeta(const GumboElement& element)
         && gumbo_get_attribute(&element.attributes, "content");
 }
 
+// Whether \a element holds only text (and comments): an HTML script always
+// does, a script in an SVG drawing may hold elements.
+bool holdsNoElement(const GumboElement& element)
+{
+    for (unsigned i = 0; i < element.children.length; ++i) {
+        const auto* child = static_cast<const GumboNode*>(element.children.data[i]);
+        if (child->type == GUMBO_NODE_ELEMENT || child->type == GUMBO_NODE_TEMPLATE)
+            return false;
+    }
+    return true;
+}
+
 void scan(const GumboNode* root, Scan& found)
 {
     struct Pending
@@ -123,9 +135,10 @@ void scan(const GumboNode* root, Scan& found)
             break;
         case GUMBO_TAG_SCRIPT:
             // Only the element: the marker in a comment or a value is text.
-            // A script inside an SVG drawing is not one the studio wrote, and
-            // what it holds is markup, maps among it, not script text.
-            if (element.original_tag.length > 0 && element.tag_namespace == GUMBO_NAMESPACE_HTML
+            // Inside an SVG drawing a script holds markup, not text: one that
+            // holds an element (a map, say) is not the studio's, while the
+            // studio's own script, saved after a drawing left open, is text.
+            if (element.original_tag.length > 0 && holdsNoElement(element)
                 && gumbo_get_attribute(
                     &element.attributes, HtmlPageReader::responsiveMarker().toUtf8().constData()))
                 found.scripts << &element;
