@@ -71,10 +71,21 @@ bool isDateMeta(const GumboElement& element)
         && gumbo_get_attribute(&element.attributes, "content");
 }
 
-// Whether \a element holds only text (and comments): an HTML script always
-// does, a script in an SVG drawing may hold elements.
-bool holdsNoElement(const GumboElement& element)
+// Whether the script \a element can be one the studio wrote. An HTML script
+// holds text up to its end tag or the end of the page. Inside an SVG drawing
+// a script holds markup and may be closed by another element's end tag (the
+// parser then records that one as the script's): the studio's own, saved
+// after a drawing left open, ends with "</script>" and holds text only,
+// while one holding a map or any other element is not the studio's.
+bool isStudioScriptShape(const GumboElement& element)
 {
+    if (element.tag_namespace == GUMBO_NAMESPACE_HTML)
+        return true;
+    constexpr char endTag[] = "</script";
+    constexpr size_t endTagLength = sizeof(endTag) - 1;
+    const GumboStringPiece& closing = element.original_end_tag;
+    if (closing.length < endTagLength || qstrnicmp(closing.data, endTag, endTagLength) != 0)
+        return false;
     for (unsigned i = 0; i < element.children.length; ++i) {
         const auto* child = static_cast<const GumboNode*>(element.children.data[i]);
         if (child->type == GUMBO_NODE_ELEMENT || child->type == GUMBO_NODE_TEMPLATE)
@@ -135,10 +146,7 @@ void scan(const GumboNode* root, Scan& found)
             break;
         case GUMBO_TAG_SCRIPT:
             // Only the element: the marker in a comment or a value is text.
-            // Inside an SVG drawing a script holds markup, not text: one that
-            // holds an element (a map, say) is not the studio's, while the
-            // studio's own script, saved after a drawing left open, is text.
-            if (element.original_tag.length > 0 && holdsNoElement(element)
+            if (element.original_tag.length > 0 && isStudioScriptShape(element)
                 && gumbo_get_attribute(
                     &element.attributes, HtmlPageReader::responsiveMarker().toUtf8().constData()))
                 found.scripts << &element;
