@@ -23,15 +23,25 @@ struct GumboDeleter
 };
 using GumboTree = std::unique_ptr<GumboOutput, GumboDeleter>;
 
+// UTF-8 from the page as it stands. QString::fromUtf8 drops a byte order
+// mark at the start of what it decodes, but inside a page that is a
+// character like any other, of a name, a value or the text around the map.
+QString utf8Text(QByteArrayView bytes)
+{
+    QStringDecoder decoder(QStringDecoder::Utf8,
+        QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+    return decoder.decode(bytes);
+}
+
 QString text(const GumboStringPiece& piece)
 {
-    return QString::fromUtf8(piece.data, qsizetype(piece.length));
+    return utf8Text(QByteArrayView(piece.data, qsizetype(piece.length)));
 }
 
 QString attributeValue(const GumboElement& element, const char* name)
 {
     const GumboAttribute* attribute = gumbo_get_attribute(&element.attributes, name);
-    return attribute ? QString::fromUtf8(attribute->value) : QString();
+    return attribute ? utf8Text(attribute->value) : QString();
 }
 
 int lineOfOffset(const QByteArray& bytes, qsizetype offset)
@@ -127,7 +137,7 @@ void scan(const GumboNode* root, Scan& found)
                 if (element.children.length > 0) {
                     const auto* child = static_cast<const GumboNode*>(element.children.data[0]);
                     if (child->type == GUMBO_NODE_TEXT)
-                        found.title = QString::fromUtf8(child->v.text.text).simplified();
+                        found.title = utf8Text(child->v.text.text).simplified();
                 }
             }
             break;
@@ -169,8 +179,8 @@ MapArea areaOf(const GumboElement& element)
         // The parser points the value of an attribute written without "=" at its name.
         const bool hasValue
             = a->original_value.length > 0 && a->original_value.data != a->original_name.data;
-        area.attributes.append({ originalName.isEmpty() ? QString::fromUtf8(a->name) : originalName,
-            QString::fromUtf8(a->value), hasValue });
+        area.attributes.append({ originalName.isEmpty() ? utf8Text(a->name) : originalName,
+            utf8Text(a->value), hasValue });
     }
     area.sourceTag = text(element.original_tag);
     area.line = int(element.start_pos.line);
@@ -189,7 +199,7 @@ void findHeadFields(const QByteArray& page, size_t mapStart, const Scan& scanned
 {
     // The parser counts UTF-8 bytes; the frame holds text.
     const auto position
-        = [&page](size_t offset) { return QString::fromUtf8(page.left(qsizetype(offset))).size(); };
+        = [&page](size_t offset) { return utf8Text(page.left(qsizetype(offset))).size(); };
     const auto span = [&](size_t from, size_t to) {
         PageFrame::Span result;
         if (from <= to && to <= mapStart) {
@@ -224,7 +234,7 @@ void findScripts(
     const QByteArray& page, size_t mapStart, size_t mapEnd, const Scan& scanned, PageFrame& frame)
 {
     const auto position
-        = [&page](size_t offset) { return QString::fromUtf8(page.left(qsizetype(offset))).size(); };
+        = [&page](size_t offset) { return utf8Text(page.left(qsizetype(offset))).size(); };
     const qsizetype afterStart = position(mapEnd);
     for (const GumboElement* script : scanned.scripts) {
         const size_t from = script->start_pos.offset;
@@ -286,8 +296,7 @@ PageMap pageMapOf(const QByteArray& page, const GumboElement& map, const QList<F
     const Scan& scanned)
 {
     const auto slice = [&page](size_t from, size_t to) {
-        return to > from ? QString::fromUtf8(page.mid(qsizetype(from), qsizetype(to - from)))
-                         : QString();
+        return to > from ? utf8Text(page.mid(qsizetype(from), qsizetype(to - from))) : QString();
     };
     PageMap result;
     result.name = mapNameOf(map);
