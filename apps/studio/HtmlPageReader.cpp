@@ -33,6 +33,13 @@ QString utf8Text(QByteArrayView bytes)
     return decoder.decode(bytes);
 }
 
+// Where the byte \a offset of \a page stands in its text: the parser counts
+// UTF-8 bytes, the frame holds text.
+qsizetype textOffset(const QByteArray& page, size_t offset)
+{
+    return utf8Text(page.left(qsizetype(offset))).size();
+}
+
 QString text(const GumboStringPiece& piece)
 {
     return utf8Text(QByteArrayView(piece.data, qsizetype(piece.length)));
@@ -197,9 +204,7 @@ QString mapNameOf(const GumboElement& map)
 // text before \a mapStart, so writing the page back can change just them.
 void findHeadFields(const QByteArray& page, size_t mapStart, const Scan& scanned, PageFrame& frame)
 {
-    // The parser counts UTF-8 bytes; the frame holds text.
-    const auto position
-        = [&page](size_t offset) { return utf8Text(page.left(qsizetype(offset))).size(); };
+    const auto position = [&page](size_t offset) { return textOffset(page, offset); };
     const auto span = [&](size_t from, size_t to) {
         PageFrame::Span result;
         if (from <= to && to <= mapStart) {
@@ -233,8 +238,7 @@ void findHeadFields(const QByteArray& page, size_t mapStart, const Scan& scanned
 void findScripts(
     const QByteArray& page, size_t mapStart, size_t mapEnd, const Scan& scanned, PageFrame& frame)
 {
-    const auto position
-        = [&page](size_t offset) { return utf8Text(page.left(qsizetype(offset))).size(); };
+    const auto position = [&page](size_t offset) { return textOffset(page, offset); };
     const qsizetype afterStart = position(mapEnd);
     for (const GumboElement* script : scanned.scripts) {
         const size_t from = script->start_pos.offset;
